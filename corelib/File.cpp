@@ -1,0 +1,343 @@
+#include "File.h"
+
+#include "AtomicFile.h"
+#include "Error.h"
+#include "Sealing.h"
+#include "ValueConversion.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <charconv>
+
+namespace vlt {
+namespace {
+
+const QByteArray kHeader = QByteArrayLiteral("VLTFILE 1");
+const QByteArray kHeaderPrefix = QByteArrayLiteral("VLTFILE ");
+const QByteArray kEnd = QByteArrayLiteral("END");
+
+void appendEscaped(QByteArray& out, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    for (const char c : utf8) {
+        switch (c) {
+        case '\\':
+            out.append("\\\\", 2);
+            break;
+        case '\r':
+            out.append("\\r", 2);
+            break;
+        case '\n':
+            out.append("\\n", 2);
+            break;
+        default:
+            out.append(c);
+        }
+    }
+}
+
+void appendValueLine(QByteArray& out, const Variant& value)
+{
+    switch (value.kind()) {
+    case Variant::Kind::Empty:
+        out.append('E');
+        break;
+    case Variant::Kind::Boolean:
+        out.append(value.toBool() ? "B:-1" : "B:0");
+        break;
+    case Variant::Kind::Long: {
+        char buffer[16];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value.toLong()).ptr;
+        out.append("L:", 2).append(buffer, end - buffer);
+        break;
+    }
+    case Variant::Kind::Double:
+        out.append("D:", 2).append(doubleToText(value.toDouble()).toLatin1());
+        break;
+    case Variant::Kind::Text:
+        out.append("S:", 2);
+        appendEscaped(out, *value.textIf());
+        break;
+    case Variant::Kind::Missing:
+        throw Error(QStringLiteral("Ein fehlender Wert kann nicht gespeichert werden."));
+    }
+    out.append('\n');
+}
+
+class LineParser {
+public:
+    LineParser(const QString& url, int line) : m_url(url), m_line(line) {}
+
+    Variant parse(QByteArrayView text) const
+    {
+        if (text == "E")
+            return Variant();
+        if (text.size() < 2 || text[1] != ':')
+            fail(QStringLiteral("unbekannte Wertzeile"));
+        const QByteArrayView body = text.sliced(2);
+        switch (text[0]) {
+        case 'B':
+            if (body == "-1")
+                return Variant(true);
+            if (body == "0")
+                return Variant(false);
+            fail(QStringLiteral("ungültiger Wahrheitswert"));
+        case 'L':
+            return Variant(parseLong(body));
+        case 'D':
+            return Variant(parseDouble(body));
+        case 'S':
+            return Variant(unescape(body));
+        default:
+            fail(QStringLiteral("unbekannte Wertzeile"));
+        }
+    }
+
+private:
+    [[noreturn]] void fail(const QString& cause) const
+    {
+        throw Error(QStringLiteral("Die Datei \"%1\" ist beschädigt: Zeile %2: %3.")
+                        .arg(m_url)
+                        .arg(m_line)
+                        .arg(cause));
+    }
+
+    qint32 parseLong(QByteArrayView body) const
+    {
+        qint32 value = 0;
+        const auto [ptr, ec] = std::from_chars(body.begin(), body.end(), value);
+        if (body.isEmpty() || ec != std::errc() || ptr != body.end())
+            fail(QStringLiteral("ungültige Ganzzahl"));
+        return value;
+    }
+
+    double parseDouble(QByteArrayView body) const
+    {
+        double value = 0;
+        const auto [ptr, ec] = std::from_chars(body.begin(), body.end(), value);
+        if (body.isEmpty() || ec != std::errc() || ptr != body.end())
+            fail(QStringLiteral("ungültige Zahl"));
+        return value;
+    }
+
+    QString unescape(QByteArrayView body) const
+    {
+        QByteArray raw;
+        raw.reserve(body.size());
+        for (qsizetype i = 0; i < body.size(); ++i) {
+            const char c = body[i];
+            if (c != '\\') {
+                raw.append(c);
+                continue;
+            }
+            if (++i == body.size())
+                fail(QStringLiteral("Text endet mit einem einzelnen Rückstrich"));
+            switch (body[i]) {
+            case '\\':
+                raw.append('\\');
+                break;
+            case 'r':
+                raw.append('\r');
+                break;
+            case 'n':
+                raw.append('\n');
+                break;
+            default:
+                fail(QStringLiteral("unbekannte Escape-Folge"));
+            }
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        QString text = decoder.decode(raw);
+        if (decoder.hasError())
+            fail(QStringLiteral("Text ist kein gültiges UTF-8"));
+        return text;
+    }
+
+    const QString& m_url;
+    int m_line;
+};
+
+} // namespace
+
+cls_File::cls_File() = default;
+cls_File::~cls_File() = default;
+
+void cls_File::OPENURL(const QString& pURL, int pMode, const QString& pPW)
+{
+    if (pMode != ID_FileOpen_Input && pMode != ID_FileOpen_Output)
+        throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden: unbekannte "
+                                   "Zugriffsart %2.")
+                        .arg(pURL)
+                        .arg(pMode));
+    m_url = pURL;
+    m_password = pPW;
+    m_mode = pMode;
+    m_values.clear();
+    m_readPos = 0;
+    m_text.clear();
+    m_hasText = false;
+    if (pMode == ID_FileOpen_Input)
+        load();
+}
+
+void cls_File::load()
+{
+    QFile file(m_url);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden: %2")
+                        .arg(m_url, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
+                        .arg(m_url, file.errorString()));
+    if (isSealedFile(bytes))
+        bytes = unsealFile(bytes, m_password, m_url);
+    else if (!m_password.isEmpty())
+        throw Error(QStringLiteral("Die Datei \"%1\" ist nicht verschlüsselt, es wurde aber ein "
+                                   "Kennwort angegeben.")
+                        .arg(m_url));
+    parse(bytes);
+}
+
+void cls_File::parse(const QByteArray& bytes)
+{
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    int line = 0;
+    bool ended = false;
+    std::vector<StoredValue> values;
+    while (!rest.isEmpty()) {
+        qsizetype newline = rest.indexOf('\n');
+        QByteArrayView text = newline < 0 ? rest : rest.first(newline);
+        rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
+        if (text.endsWith('\r'))
+            text.chop(1);
+        ++line;
+        if (ended)
+            corrupt(line, QStringLiteral("nach END folgen weitere Zeilen"));
+        if (line == 1) {
+            checkHeader(text);
+            continue;
+        }
+        if (text == kEnd) {
+            ended = true;
+            continue;
+        }
+        values.push_back({LineParser(m_url, line).parse(text), line});
+    }
+    if (line == 0)
+        corrupt(1, QStringLiteral("die Datei ist leer"));
+    if (!ended)
+        throw Error(QStringLiteral("Die Datei \"%1\" ist unvollständig: die Zeile END fehlt.")
+                        .arg(m_url));
+    m_values = std::move(values);
+}
+
+void cls_File::checkHeader(QByteArrayView text) const
+{
+    if (text == kHeader)
+        return;
+    if (text.startsWith(kHeaderPrefix)) {
+        bool ok = false;
+        const int version = text.sliced(kHeaderPrefix.size()).toByteArray().toInt(&ok);
+        if (ok && version > 1)
+            throw Error(QStringLiteral("Die Datei \"%1\" wurde von einer neueren Programmversion "
+                                       "geschrieben (Format %2) und kann nicht gelesen werden.")
+                            .arg(m_url)
+                            .arg(version));
+    }
+    throw Error(QStringLiteral("Die Datei \"%1\" ist keine Datei dieses Programms: die erste "
+                               "Zeile ist nicht \"VLTFILE 1\".")
+                    .arg(m_url));
+}
+
+void cls_File::corrupt(int line, const QString& cause) const
+{
+    throw Error(QStringLiteral("Die Datei \"%1\" ist beschädigt: Zeile %2: %3.")
+                    .arg(m_url)
+                    .arg(line)
+                    .arg(cause));
+}
+
+void cls_File::requireMode(int mode) const
+{
+    if (m_mode == mode)
+        return;
+    const QString what = mode == ID_FileOpen_Input ? QStringLiteral("zum Lesen")
+                                                   : QStringLiteral("zum Schreiben");
+    throw Error(QStringLiteral("Die Datei \"%1\" ist nicht %2 geöffnet.").arg(m_url, what));
+}
+
+const cls_File::StoredValue& cls_File::next()
+{
+    requireMode(ID_FileOpen_Input);
+    if (m_readPos >= m_values.size())
+        throw Error(QStringLiteral("Die Datei \"%1\" ist unvollständig: unerwartetes Dateiende.")
+                        .arg(m_url));
+    return m_values[m_readPos++];
+}
+
+void cls_File::STORE(std::initializer_list<Variant> values)
+{
+    requireMode(ID_FileOpen_Output);
+    if (m_hasText)
+        throw Error(QStringLiteral("In die Datei \"%1\" wurde bereits Text geschrieben.").arg(m_url));
+    for (const Variant& value : values) {
+        if (value.isMissing())
+            throw Error(QStringLiteral("Ein fehlender Wert kann nicht in \"%1\" gespeichert werden.")
+                            .arg(m_url));
+        m_values.push_back({value, 0});
+    }
+}
+
+void cls_File::READ(std::initializer_list<ReadTarget> targets)
+{
+    for (const ReadTarget& target : targets) {
+        const StoredValue& stored = next();
+        const QString source =
+            QStringLiteral("Datei \"%1\", Zeile %2").arg(m_url).arg(stored.line);
+        std::visit([&](auto* pointer) { assignConverted(stored.value, pointer, source); }, target);
+    }
+}
+
+Variant cls_File::READFNC()
+{
+    return next().value;
+}
+
+void cls_File::WRITETEXT(const QByteArray& bytes)
+{
+    requireMode(ID_FileOpen_Output);
+    if (!m_values.empty())
+        throw Error(QStringLiteral("In die Datei \"%1\" wurden bereits Werte geschrieben.").arg(m_url));
+    m_text.append(bytes);
+    m_hasText = true;
+}
+
+QByteArray cls_File::encode() const
+{
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(m_values.size()) * 8 + 32);
+    out.append(kHeader).append('\n');
+    for (const StoredValue& stored : m_values)
+        appendValueLine(out, stored.value);
+    out.append(kEnd).append('\n');
+    return out;
+}
+
+void cls_File::CLOSEURL()
+{
+    if (m_mode == ID_FileOpen_Output) {
+        QByteArray bytes = m_hasText ? m_text : encode();
+        if (!m_hasText && !m_password.isEmpty())
+            bytes = sealFile(bytes, m_password);
+        writeFileAtomically(m_url, bytes);
+    }
+    m_mode = 0;
+    m_values.clear();
+    m_text.clear();
+    m_hasText = false;
+}
+
+} // namespace vlt

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "FileIO.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace vlt {
+
+enum FileOpenMode : int { ID_FileOpen_Input = 1, ID_FileOpen_Output = 2 };
+
+// The structured file object. Reading: OPENURL loads and checks the whole file, then READ and
+// READFNC hand out its values. Writing: values (or raw text) are collected in memory and
+// CLOSEURL writes them atomically; a file object released without CLOSEURL writes nothing.
+// Every failure raises vlt::Error with a German message that names the file and the cause.
+class cls_File : public tmp_FileIO {
+public:
+    cls_File();
+    ~cls_File() override;
+
+    // A non-empty password seals the file (writing) or unseals it (reading).
+    void OPENURL(const QString& pURL, int pMode, const QString& pPW = QString());
+    void STORE(std::initializer_list<Variant> values) override;
+    void READ(std::initializer_list<ReadTarget> targets) override;
+    Variant READFNC() override;
+    // Puts bytes into an output file unchanged: the file then holds exactly these bytes and no
+    // structure of its own (class modules). Cannot be mixed with STORE.
+    void WRITETEXT(const QByteArray& bytes);
+    void CLOSEURL();
+
+    const QString& url() const { return m_url; }
+
+private:
+    struct StoredValue {
+        Variant value;
+        int line;
+    };
+
+    void load();
+    void parse(const QByteArray& bytes);
+    void checkHeader(QByteArrayView text) const;
+    [[noreturn]] void corrupt(int line, const QString& cause) const;
+    void requireMode(int mode) const;
+    const StoredValue& next();
+    QByteArray encode() const;
+
+    QString m_url;
+    QString m_password;
+    int m_mode = 0;
+    std::vector<StoredValue> m_values;
+    std::size_t m_readPos = 0;
+    QByteArray m_text;
+    bool m_hasText = false;
+};
+
+} // namespace vlt

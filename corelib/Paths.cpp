@@ -1,0 +1,44 @@
+#include "Paths.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace vlt {
+
+QString folderPart(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : path.left(slash + 1);
+}
+
+QString executablePath()
+{
+    if (!QCoreApplication::instance())
+        return QString();
+    return QCoreApplication::applicationFilePath();
+}
+
+QString programFolder()
+{
+    const QString exe = executablePath();
+    return exe.isEmpty() ? QString() : folderPart(exe);
+}
+
+QString executableBaseName()
+{
+    // Asked by every record's constructor, so asked of the system once.
+    static QString cached;
+    if (cached.isEmpty() && QCoreApplication::instance())
+        cached = QFileInfo(executablePath()).completeBaseName();
+    return cached.isEmpty() ? QStringLiteral("classshaper") : cached;
+}
+
+bool fileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && info.isFile();
+}
+
+} // namespace vlt

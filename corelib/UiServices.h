@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace vlt {
+
+inline constexpr int ID_Yes = 6;
+inline constexpr int ID_No = 7;
+
+struct FileDialogRequest {
+    QString initialFile;
+    QString title;
+    QString filter;      // "Klassenvorlage|*.vlt-ctf"
+    int filterIndex = 1;
+    QString defaultExtension; // ".vlt-ctf"; save dialogs only
+};
+
+// Messages and file dialogs. The desktop program shows real ones; tests and the command-line
+// generator script or refuse them.
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+    virtual void errorMessage(const QString& text, const QString& title = QString()) = 0;
+    virtual void infoMessage(const QString& text, const QString& title = QString()) = 0;
+    // Returns ID_Yes (6) when the user answers yes.
+    virtual int yesNoQuestion(const QString& text, const QString& title = QString()) = 0;
+    // Return the chosen path, or "" when cancelled.
+    virtual QString openFileDialog(const FileDialogRequest& request) = 0;
+    virtual QString saveFileDialog(const FileDialogRequest& request) = 0;
+    virtual void openWebPage(const QString& address) = 0;
+};
+
+} // namespace vlt

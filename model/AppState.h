@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Class.h"
+
+#include "corelib/UiServices.h"
+
+#include <QString>
+#include <memory>
+
+// What the desktop program keeps for the whole run and shares between the window, the
+// template's file operations and the output commands. Tests and the command-line generator
+// make their own.
+struct AppState {
+    explicit AppState(vlt::UiServices& services)
+        : ui(services), currentTemplate(std::make_shared<cls_Class>()) {}
+
+    vlt::UiServices& ui;
+    std::shared_ptr<cls_Class> currentTemplate;
+    QString currentTemplatePath; // empty while the template has no file
+    bool changed = false;
+    QString templateFolder; // the folder last used for template files
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "corelib/UiServices.h"
+
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+// Answers messages and dialogs from a script and records what was asked, so tests never block
+// on a modal window.
+class ScriptedUi : public vlt::UiServices {
+public:
+    struct Shown {
+        QString kind; // "error", "info", "question", "open", "save", "web"
+        QString text; // message text, dialog title or web address
+        QString title;
+        vlt::FileDialogRequest request;
+    };
+
+    QQueue<int> answers;        // yes/no answers; an empty queue answers "no"
+    QQueue<QString> fileChoices; // dialog results; an empty queue cancels
+    QList<Shown> shown;
+
+    void errorMessage(const QString& text, const QString& title) override
+    {
+        shown.append({QStringLiteral("error"), text, title, {}});
+    }
+    void infoMessage(const QString& text, const QString& title) override
+    {
+        shown.append({QStringLiteral("info"), text, title, {}});
+    }
+    int yesNoQuestion(const QString& text, const QString& title) override
+    {
+        shown.append({QStringLiteral("question"), text, title, {}});
+        return answers.isEmpty() ? vlt::ID_No : answers.dequeue();
+    }
+    QString openFileDialog(const vlt::FileDialogRequest& request) override
+    {
+        shown.append({QStringLiteral("open"), request.title, QString(), request});
+        return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
+    }
+    QString saveFileDialog(const vlt::FileDialogRequest& request) override
+    {
+        shown.append({QStringLiteral("save"), request.title, QString(), request});
+        return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
+    }
+    void openWebPage(const QString& address) override
+    {
+        shown.append({QStringLiteral("web"), address, QString(), {}});
+    }
+
+    QStringList kinds() const
+    {
+        QStringList result;
+        for (const Shown& s : shown)
+            result.append(s.kind);
+        return result;
+    }
+    const Shown* last(const QString& kind) const
+    {
+        for (auto it = shown.crbegin(); it != shown.crend(); ++it)
+            if (it->kind == kind)
+                return &*it;
+        return nullptr;
+    }
+};
