@@ -1,12 +1,100 @@
+// hCompile: prepares the working copy and writes the sections in order.
 #include "Generator.h"
 
-#include "corelib/Error.h"
+#include "Module.h"
+#include "TextRules.h"
 
 namespace gen {
+namespace {
 
-QString hCompile(cls_Class&, bool)
-{
-    throw vlt::Error(QStringLiteral("Der Generator ist noch nicht eingebaut."));
+EditorKind editorKind(const cls_Member& member) {
+    if (member.MARRAY)
+        return EditorKind::None;
+    const QString& type = member.MTYPE;
+    if (upperEquals(type, QLatin1StringView("STRING")))
+        return EditorKind::Text;
+    if (upperEquals(type, QLatin1StringView("LONG")) ||
+        upperEquals(type, QLatin1StringView("SINGLE")) ||
+        upperEquals(type, QLatin1StringView("DOUBLE")))
+        return EditorKind::Number;
+    if (upperEquals(type, QLatin1StringView("BOOLEAN")))
+        return EditorKind::Flag;
+    if (upperEquals(type, QLatin1StringView("DATE")))
+        return EditorKind::Date;
+    return EditorKind::None;
+}
+
+MemberFacts factsOf(std::shared_ptr<cls_Member> member) {
+    MemberFacts facts;
+    facts.valueType = hIsVB(member->MTYPE);
+    if (member->MNOTBOUND)
+        facts.role = DataRole::Unbound;
+    else if (member->MARRAY)
+        facts.role = DataRole::Array;
+    else
+        facts.role = facts.valueType ? DataRole::Value : DataRole::Object;
+    facts.editor = editorKind(*member);
+    facts.member = std::move(member);
+    return facts;
+}
+
+std::vector<MemberFacts> memberFacts(cls_Class& workingCopy) {
+    cls_Members& list = workingCopy.MEMBERS();
+    const qint32 count = list.COUNT();
+    std::vector<MemberFacts> members;
+    members.reserve(static_cast<std::size_t>(count));
+    for (qint32 i = 1; i <= count; ++i)
+        members.push_back(factsOf(list.ITEM(i, true)));
+    return members;
+}
+
+void appendLockMember(cls_Class& workingCopy, const QString& name, const QString& type) {
+    auto member = std::make_shared<cls_Member>();
+    member->MNAME = name;
+    member->MTYPE = type;
+    workingCopy.MEMBERS().DATABASE.ADD(member);
+}
+
+// Decides the database interface switch once and applies what follows from the options.
+bool prepare(cls_Class& workingCopy) {
+    const bool databaseInterface = !isBlank(workingCopy.DATABASE_TYPE);
+    if (!databaseInterface) {
+        workingCopy.DATABASE_ADVANCED = false;
+        workingCopy.DATABASE_LOCK = false;
+    }
+    if (workingCopy.DATA_LOCK) {
+        appendLockMember(workingCopy, QStringLiteral("LOCKID"), QStringLiteral("String"));
+        appendLockMember(workingCopy, QStringLiteral("LOCKED"), QStringLiteral("Boolean"));
+    }
+    return databaseInterface;
+}
+
+// Room for the whole text at once, so the buffer is not moved while it grows.
+qsizetype expectedLength(const cls_Class& workingCopy, const std::vector<MemberFacts>& members) {
+    qsizetype length = 16384 + workingCopy.CUSTOM.size() + 8 * workingCopy.DATABASE_TYPE.size();
+    for (const MemberFacts& facts : members)
+        length += 160 + 24 * facts.name().size() + 2 * facts.type().size();
+    return length;
+}
+
+} // namespace
+
+QString hCompile(cls_Class& pTemplate, bool pAttributes) {
+    cls_Class workingCopy;
+    workingCopy.DATA.COPY(pTemplate);
+    const bool databaseInterface = prepare(workingCopy);
+    std::vector<MemberFacts> members = memberFacts(workingCopy);
+
+    ModuleWriter out(expectedLength(workingCopy, members));
+    Module module{workingCopy, pAttributes, databaseInterface, std::move(members), out};
+    writeModuleHead(module);
+    writeClassInitialize(module);
+    writeDataInterface(module);
+    writeDatabaseInterface(module);
+    writeAdditionalInterface(module);
+    writeEditorProcedures(module);
+    writeCustomAdditions(module);
+    return out.take();
 }
 
 } // namespace gen

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace cli {
+
+struct Options {
+    bool attributes = true;
+    bool check = false;
+    bool toStdout = false;
+    QString outputFile; // -o FILE; empty when the templates' COMPILED files are the targets
+    QStringList templates;
+    bool help = false;
+};
+
+// The options of a command line without the program name. On bad usage returns nothing and
+// puts the German reason into error.
+std::optional<Options> parseOptions(const QStringList& arguments, QString& error);
+
+QString usageText();
+
+} // namespace cli

@@ -1,0 +1,23 @@
+// classshaper-gen [--no-attributes] [-o FILE | --stdout] [--check] TEMPLATE...
+#include "Options.h"
+#include "Run.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QString error;
+    const std::optional<cli::Options> options =
+        cli::parseOptions(QCoreApplication::arguments().mid(1), error);
+    if (!options) {
+        QTextStream(stderr) << QStringLiteral("classshaper-gen: ") << error << Qt::endl
+                            << cli::usageText();
+        return cli::ExitError;
+    }
+    if (options->help) {
+        QTextStream(stdout) << cli::usageText();
+        return cli::ExitDone;
+    }
+    return cli::run(*options);
+}

@@ -1,0 +1,54 @@
+#include "TextRules.h"
+
+namespace gen {
+namespace {
+
+bool upperMatchesAt(QStringView text, qsizetype from, QLatin1StringView upper) {
+    for (qsizetype i = 0; i < upper.size(); ++i)
+        if (text[from + i].toUpper() != QChar(upper[i]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+QStringView trimBlanks(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+bool isBlank(QStringView text) {
+    return trimBlanks(text).isEmpty();
+}
+
+QString upperCase(QStringView text) {
+    QString result(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        result[i] = text[i].toUpper();
+    return result;
+}
+
+QString lowerCase(QStringView text) {
+    QString result(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        result[i] = text[i].toLower();
+    return result;
+}
+
+bool upperEquals(QStringView text, QLatin1StringView upper) {
+    return text.size() == upper.size() && upperMatchesAt(text, 0, upper);
+}
+
+bool upperContains(QStringView text, QLatin1StringView upper) {
+    for (qsizetype from = 0; from + upper.size() <= text.size(); ++from)
+        if (upperMatchesAt(text, from, upper))
+            return true;
+    return false;
+}
+
+} // namespace gen
