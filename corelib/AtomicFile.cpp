@@ -7,16 +7,14 @@
 namespace vlt {
 namespace {
 
-Error writeError(const QString& path, const QString& cause)
-{
-    return Error(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
-                     .arg(path, cause));
+Error writeError(const QString& path, const QString& cause) {
+    return Error(
+        QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2").arg(path, cause));
 }
 
 } // namespace
 
-void writeFileAtomically(const QString& path, const QByteArray& bytes)
-{
+void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw writeError(path, file.errorString());

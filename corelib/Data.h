@@ -43,12 +43,12 @@ public:
     Variant ID;
     QString ACTIVEX;
 
-    QString PACKAGE();                   // raises DataPACK
-    void setPACKAGE(QString package);    // raises DataUnpack
-    void STORE(tmp_FileIO& file);        // raises DataStore
-    void READ(tmp_FileIO& file);         // raises DataRead
-    void COPY(tmp_Data& other);          // raises DataCopy; an unhandled copy is an error
-    std::shared_ptr<tmp_Data> SPAWN();   // raises DataSpawn
+    QString PACKAGE();                 // raises DataPACK
+    void setPACKAGE(QString package);  // raises DataUnpack
+    void STORE(tmp_FileIO& file);      // raises DataStore
+    void READ(tmp_FileIO& file);       // raises DataRead
+    void COPY(tmp_Data& other);        // raises DataCopy; an unhandled copy is an error
+    std::shared_ptr<tmp_Data> SPAWN(); // raises DataSpawn
 
 private:
     DataEvents& m_owner;

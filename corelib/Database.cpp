@@ -2,15 +2,13 @@
 
 namespace vlt {
 
-qint32 int_Database::COUNT()
-{
+qint32 int_Database::COUNT() {
     qint32 count = 0;
     m_owner.DATABASE_DatabaseCount(count);
     return count;
 }
 
-qint32 int_Database::position(const Variant& pID, bool pForceIndex)
-{
+qint32 int_Database::position(const Variant& pID, bool pForceIndex) {
     if (pForceIndex)
         return pID.toLong();
     qint32 found = 0;
@@ -18,8 +16,7 @@ qint32 int_Database::position(const Variant& pID, bool pForceIndex)
     return found;
 }
 
-std::shared_ptr<tmp_Data> int_Database::ITEM(const Variant& pID, bool pForceIndex)
-{
+std::shared_ptr<tmp_Data> int_Database::ITEM(const Variant& pID, bool pForceIndex) {
     const qint32 index = position(pID, pForceIndex);
     std::shared_ptr<tmp_Data> item;
     if (pForceIndex || index > 0)
@@ -27,8 +24,7 @@ std::shared_ptr<tmp_Data> int_Database::ITEM(const Variant& pID, bool pForceInde
     return item;
 }
 
-std::shared_ptr<tmp_Data> int_Database::ITEMOBJ(const Variant& pID, bool pForceIndex)
-{
+std::shared_ptr<tmp_Data> int_Database::ITEMOBJ(const Variant& pID, bool pForceIndex) {
     const qint32 index = position(pID, pForceIndex);
     std::shared_ptr<tmp_Data> item;
     if (pForceIndex || index > 0)
@@ -36,18 +32,15 @@ std::shared_ptr<tmp_Data> int_Database::ITEMOBJ(const Variant& pID, bool pForceI
     return item;
 }
 
-bool int_Database::EXISTS(const Variant& pID)
-{
+bool int_Database::EXISTS(const Variant& pID) {
     return position(pID, false) > 0;
 }
 
-void int_Database::ADD(std::shared_ptr<tmp_Data> pEntry, const Variant& pID)
-{
+void int_Database::ADD(std::shared_ptr<tmp_Data> pEntry, const Variant& pID) {
     m_owner.DATABASE_DatabaseImport(std::move(pEntry), pID);
 }
 
-bool int_Database::REMOVE(const Variant& pID, bool pForceIndex)
-{
+bool int_Database::REMOVE(const Variant& pID, bool pForceIndex) {
     const qint32 index = position(pID, pForceIndex);
     if (!pForceIndex && index == 0)
         return false;
@@ -55,8 +48,7 @@ bool int_Database::REMOVE(const Variant& pID, bool pForceIndex)
     return true;
 }
 
-void int_Database::CLEAR()
-{
+void int_Database::CLEAR() {
     m_owner.DATABASE_DatabaseClear();
 }
 

@@ -42,8 +42,7 @@ public:
     qint32 COUNT();
     // Default member. Null when an identifier is not found.
     std::shared_ptr<tmp_Data> ITEM(const Variant& pID, bool pForceIndex = false);
-    std::shared_ptr<tmp_Data> operator()(const Variant& pID, bool pForceIndex = false)
-    {
+    std::shared_ptr<tmp_Data> operator()(const Variant& pID, bool pForceIndex = false) {
         return ITEM(pID, pForceIndex);
     }
     std::shared_ptr<tmp_Data> ITEMOBJ(const Variant& pID, bool pForceIndex = false);

@@ -16,28 +16,47 @@ const QByteArray kHeader = QByteArrayLiteral("VLTFILE 1");
 const QByteArray kHeaderPrefix = QByteArrayLiteral("VLTFILE ");
 const QByteArray kEnd = QByteArrayLiteral("END");
 
-void appendEscaped(QByteArray& out, const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    for (const char c : utf8) {
-        switch (c) {
-        case '\\':
-            out.append("\\\\", 2);
-            break;
-        case '\r':
-            out.append("\\r", 2);
-            break;
-        case '\n':
-            out.append("\\n", 2);
-            break;
-        default:
-            out.append(c);
-        }
+void appendUtf8(QByteArray& out, char32_t code) {
+    if (code < 0x80) {
+        out.append(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.append(static_cast<char>(0xC0 | (code >> 6)));
+        out.append(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        out.append(static_cast<char>(0xE0 | (code >> 12)));
+        out.append(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.append(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.append(static_cast<char>(0xF0 | (code >> 18)));
+        out.append(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+        out.append(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.append(static_cast<char>(0x80 | (code & 0x3F)));
     }
 }
 
-void appendValueLine(QByteArray& out, const Variant& value)
-{
+// Encodes straight into the file buffer: no temporary UTF-8 copy per text. A lone surrogate
+// becomes U+FFFD, as Qt's own conversion does.
+void appendEscaped(QByteArray& out, const QString& text) {
+    const QChar* it = text.constData();
+    const QChar* const end = it + text.size();
+    for (; it != end; ++it) {
+        const char16_t c = it->unicode();
+        if (c == u'\\')
+            out.append("\\\\", 2);
+        else if (c == u'\r')
+            out.append("\\r", 2);
+        else if (c == u'\n')
+            out.append("\\n", 2);
+        else if (QChar::isHighSurrogate(c) && it + 1 != end && (it + 1)->isLowSurrogate())
+            appendUtf8(out, QChar::surrogateToUcs4(c, (++it)->unicode()));
+        else if (QChar::isSurrogate(c))
+            appendUtf8(out, 0xFFFD);
+        else
+            appendUtf8(out, c);
+    }
+}
+
+void appendValueLine(QByteArray& out, const Variant& value) {
     switch (value.kind()) {
     case Variant::Kind::Empty:
         out.append('E');
@@ -68,8 +87,7 @@ class LineParser {
 public:
     LineParser(const QString& url, int line) : m_url(url), m_line(line) {}
 
-    Variant parse(QByteArrayView text) const
-    {
+    Variant parse(QByteArrayView text) const {
         if (text == "E")
             return Variant();
         if (text.size() < 2 || text[1] != ':')
@@ -94,16 +112,14 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const QString& cause) const
-    {
+    [[noreturn]] void fail(const QString& cause) const {
         throw Error(QStringLiteral("Die Datei \"%1\" ist beschädigt: Zeile %2: %3.")
                         .arg(m_url)
                         .arg(m_line)
                         .arg(cause));
     }
 
-    qint32 parseLong(QByteArrayView body) const
-    {
+    qint32 parseLong(QByteArrayView body) const {
         qint32 value = 0;
         const auto [ptr, ec] = std::from_chars(body.begin(), body.end(), value);
         if (body.isEmpty() || ec != std::errc() || ptr != body.end())
@@ -111,8 +127,7 @@ private:
         return value;
     }
 
-    double parseDouble(QByteArrayView body) const
-    {
+    double parseDouble(QByteArrayView body) const {
         double value = 0;
         const auto [ptr, ec] = std::from_chars(body.begin(), body.end(), value);
         if (body.isEmpty() || ec != std::errc() || ptr != body.end())
@@ -120,8 +135,9 @@ private:
         return value;
     }
 
-    QString unescape(QByteArrayView body) const
-    {
+    QString unescape(QByteArrayView body) const {
+        if (!body.contains('\\'))
+            return decode(body);
         QByteArray raw;
         raw.reserve(body.size());
         for (qsizetype i = 0; i < body.size(); ++i) {
@@ -146,8 +162,13 @@ private:
                 fail(QStringLiteral("unbekannte Escape-Folge"));
             }
         }
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        QString text = decoder.decode(raw);
+        return decode(raw);
+    }
+
+    // Stateless, so a sequence cut off at the end of the line counts as an error too.
+    QString decode(QByteArrayView utf8) const {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(utf8);
         if (decoder.hasError())
             fail(QStringLiteral("Text ist kein gültiges UTF-8"));
         return text;
@@ -162,8 +183,7 @@ private:
 cls_File::cls_File() = default;
 cls_File::~cls_File() = default;
 
-void cls_File::OPENURL(const QString& pURL, int pMode, const QString& pPW)
-{
+void cls_File::OPENURL(const QString& pURL, int pMode, const QString& pPW) {
     if (pMode != ID_FileOpen_Input && pMode != ID_FileOpen_Output)
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden: unbekannte "
                                    "Zugriffsart %2.")
@@ -174,14 +194,14 @@ void cls_File::OPENURL(const QString& pURL, int pMode, const QString& pPW)
     m_mode = pMode;
     m_values.clear();
     m_readPos = 0;
-    m_text.clear();
+    m_out.clear();
+    m_storedCount = 0;
     m_hasText = false;
     if (pMode == ID_FileOpen_Input)
         load();
 }
 
-void cls_File::load()
-{
+void cls_File::load() {
     QFile file(m_url);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden: %2")
@@ -190,25 +210,31 @@ void cls_File::load()
     if (file.error() != QFileDevice::NoError)
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
                         .arg(m_url, file.errorString()));
-    if (isSealedFile(bytes))
+    if (isSealedFile(bytes)) {
+        if (m_password.isEmpty())
+            throw Error(QStringLiteral("Die Datei \"%1\" ist verschlüsselt, es wurde aber kein "
+                                       "Kennwort angegeben.")
+                            .arg(m_url));
         bytes = unsealFile(bytes, m_password, m_url);
-    else if (!m_password.isEmpty())
+    } else if (!m_password.isEmpty()) {
         throw Error(QStringLiteral("Die Datei \"%1\" ist nicht verschlüsselt, es wurde aber ein "
                                    "Kennwort angegeben.")
                         .arg(m_url));
+    }
     parse(bytes);
 }
 
-void cls_File::parse(const QByteArray& bytes)
-{
+void cls_File::parse(const QByteArray& bytes) {
     QByteArrayView rest(bytes);
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
     int line = 0;
     bool ended = false;
-    std::vector<StoredValue> values;
+    std::vector<Variant> values;
+    // Most lines are short; a rough guess saves the vector's early regrowths.
+    values.reserve(static_cast<std::size_t>(rest.size() / 8));
     while (!rest.isEmpty()) {
-        qsizetype newline = rest.indexOf('\n');
+        const qsizetype newline = rest.indexOf('\n');
         QByteArrayView text = newline < 0 ? rest : rest.first(newline);
         rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
         if (text.endsWith('\r'))
@@ -216,26 +242,22 @@ void cls_File::parse(const QByteArray& bytes)
         ++line;
         if (ended)
             corrupt(line, QStringLiteral("nach END folgen weitere Zeilen"));
-        if (line == 1) {
+        if (line == 1)
             checkHeader(text);
-            continue;
-        }
-        if (text == kEnd) {
+        else if (text == kEnd)
             ended = true;
-            continue;
-        }
-        values.push_back({LineParser(m_url, line).parse(text), line});
+        else
+            values.push_back(LineParser(m_url, line).parse(text));
     }
     if (line == 0)
         corrupt(1, QStringLiteral("die Datei ist leer"));
     if (!ended)
-        throw Error(QStringLiteral("Die Datei \"%1\" ist unvollständig: die Zeile END fehlt.")
-                        .arg(m_url));
+        throw Error(
+            QStringLiteral("Die Datei \"%1\" ist unvollständig: die Zeile END fehlt.").arg(m_url));
     m_values = std::move(values);
 }
 
-void cls_File::checkHeader(QByteArrayView text) const
-{
+void cls_File::checkHeader(QByteArrayView text) const {
     if (text == kHeader)
         return;
     if (text.startsWith(kHeaderPrefix)) {
@@ -252,91 +274,116 @@ void cls_File::checkHeader(QByteArrayView text) const
                     .arg(m_url));
 }
 
-void cls_File::corrupt(int line, const QString& cause) const
-{
+void cls_File::corrupt(int line, const QString& cause) const {
     throw Error(QStringLiteral("Die Datei \"%1\" ist beschädigt: Zeile %2: %3.")
                     .arg(m_url)
                     .arg(line)
                     .arg(cause));
 }
 
-void cls_File::requireMode(int mode) const
-{
+void cls_File::requireMode(int mode) const {
     if (m_mode == mode)
         return;
-    const QString what = mode == ID_FileOpen_Input ? QStringLiteral("zum Lesen")
-                                                   : QStringLiteral("zum Schreiben");
+    const QString what =
+        mode == ID_FileOpen_Input ? QStringLiteral("zum Lesen") : QStringLiteral("zum Schreiben");
     throw Error(QStringLiteral("Die Datei \"%1\" ist nicht %2 geöffnet.").arg(m_url, what));
 }
 
-const cls_File::StoredValue& cls_File::next()
-{
+const Variant& cls_File::next(int& line) {
     requireMode(ID_FileOpen_Input);
     if (m_readPos >= m_values.size())
         throw Error(QStringLiteral("Die Datei \"%1\" ist unvollständig: unerwartetes Dateiende.")
                         .arg(m_url));
+    line = static_cast<int>(m_readPos) + 2;
     return m_values[m_readPos++];
 }
 
-void cls_File::STORE(std::initializer_list<Variant> values)
-{
+void cls_File::STORE(std::initializer_list<Variant> values) {
     requireMode(ID_FileOpen_Output);
     if (m_hasText)
-        throw Error(QStringLiteral("In die Datei \"%1\" wurde bereits Text geschrieben.").arg(m_url));
-    for (const Variant& value : values) {
+        throw Error(
+            QStringLiteral("In die Datei \"%1\" wurde bereits Text geschrieben.").arg(m_url));
+    for (const Variant& value : values)
         if (value.isMissing())
-            throw Error(QStringLiteral("Ein fehlender Wert kann nicht in \"%1\" gespeichert werden.")
-                            .arg(m_url));
-        m_values.push_back({value, 0});
-    }
+            throw Error(
+                QStringLiteral("Ein fehlender Wert kann nicht in \"%1\" gespeichert werden.")
+                    .arg(m_url));
+    if (m_storedCount == 0)
+        m_out.append(kHeader).append('\n');
+    for (const Variant& value : values)
+        appendValueLine(m_out, value);
+    m_storedCount += values.size();
 }
 
-void cls_File::READ(std::initializer_list<ReadTarget> targets)
-{
+namespace {
+
+// The common case, a target of the stored kind, needs no conversion and no message text.
+bool assignSameKind(const Variant& value, const ReadTarget& target) {
+    if (auto* const* text = std::get_if<QString*>(&target)) {
+        if (const QString* stored = value.textIf()) {
+            **text = *stored;
+            return true;
+        }
+    } else if (auto* const* flag = std::get_if<bool*>(&target)) {
+        if (value.kind() == Variant::Kind::Boolean) {
+            **flag = value.toBool();
+            return true;
+        }
+    } else if (auto* const* number = std::get_if<qint32*>(&target)) {
+        if (value.kind() == Variant::Kind::Long) {
+            **number = value.toLong();
+            return true;
+        }
+    } else if (auto* const* variant = std::get_if<Variant*>(&target)) {
+        **variant = value;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void cls_File::READ(std::initializer_list<ReadTarget> targets) {
     for (const ReadTarget& target : targets) {
-        const StoredValue& stored = next();
-        const QString source =
-            QStringLiteral("Datei \"%1\", Zeile %2").arg(m_url).arg(stored.line);
-        std::visit([&](auto* pointer) { assignConverted(stored.value, pointer, source); }, target);
+        int line = 0;
+        const Variant& value = next(line);
+        if (assignSameKind(value, target))
+            continue;
+        const QString source = QStringLiteral("Datei \"%1\", Zeile %2").arg(m_url).arg(line);
+        std::visit([&](auto* pointer) { assignConverted(value, pointer, source); }, target);
     }
 }
 
-Variant cls_File::READFNC()
-{
-    return next().value;
+Variant cls_File::READFNC() {
+    int line = 0;
+    return next(line);
 }
 
-void cls_File::WRITETEXT(const QByteArray& bytes)
-{
+void cls_File::WRITETEXT(const QByteArray& bytes) {
     requireMode(ID_FileOpen_Output);
-    if (!m_values.empty())
-        throw Error(QStringLiteral("In die Datei \"%1\" wurden bereits Werte geschrieben.").arg(m_url));
-    m_text.append(bytes);
+    if (m_storedCount > 0)
+        throw Error(
+            QStringLiteral("In die Datei \"%1\" wurden bereits Werte geschrieben.").arg(m_url));
+    m_out.append(bytes);
     m_hasText = true;
 }
 
-QByteArray cls_File::encode() const
-{
-    QByteArray out;
-    out.reserve(static_cast<qsizetype>(m_values.size()) * 8 + 32);
-    out.append(kHeader).append('\n');
-    for (const StoredValue& stored : m_values)
-        appendValueLine(out, stored.value);
-    out.append(kEnd).append('\n');
-    return out;
-}
-
-void cls_File::CLOSEURL()
-{
+void cls_File::CLOSEURL() {
     if (m_mode == ID_FileOpen_Output) {
-        QByteArray bytes = m_hasText ? m_text : encode();
-        if (!m_hasText && !m_password.isEmpty())
-            bytes = sealFile(bytes, m_password);
+        QByteArray bytes = std::move(m_out);
+        if (!m_hasText) {
+            if (m_storedCount == 0)
+                bytes.append(kHeader).append('\n');
+            bytes.append(kEnd).append('\n');
+            if (!m_password.isEmpty())
+                bytes = sealFile(bytes, m_password);
+        }
         writeFileAtomically(m_url, bytes);
     }
     m_mode = 0;
     m_values.clear();
-    m_text.clear();
+    m_out.clear();
+    m_storedCount = 0;
     m_hasText = false;
 }
 

@@ -32,25 +32,22 @@ public:
     const QString& url() const { return m_url; }
 
 private:
-    struct StoredValue {
-        Variant value;
-        int line;
-    };
-
     void load();
     void parse(const QByteArray& bytes);
     void checkHeader(QByteArrayView text) const;
     [[noreturn]] void corrupt(int line, const QString& cause) const;
     void requireMode(int mode) const;
-    const StoredValue& next();
-    QByteArray encode() const;
+    const Variant& next(int& line);
 
     QString m_url;
     QString m_password;
     int m_mode = 0;
-    std::vector<StoredValue> m_values;
+    // Reading: every value of the file; value i stands on line i + 2.
+    std::vector<Variant> m_values;
     std::size_t m_readPos = 0;
-    QByteArray m_text;
+    // Writing: the value lines encoded as they are stored, or the raw text.
+    QByteArray m_out;
+    std::size_t m_storedCount = 0;
     bool m_hasText = false;
 };
 

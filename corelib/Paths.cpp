@@ -5,27 +5,23 @@
 
 namespace vlt {
 
-QString folderPart(const QString& path)
-{
+QString folderPart(const QString& path) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     return slash < 0 ? QString() : path.left(slash + 1);
 }
 
-QString executablePath()
-{
+QString executablePath() {
     if (!QCoreApplication::instance())
         return QString();
     return QCoreApplication::applicationFilePath();
 }
 
-QString programFolder()
-{
+QString programFolder() {
     const QString exe = executablePath();
     return exe.isEmpty() ? QString() : folderPart(exe);
 }
 
-QString executableBaseName()
-{
+QString executableBaseName() {
     // Asked by every record's constructor, so asked of the system once.
     static QString cached;
     if (cached.isEmpty() && QCoreApplication::instance())
@@ -33,8 +29,7 @@ QString executableBaseName()
     return cached.isEmpty() ? QStringLiteral("classshaper") : cached;
 }
 
-bool fileExists(const QString& path)
-{
+bool fileExists(const QString& path) {
     if (path.isEmpty())
         return false;
     const QFileInfo info(path);

@@ -2,8 +2,7 @@
 
 namespace vlt {
 
-QStringList tokenizeCommandLine(const QString& commandLine)
-{
+QStringList tokenizeCommandLine(const QString& commandLine) {
     QStringList tokens;
     QString current;
     bool quoted = false;

@@ -10,7 +10,7 @@ inline constexpr int ID_No = 7;
 struct FileDialogRequest {
     QString initialFile;
     QString title;
-    QString filter;      // "Klassenvorlage|*.vlt-ctf"
+    QString filter; // "Klassenvorlage|*.vlt-ctf"
     int filterIndex = 1;
     QString defaultExtension; // ".vlt-ctf"; save dialogs only
 };

@@ -19,13 +19,11 @@ const cls_VString VSTRING{};
 
 namespace {
 
-void appendCounted(QString& out, QChar kind, const QString& text)
-{
+void appendCounted(QString& out, QChar kind, const QString& text) {
     out.append(kind).append(QString::number(text.size())).append(QLatin1Char(':')).append(text);
 }
 
-void appendValue(QString& out, const Variant& value)
-{
+void appendValue(QString& out, const Variant& value) {
     switch (value.kind()) {
     case Variant::Kind::Empty:
         out.append(QLatin1Char('E'));
@@ -37,10 +35,14 @@ void appendValue(QString& out, const Variant& value)
         out.append(value.toBool() ? QLatin1Char('T') : QLatin1Char('F'));
         break;
     case Variant::Kind::Long:
-        out.append(QLatin1Char('L')).append(QString::number(value.toLong())).append(QLatin1Char(';'));
+        out.append(QLatin1Char('L'))
+            .append(QString::number(value.toLong()))
+            .append(QLatin1Char(';'));
         break;
     case Variant::Kind::Double:
-        out.append(QLatin1Char('D')).append(doubleToText(value.toDouble())).append(QLatin1Char(';'));
+        out.append(QLatin1Char('D'))
+            .append(doubleToText(value.toDouble()))
+            .append(QLatin1Char(';'));
         break;
     case Variant::Kind::Text:
         appendCounted(out, QLatin1Char('S'), *value.textIf());
@@ -48,8 +50,7 @@ void appendValue(QString& out, const Variant& value)
     }
 }
 
-void appendRecords(QString& out, const RecordArray& items)
-{
+void appendRecords(QString& out, const RecordArray& items) {
     out.append(QLatin1Char('A')).append(QString::number(items.size())).append(QLatin1Char(':'));
     for (const auto& item : items) {
         if (!item)
@@ -63,8 +64,7 @@ class PackageReader {
 public:
     explicit PackageReader(const QString& package) : m_text(package) {}
 
-    Variant value()
-    {
+    Variant value() {
         const QChar kind = take();
         switch (kind.unicode()) {
         case 'E':
@@ -96,8 +96,7 @@ public:
         }
     }
 
-    void records(const RecordArrayOut& target)
-    {
+    void records(const RecordArrayOut& target) {
         if (take() != QLatin1Char('A'))
             fail(QStringLiteral("an dieser Stelle wird ein Datenfeld erwartet"));
         const qsizetype count = length(QLatin1Char(':'));
@@ -121,22 +120,18 @@ public:
     void nextItem() { ++m_item; }
 
 private:
-    [[noreturn]] void fail(const QString& cause) const
-    {
-        throw Error(QStringLiteral("Das Datenpaket ist beschädigt: Wert %1: %2.")
-                        .arg(m_item)
-                        .arg(cause));
+    [[noreturn]] void fail(const QString& cause) const {
+        throw Error(
+            QStringLiteral("Das Datenpaket ist beschädigt: Wert %1: %2.").arg(m_item).arg(cause));
     }
 
-    QChar take()
-    {
+    QChar take() {
         if (m_pos >= m_text.size())
             fail(QStringLiteral("das Paket endet zu früh"));
         return m_text.at(m_pos++);
     }
 
-    QString until(QChar end)
-    {
+    QString until(QChar end) {
         const qsizetype stop = m_text.indexOf(end, m_pos);
         if (stop < 0)
             fail(QStringLiteral("das Paket endet zu früh"));
@@ -145,8 +140,7 @@ private:
         return piece;
     }
 
-    qsizetype length(QChar end)
-    {
+    qsizetype length(QChar end) {
         bool ok = false;
         const qlonglong n = until(end).toLongLong(&ok);
         // No length can exceed what is left: a damaged count never drives an allocation.
@@ -155,8 +149,7 @@ private:
         return static_cast<qsizetype>(n);
     }
 
-    QString counted()
-    {
+    QString counted() {
         const qsizetype n = length(QLatin1Char(':'));
         if (n > m_text.size() - m_pos)
             fail(QStringLiteral("die Länge reicht über das Paketende hinaus"));
@@ -170,8 +163,7 @@ private:
     int m_item = 1;
 };
 
-void unpackInto(const QString& package, std::initializer_list<UnpackTarget> targets)
-{
+void unpackInto(const QString& package, std::initializer_list<UnpackTarget> targets) {
     PackageReader reader(package);
     for (const UnpackTarget& target : targets) {
         const QString source = QStringLiteral("Datenpaket, Wert %1").arg(reader.position());
@@ -189,8 +181,7 @@ void unpackInto(const QString& package, std::initializer_list<UnpackTarget> targ
 
 } // namespace
 
-QString cls_Pack::PACK(std::initializer_list<PackValue> values) const
-{
+QString cls_Pack::PACK(std::initializer_list<PackValue> values) const {
     QString out;
     for (const PackValue& value : values) {
         if (const auto* records = std::get_if<RecordArrayIn>(&value))
@@ -201,13 +192,12 @@ QString cls_Pack::PACK(std::initializer_list<PackValue> values) const
     return out;
 }
 
-void cls_Pack::UNPACK(const QString& package, std::initializer_list<UnpackTarget> targets) const
-{
+void cls_Pack::UNPACK(const QString& package, std::initializer_list<UnpackTarget> targets) const {
     unpackInto(package, targets);
 }
 
-void cls_VString::UNPACK(const QString& package, std::initializer_list<UnpackTarget> targets) const
-{
+void cls_VString::UNPACK(const QString& package,
+                         std::initializer_list<UnpackTarget> targets) const {
     unpackInto(package, targets);
 }
 

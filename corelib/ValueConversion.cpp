@@ -7,10 +7,10 @@ namespace {
 
 template <class Convert>
 auto convertOrExplain(const Variant& value, const QString& source, const char* kindName,
-                      Convert convert)
-{
+                      Convert convert) {
     if (value.isMissing())
-        throw Error(QStringLiteral("%1: ein fehlender Wert kann nicht gelesen werden.").arg(source));
+        throw Error(
+            QStringLiteral("%1: ein fehlender Wert kann nicht gelesen werden.").arg(source));
     try {
         return convert();
     } catch (const Error& error) {
@@ -21,28 +21,23 @@ auto convertOrExplain(const Variant& value, const QString& source, const char* k
 
 } // namespace
 
-void assignConverted(const Variant& value, Variant* target, const QString&)
-{
+void assignConverted(const Variant& value, Variant* target, const QString&) {
     *target = value;
 }
 
-void assignConverted(const Variant& value, QString* target, const QString& source)
-{
+void assignConverted(const Variant& value, QString* target, const QString& source) {
     *target = convertOrExplain(value, source, "Text", [&] { return value.toText(); });
 }
 
-void assignConverted(const Variant& value, bool* target, const QString& source)
-{
+void assignConverted(const Variant& value, bool* target, const QString& source) {
     *target = convertOrExplain(value, source, "Boolean", [&] { return value.toBool(); });
 }
 
-void assignConverted(const Variant& value, qint32* target, const QString& source)
-{
+void assignConverted(const Variant& value, qint32* target, const QString& source) {
     *target = convertOrExplain(value, source, "Long", [&] { return value.toLong(); });
 }
 
-void assignConverted(const Variant& value, double* target, const QString& source)
-{
+void assignConverted(const Variant& value, double* target, const QString& source) {
     *target = convertOrExplain(value, source, "Double", [&] { return value.toDouble(); });
 }
 

@@ -10,21 +10,18 @@
 namespace vlt {
 namespace {
 
-Error typeMismatch(const QString& text)
-{
+Error typeMismatch(const QString& text) {
     return Error(QStringLiteral("Typen unverträglich: \"%1\" ist kein Zahlen- oder Wahrheitswert.")
                      .arg(text.left(80)));
 }
 
-bool parseNumber(const QString& text, double& value)
-{
+bool parseNumber(const QString& text, double& value) {
     bool ok = false;
     value = QLocale::c().toDouble(text.trimmed(), &ok);
     return ok;
 }
 
-qint32 roundToLong(double value)
-{
+qint32 roundToLong(double value) {
     // The host rounds halves to the even neighbour when it converts to Long.
     const double rounded = std::nearbyint(value);
     if (!(rounded >= std::numeric_limits<qint32>::min() &&
@@ -36,26 +33,22 @@ qint32 roundToLong(double value)
 
 } // namespace
 
-Variant Variant::missing()
-{
+Variant Variant::missing() {
     Variant v;
     v.m_value = MissingTag{};
     return v;
 }
 
-Variant::Kind Variant::kind() const
-{
+Variant::Kind Variant::kind() const {
     return static_cast<Kind>(m_value.index());
 }
 
-bool Variant::isNumeric() const
-{
+bool Variant::isNumeric() const {
     const Kind k = kind();
     return k == Kind::Boolean || k == Kind::Long || k == Kind::Double;
 }
 
-double Variant::toDouble() const
-{
+double Variant::toDouble() const {
     switch (kind()) {
     case Kind::Empty:
         return 0.0;
@@ -78,8 +71,7 @@ double Variant::toDouble() const
     throw typeMismatch(QStringLiteral("(fehlendes Argument)"));
 }
 
-qint32 Variant::toLong() const
-{
+qint32 Variant::toLong() const {
     switch (kind()) {
     case Kind::Empty:
         return 0;
@@ -92,8 +84,7 @@ qint32 Variant::toLong() const
     }
 }
 
-bool Variant::toBool() const
-{
+bool Variant::toBool() const {
     if (const QString* text = textIf()) {
         const QString t = text->trimmed();
         if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
@@ -106,8 +97,7 @@ bool Variant::toBool() const
     return toDouble() != 0.0;
 }
 
-QString Variant::toText() const
-{
+QString Variant::toText() const {
     switch (kind()) {
     case Kind::Empty:
         return QString();
@@ -125,8 +115,7 @@ QString Variant::toText() const
     throw typeMismatch(QStringLiteral("(fehlendes Argument)"));
 }
 
-bool operator==(const Variant& a, const Variant& b)
-{
+bool operator==(const Variant& a, const Variant& b) {
     using Kind = Variant::Kind;
     const Kind ka = a.kind();
     const Kind kb = b.kind();
@@ -145,8 +134,7 @@ bool operator==(const Variant& a, const Variant& b)
     return a.toDouble() == b.toDouble();
 }
 
-QString doubleToText(double value)
-{
+QString doubleToText(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));

@@ -7,8 +7,7 @@
 
 #include <QDate>
 
-cls_Class::cls_Class() : DATA(*this)
-{
+cls_Class::cls_Class() : DATA(*this) {
     const QDate today = QDate::currentDate();
     DATA.ACTIVEX = vlt::executableBaseName() + QStringLiteral(".cls_Class");
     CLASSNAME = QStringLiteral("cls_NoName");
@@ -21,60 +20,58 @@ cls_Class::cls_Class() : DATA(*this)
     DATABASE_ADVANCED = true;
 }
 
-cls_Members& cls_Class::MEMBERS()
-{
+cls_Members& cls_Class::MEMBERS() {
     if (!m_members)
         m_members = std::make_shared<cls_Members>();
     return *m_members;
 }
 
-void cls_Class::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone)
-{
+void cls_Class::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone) {
     auto* other = dynamic_cast<cls_Class*>(&pOther);
     if (!other)
         throw vlt::Error(QStringLiteral("Typen unverträglich: nur eine Klassenvorlage kann in "
                                         "eine Klassenvorlage kopiert werden."));
     MEMBERS().DATA.COPY(other->MEMBERS());
-    CLASSNAME = other->CLASSNAME;
-    PROJECT = other->PROJECT;
-    FILENAME = other->FILENAME;
-    AUTHOR = other->AUTHOR;
-    COPYRIGHT = other->COPYRIGHT;
-    BUILD = other->BUILD;
-    DESCRIPTION = other->DESCRIPTION;
-    COMPILED = other->COMPILED;
-    DATABASE_TYPE = other->DATABASE_TYPE;
-    DATABASE_ADVANCED = other->DATABASE_ADVANCED;
-    DATABASE_LOCK = other->DATABASE_LOCK;
-    DATA_LOADSAVE = other->DATA_LOADSAVE;
-    DATA_LOCK = other->DATA_LOCK;
-    DATA_PARENT = other->DATA_PARENT;
-    DATA_EDITOR = other->DATA_EDITOR;
-    CUSTOM = other->CUSTOM;
+    copyFields(*other);
     pcDone = true;
 }
 
-void cls_Class::DATA_DataPACK(QString& pcPackage)
-{
+void cls_Class::copyFields(const cls_Class& other) {
+    CLASSNAME = other.CLASSNAME;
+    PROJECT = other.PROJECT;
+    FILENAME = other.FILENAME;
+    AUTHOR = other.AUTHOR;
+    COPYRIGHT = other.COPYRIGHT;
+    BUILD = other.BUILD;
+    DESCRIPTION = other.DESCRIPTION;
+    COMPILED = other.COMPILED;
+    DATABASE_TYPE = other.DATABASE_TYPE;
+    DATABASE_ADVANCED = other.DATABASE_ADVANCED;
+    DATABASE_LOCK = other.DATABASE_LOCK;
+    DATA_LOADSAVE = other.DATA_LOADSAVE;
+    DATA_LOCK = other.DATA_LOCK;
+    DATA_PARENT = other.DATA_PARENT;
+    DATA_EDITOR = other.DATA_EDITOR;
+    CUSTOM = other.CUSTOM;
+}
+
+void cls_Class::DATA_DataPACK(QString& pcPackage) {
     pcPackage = vlt::VSTRING.PACK.PACK(
         {MEMBERS().DATA.PACKAGE(), CLASSNAME, PROJECT, FILENAME, AUTHOR, COPYRIGHT, BUILD,
          DESCRIPTION, COMPILED, DATABASE_TYPE, DATABASE_ADVANCED, DATABASE_LOCK, DATA_LOADSAVE,
          DATA_LOCK, DATA_PARENT, DATA_EDITOR, CUSTOM});
 }
 
-void cls_Class::DATA_DataUnpack(QString& prPackage)
-{
+void cls_Class::DATA_DataUnpack(QString& prPackage) {
     QString membersPackage;
-    vlt::VSTRING.PACK.UNPACK(prPackage,
-                             {&membersPackage, &CLASSNAME, &PROJECT, &FILENAME, &AUTHOR,
-                              &COPYRIGHT, &BUILD, &DESCRIPTION, &COMPILED, &DATABASE_TYPE,
-                              &DATABASE_ADVANCED, &DATABASE_LOCK, &DATA_LOADSAVE, &DATA_LOCK,
-                              &DATA_PARENT, &DATA_EDITOR, &CUSTOM});
+    vlt::VSTRING.PACK.UNPACK(
+        prPackage, {&membersPackage, &CLASSNAME, &PROJECT, &FILENAME, &AUTHOR, &COPYRIGHT, &BUILD,
+                    &DESCRIPTION, &COMPILED, &DATABASE_TYPE, &DATABASE_ADVANCED, &DATABASE_LOCK,
+                    &DATA_LOADSAVE, &DATA_LOCK, &DATA_PARENT, &DATA_EDITOR, &CUSTOM});
     MEMBERS().DATA.setPACKAGE(membersPackage);
 }
 
-void cls_Class::DATA_DataStore(vlt::tmp_FileIO& pFile)
-{
+void cls_Class::DATA_DataStore(vlt::tmp_FileIO& pFile) {
     pFile.STORE({QStringLiteral("1.3")});
     MEMBERS().DATA.STORE(pFile);
     pFile.STORE({CLASSNAME});
@@ -95,12 +92,11 @@ void cls_Class::DATA_DataStore(vlt::tmp_FileIO& pFile)
     pFile.STORE({DATA_PARENT});
 }
 
-void cls_Class::DATA_DataRead(vlt::tmp_FileIO& pFile)
-{
+void cls_Class::DATA_DataRead(vlt::tmp_FileIO& pFile) {
     QString version;
     pFile.READ({&version});
-    const QStringList known{QStringLiteral("1.0"), QStringLiteral("1.1"), QStringLiteral("1.2"),
-                            QStringLiteral("1.3")};
+    static const QStringList known{QStringLiteral("1.0"), QStringLiteral("1.1"),
+                                   QStringLiteral("1.2"), QStringLiteral("1.3")};
     if (!known.contains(version))
         return;
     MEMBERS().DATA.READ(pFile);
@@ -108,8 +104,7 @@ void cls_Class::DATA_DataRead(vlt::tmp_FileIO& pFile)
 }
 
 // The fields after the member list, as each version wrote them.
-void cls_Class::readFields(vlt::tmp_FileIO& pFile, const QString& version)
-{
+void cls_Class::readFields(vlt::tmp_FileIO& pFile, const QString& version) {
     const bool v10 = version == QLatin1String("1.0");
     pFile.READ({&CLASSNAME});
     pFile.READ({&PROJECT});
@@ -136,29 +131,13 @@ void cls_Class::readFields(vlt::tmp_FileIO& pFile, const QString& version)
     pFile.READ({&DATA_PARENT});
 }
 
-void cls_Class::DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance)
-{
+void cls_Class::DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance) {
     pcNewInstance = std::make_shared<cls_Class>();
 }
 
-void cls_Class::swapContents(cls_Class& other)
-{
-    std::swap(m_members, other.m_members);
-    std::swap(CLASSNAME, other.CLASSNAME);
-    std::swap(PROJECT, other.PROJECT);
-    std::swap(FILENAME, other.FILENAME);
-    std::swap(AUTHOR, other.AUTHOR);
-    std::swap(COPYRIGHT, other.COPYRIGHT);
-    std::swap(BUILD, other.BUILD);
-    std::swap(DESCRIPTION, other.DESCRIPTION);
-    std::swap(COMPILED, other.COMPILED);
-    std::swap(CUSTOM, other.CUSTOM);
-    std::swap(DATABASE_TYPE, other.DATABASE_TYPE);
-    std::swap(DATABASE_ADVANCED, other.DATABASE_ADVANCED);
-    std::swap(DATABASE_LOCK, other.DATABASE_LOCK);
-    std::swap(DATA_PARENT, other.DATA_PARENT);
-    std::swap(DATA_LOADSAVE, other.DATA_LOADSAVE);
-    std::swap(DATA_LOCK, other.DATA_LOCK);
-    std::swap(DATA_EDITOR, other.DATA_EDITOR);
-    std::swap(DATA.ID, other.DATA.ID);
+void cls_Class::takeReadContents(cls_Class& scratch) {
+    copyFields(scratch);
+    // The scratch record touches its list only when the file's version holds one.
+    if (scratch.hasMembers())
+        m_members = std::move(scratch.m_members);
 }

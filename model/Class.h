@@ -54,7 +54,8 @@ public:
 
 private:
     void readFields(vlt::tmp_FileIO& pFile, const QString& version);
-    void swapContents(cls_Class& other);
+    void copyFields(const cls_Class& other);
+    void takeReadContents(cls_Class& scratch);
 
     std::shared_ptr<cls_Members> m_members;
 };

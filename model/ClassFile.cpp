@@ -12,8 +12,7 @@ const QString kTemplateExtension = QStringLiteral(".vlt-ctf");
 
 } // namespace
 
-bool cls_Class::LOAD(AppState& app, const QString& pFile)
-{
+bool cls_Class::LOAD(AppState& app, const QString& pFile) {
     QString fileName = pFile;
     if (fileName.isEmpty()) {
         fileName = app.currentTemplatePath;
@@ -27,23 +26,22 @@ bool cls_Class::LOAD(AppState& app, const QString& pFile)
     // The folder of the template that was current before this load, not of the loaded one.
     app.templateFolder = vlt::folderPart(app.currentTemplatePath);
 
-    // Read into a copy so that a file that cannot be read completely changes nothing; fields
-    // that an older version does not hold keep the values they had.
+    // Read into a scratch record so that a file that cannot be read completely changes nothing;
+    // it starts with this template's fields, which an older version leaves as they were.
     cls_Class scratch;
-    scratch.DATA.COPY(*this);
+    scratch.copyFields(*this);
     vlt::cls_File file;
     file.OPENURL(fileName, vlt::ID_FileOpen_Input, QString());
     scratch.DATA.READ(file);
     file.CLOSEURL();
-    swapContents(scratch);
+    takeReadContents(scratch);
 
     app.currentTemplatePath = fileName;
     app.changed = false;
     return true;
 }
 
-bool cls_Class::SAVE(AppState& app, const QString& pFile)
-{
+bool cls_Class::SAVE(AppState& app, const QString& pFile) {
     QString fileName = pFile;
     if (fileName.isEmpty()) {
         fileName = app.currentTemplatePath;

@@ -7,15 +7,13 @@
 
 using vlt::ReadTarget;
 
-cls_Member::cls_Member() : DATA(*this)
-{
+cls_Member::cls_Member() : DATA(*this) {
     DATA.ACTIVEX = vlt::executableBaseName() + QStringLiteral(".cls_Member");
     MPUBLIC = true;
     MTYPE = QStringLiteral("String");
 }
 
-void cls_Member::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone)
-{
+void cls_Member::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone) {
     auto* other = dynamic_cast<cls_Member*>(&pOther);
     if (!other)
         throw vlt::Error(QStringLiteral("Typen unverträglich: nur ein Mitglied kann in ein "
@@ -30,19 +28,16 @@ void cls_Member::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone)
     pcDone = true;
 }
 
-void cls_Member::DATA_DataPACK(QString& pcPackage)
-{
+void cls_Member::DATA_DataPACK(QString& pcPackage) {
     pcPackage = vlt::VSTRING.PACK.PACK({MNAME, MTYPE, MPUBLIC, MARRAY, MDATAID, MNOTBOUND, MCHILD});
 }
 
-void cls_Member::DATA_DataUnpack(QString& prPackage)
-{
+void cls_Member::DATA_DataUnpack(QString& prPackage) {
     vlt::VSTRING.PACK.UNPACK(prPackage,
                              {&MNAME, &MTYPE, &MPUBLIC, &MARRAY, &MDATAID, &MNOTBOUND, &MCHILD});
 }
 
-void cls_Member::DATA_DataStore(vlt::tmp_FileIO& pFile)
-{
+void cls_Member::DATA_DataStore(vlt::tmp_FileIO& pFile) {
     pFile.STORE({QStringLiteral("1.2")});
     pFile.STORE({MNAME});
     pFile.STORE({MTYPE});
@@ -53,8 +48,7 @@ void cls_Member::DATA_DataStore(vlt::tmp_FileIO& pFile)
     pFile.STORE({MCHILD});
 }
 
-void cls_Member::DATA_DataRead(vlt::tmp_FileIO& pFile)
-{
+void cls_Member::DATA_DataRead(vlt::tmp_FileIO& pFile) {
     QString version;
     pFile.READ({&version});
     const bool v10 = version == QLatin1String("1.0");
@@ -75,7 +69,6 @@ void cls_Member::DATA_DataRead(vlt::tmp_FileIO& pFile)
     pFile.READ({&MCHILD});
 }
 
-void cls_Member::DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance)
-{
+void cls_Member::DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance) {
     pcNewInstance = std::make_shared<cls_Member>();
 }

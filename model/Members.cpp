@@ -9,8 +9,7 @@
 namespace {
 
 // The host trims blanks only.
-QString trimBlanks(const QString& text)
-{
+QString trimBlanks(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text.at(begin) == QLatin1Char(' '))
@@ -20,8 +19,7 @@ QString trimBlanks(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-vlt::Error outOfRange(qint32 index)
-{
+vlt::Error outOfRange(qint32 index) {
     return vlt::Error(
         QStringLiteral("Index außerhalb des gültigen Bereichs: Position %1 gibt es nicht.")
             .arg(index));
@@ -29,24 +27,20 @@ vlt::Error outOfRange(qint32 index)
 
 } // namespace
 
-cls_Members::cls_Members() : DATABASE(*this), DATA(*this)
-{
+cls_Members::cls_Members() : DATABASE(*this), DATA(*this) {
     DATA.ACTIVEX = vlt::executableBaseName() + QStringLiteral(".cls_Members");
     vItem.resize(1);
 }
 
-qint32 cls_Members::COUNT()
-{
+qint32 cls_Members::COUNT() {
     return DATABASE.COUNT();
 }
 
-std::shared_ptr<cls_Member> cls_Members::ITEM(const vlt::Variant& pID, bool pForceIndex)
-{
+std::shared_ptr<cls_Member> cls_Members::ITEM(const vlt::Variant& pID, bool pForceIndex) {
     return std::static_pointer_cast<cls_Member>(DATABASE.ITEM(pID, pForceIndex));
 }
 
-std::shared_ptr<cls_Member> cls_Members::entryAt(qint32 pIndex) const
-{
+std::shared_ptr<cls_Member> cls_Members::entryAt(qint32 pIndex) const {
     if (pIndex < 0 || static_cast<std::size_t>(pIndex) >= vItem.size())
         throw outOfRange(pIndex);
     // Position 0 holds no entry; asking for it yields a fresh member that belongs to no list.
@@ -55,28 +49,23 @@ std::shared_ptr<cls_Member> cls_Members::entryAt(qint32 pIndex) const
     return vItem[static_cast<std::size_t>(pIndex)];
 }
 
-void cls_Members::DATABASE_DatabaseClear()
-{
+void cls_Members::DATABASE_DatabaseClear() {
     vItem.assign(1, nullptr);
 }
 
-void cls_Members::DATABASE_DatabaseCount(qint32& ret)
-{
+void cls_Members::DATABASE_DatabaseCount(qint32& ret) {
     ret = static_cast<qint32>(vItem.size() - 1);
 }
 
-void cls_Members::DATABASE_DatabaseItemObj(std::shared_ptr<vlt::tmp_Data>& rRet, qint32 pIndex)
-{
+void cls_Members::DATABASE_DatabaseItemObj(std::shared_ptr<vlt::tmp_Data>& rRet, qint32 pIndex) {
     rRet = entryAt(pIndex);
 }
 
-void cls_Members::DATABASE_DatabaseITEM(std::shared_ptr<vlt::tmp_Data>& rRet, qint32 pIndex)
-{
+void cls_Members::DATABASE_DatabaseITEM(std::shared_ptr<vlt::tmp_Data>& rRet, qint32 pIndex) {
     rRet = entryAt(pIndex);
 }
 
-void cls_Members::DATABASE_DatabaseSEARCH(qint32& ret, vlt::Variant ID)
-{
+void cls_Members::DATABASE_DatabaseSEARCH(qint32& ret, vlt::Variant ID) {
     if (const QString* text = ID.textIf())
         ID = trimBlanks(*text).toUpper();
     const auto count = static_cast<qint32>(vItem.size() - 1);
@@ -93,8 +82,7 @@ void cls_Members::DATABASE_DatabaseSEARCH(qint32& ret, vlt::Variant ID)
     ret = 0;
 }
 
-void cls_Members::DATABASE_DatabaseREMOVE(qint32 ID)
-{
+void cls_Members::DATABASE_DatabaseREMOVE(qint32 ID) {
     if (ID < 1 || static_cast<std::size_t>(ID) >= vItem.size())
         throw outOfRange(ID);
     vItem[static_cast<std::size_t>(ID)] = vItem.back();
@@ -102,8 +90,7 @@ void cls_Members::DATABASE_DatabaseREMOVE(qint32 ID)
 }
 
 void cls_Members::DATABASE_DatabaseImport(std::shared_ptr<vlt::tmp_Data> NewEntry,
-                                          const vlt::Variant& ID)
-{
+                                          const vlt::Variant& ID) {
     auto member = std::dynamic_pointer_cast<cls_Member>(NewEntry);
     if (!member)
         throw vlt::Error(QStringLiteral("Typen unverträglich: die Mitgliederliste nimmt nur "
@@ -113,8 +100,7 @@ void cls_Members::DATABASE_DatabaseImport(std::shared_ptr<vlt::tmp_Data> NewEntr
         member->DATA.ID = ID;
 }
 
-void cls_Members::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone)
-{
+void cls_Members::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone) {
     auto* other = dynamic_cast<cls_Members*>(&pOther);
     if (!other)
         throw vlt::Error(QStringLiteral("Typen unverträglich: nur eine Mitgliederliste kann in "
@@ -134,21 +120,17 @@ void cls_Members::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone)
     pcDone = true;
 }
 
-void cls_Members::DATA_DataPACK(QString& rDATA)
-{
+void cls_Members::DATA_DataPACK(QString& rDATA) {
     const vlt::RecordArray items(vItem.begin(), vItem.end());
-    rDATA = vlt::VSTRING.PACK.PACK(
-        {DATA.ID, NAME, AUTHOR, DESCRIPTION, vlt::RecordArrayIn{items}});
+    rDATA = vlt::VSTRING.PACK.PACK({DATA.ID, NAME, AUTHOR, DESCRIPTION, vlt::RecordArrayIn{items}});
 }
 
-void cls_Members::DATA_DataUnpack(QString& rDATA)
-{
+void cls_Members::DATA_DataUnpack(QString& rDATA) {
     vlt::Variant id;
     vlt::RecordArray items;
-    vlt::VSTRING.UNPACK(rDATA, {&id, &NAME, &AUTHOR, &DESCRIPTION,
-                                vlt::RecordArrayOut{items, [] {
-                                                        return std::make_shared<cls_Member>();
-                                                    }}});
+    vlt::VSTRING.UNPACK(
+        rDATA, {&id, &NAME, &AUTHOR, &DESCRIPTION,
+                vlt::RecordArrayOut{items, [] { return std::make_shared<cls_Member>(); }}});
     std::vector<std::shared_ptr<cls_Member>> unpacked(std::max<std::size_t>(items.size(), 1));
     for (std::size_t i = 1; i < items.size(); ++i) {
         unpacked[i] = std::dynamic_pointer_cast<cls_Member>(items[i]);
@@ -161,8 +143,7 @@ void cls_Members::DATA_DataUnpack(QString& rDATA)
     DATA.ID = id;
 }
 
-void cls_Members::DATA_DataStore(vlt::tmp_FileIO& pFile)
-{
+void cls_Members::DATA_DataStore(vlt::tmp_FileIO& pFile) {
     pFile.STORE({DATA.ID, NAME, AUTHOR, DESCRIPTION});
     const auto count = static_cast<qint32>(vItem.size() - 1);
     pFile.STORE({count});
@@ -170,8 +151,7 @@ void cls_Members::DATA_DataStore(vlt::tmp_FileIO& pFile)
         vItem[static_cast<std::size_t>(i)]->DATA.STORE(pFile);
 }
 
-void cls_Members::DATA_DataRead(vlt::tmp_FileIO& pFile)
-{
+void cls_Members::DATA_DataRead(vlt::tmp_FileIO& pFile) {
     vlt::Variant id;
     QString name;
     QString author;
@@ -197,13 +177,11 @@ void cls_Members::DATA_DataRead(vlt::tmp_FileIO& pFile)
     DATA.ID = id;
 }
 
-void cls_Members::DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance)
-{
+void cls_Members::DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance) {
     pcNewInstance = std::make_shared<cls_Members>();
 }
 
-bool cls_Members::SAVE(const QString& pFile, const QString& pPW)
-{
+bool cls_Members::SAVE(const QString& pFile, const QString& pPW) {
     try {
         vlt::cls_File file;
         file.OPENURL(pFile, vlt::ID_FileOpen_Output, pPW);
@@ -215,8 +193,7 @@ bool cls_Members::SAVE(const QString& pFile, const QString& pPW)
     }
 }
 
-bool cls_Members::LOAD(const QString& pFile, const QString& pPW)
-{
+bool cls_Members::LOAD(const QString& pFile, const QString& pPW) {
     try {
         vlt::cls_File file;
         file.OPENURL(pFile, vlt::ID_FileOpen_Input, pPW);
