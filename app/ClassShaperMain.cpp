@@ -1,0 +1,53 @@
+// The desktop program's entry: the window, start-up on the command line, the event loop.
+#include "ConsoleUiServices.h"
+#include "DesktopRegistration.h"
+#include "QtUiServices.h"
+#include "Startup.h"
+#include "frm_Main.h"
+
+#include "corelib/Paths.h"
+#include "model/AppState.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace {
+
+StartupInput startupInput() {
+    const QStringList arguments = QCoreApplication::arguments();
+    StartupInput input;
+    input.commandLine = commandLineFromArguments(arguments.mid(1));
+    input.executablePath = vlt::executablePath();
+    // arguments[0] is argv[0] as typed, which the syntax message repeats.
+    if (!arguments.isEmpty())
+        input.invokedName = QFileInfo(arguments.first()).fileName();
+    if (input.invokedName.isEmpty())
+        input.invokedName = vlt::executableBaseName();
+    return input;
+}
+
+} // namespace
+
+int runClassShaper(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const bool nonInteractive = nonInteractiveRun();
+    QtUiServices dialogs;
+    ConsoleUiServices console;
+    vlt::UiServices& ui = nonInteractive ? static_cast<vlt::UiServices&>(console) : dialogs;
+
+    AppState app(ui);
+    frm_Main window(app, nullptr);
+    dialogs.setParentWindow(&window);
+
+    const DesktopRegistration desktop(DesktopRegistration::defaultDataHome());
+    const StartupResult result = runStartup(app, window, desktop, startupInput());
+    if (result.endAtOnce)
+        return result.exitStatus;
+
+    window.show();
+    if (nonInteractive)
+        QTimer::singleShot(0, &application, &QCoreApplication::quit);
+    const int status = QApplication::exec();
+    return status != 0 ? status : result.exitStatus;
+}

@@ -1,0 +1,123 @@
+#include "DesktopRegistration.h"
+
+#include "corelib/AtomicFile.h"
+#include "corelib/Error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kExecPlaceholder = QStringLiteral("@CLASSSHAPER_EXEC@");
+
+QByteArray resourceBytes(const QString& name) {
+    QFile file(QStringLiteral(":/desktop/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// True when the file was (re)written.
+bool writeWhenDifferent(const QString& path, const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return false;
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return false;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    try {
+        vlt::writeFileAtomically(path, bytes);
+    } catch (const vlt::Error&) {
+        return false;
+    }
+    return true;
+}
+
+// Desktop entries quote arguments the shell way, then escape the whole value once more.
+QString escapeForQuotedArgument(const QString& text) {
+    QString result;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+            c == QLatin1Char('\\'))
+            result.append(QLatin1Char('\\'));
+        result.append(c);
+    }
+    return result;
+}
+
+QString escapeForValue(const QString& text) {
+    QString result;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\'))
+            result.append(QStringLiteral("\\\\"));
+        else if (c == QLatin1Char('\n'))
+            result.append(QStringLiteral("\\n"));
+        else if (c == QLatin1Char('\r'))
+            result.append(QStringLiteral("\\r"));
+        else if (c == QLatin1Char('\t'))
+            result.append(QStringLiteral("\\t"));
+        else if (c == QLatin1Char('%'))
+            result.append(QStringLiteral("%%"));
+        else
+            result.append(c);
+    }
+    return result;
+}
+
+// Run to its end (a few milliseconds, and only when the package changed) so that the cache is
+// complete before anything looks at the folder.
+void refreshMimeCache(const QString& mimeFolder) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+    if (tool.isEmpty())
+        return;
+    QProcess update;
+    update.setStandardOutputFile(QProcess::nullDevice());
+    update.setStandardErrorFile(QProcess::nullDevice());
+    update.start(tool, {mimeFolder});
+    update.waitForFinished(5000);
+}
+
+} // namespace
+
+DesktopRegistration::DesktopRegistration(QString dataHome, CacheRefresh refresh)
+    : m_dataHome(std::move(dataHome)), m_refresh(refresh) {}
+
+QString DesktopRegistration::defaultDataHome() {
+    const QString configured = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!configured.isEmpty() && QDir::isAbsolutePath(configured))
+        return configured;
+    return QDir::homePath() + QStringLiteral("/.local/share");
+}
+
+QString DesktopRegistration::quotedExec(const QString& executablePath) {
+    return escapeForValue(QLatin1Char('"') + escapeForQuotedArgument(executablePath) +
+                          QLatin1Char('"'));
+}
+
+QString DesktopRegistration::mimePackagePath() const {
+    return m_dataHome + QStringLiteral("/mime/packages/veltrane-classshaper.xml");
+}
+
+QString DesktopRegistration::desktopEntryPath() const {
+    return m_dataHome + QStringLiteral("/applications/veltrane-classshaper.desktop");
+}
+
+QString DesktopRegistration::iconPath() const {
+    return m_dataHome + QStringLiteral("/icons/hicolor/scalable/apps/veltrane-classshaper.svg");
+}
+
+void DesktopRegistration::registerFileType(const QString& executablePath) const {
+    if (m_dataHome.isEmpty())
+        return;
+    const bool mimeChanged = writeWhenDifferent(
+        mimePackagePath(), resourceBytes(QStringLiteral("veltrane-classshaper.xml")));
+    const QString entry =
+        QString::fromUtf8(resourceBytes(QStringLiteral("veltrane-classshaper.desktop.in")))
+            .replace(kExecPlaceholder, quotedExec(executablePath));
+    writeWhenDifferent(desktopEntryPath(), entry.toUtf8());
+    writeWhenDifferent(iconPath(), resourceBytes(QStringLiteral("veltrane-classshaper.svg")));
+    if (mimeChanged && m_refresh == CacheRefresh::Run)
+        refreshMimeCache(m_dataHome + QStringLiteral("/mime"));
+}
