@@ -7,9 +7,9 @@ namespace {
 void writeParentLines(Module& module) {
     bool wrote = false;
     for (const MemberFacts& facts : module.members) {
-        if (!facts.member->MCHILD)
+        if (!facts.isChild)
             continue;
-        module.out.line(Indent{}, u"Set ", facts.name(), u".hParent = Me");
+        module.out.line(Indent{}, u"Set ", facts.name, u".hParent = Me");
         wrote = true;
     }
     if (wrote)
@@ -23,9 +23,9 @@ void writeArrayLines(Module& module) {
         wrote = true;
     }
     for (const MemberFacts& facts : module.members) {
-        if (!facts.member->MARRAY)
+        if (!facts.isArray)
             continue;
-        module.out.line(Indent{}, u"Redim ", facts.name(), u"(0)");
+        module.out.line(Indent{}, u"Redim ", facts.name, u"(0)");
         wrote = true;
     }
     if (wrote)
@@ -54,17 +54,17 @@ void writeInitialize(Module& module) {
     out.closeSection();
 }
 
-const cls_Member* identifierMember(const Module& module) {
+const MemberFacts* identifierMember(const Module& module) {
     for (const MemberFacts& facts : module.members)
-        if (facts.member->MDATAID)
-            return facts.member.get();
+        if (facts.isDataId)
+            return &facts;
     return nullptr;
 }
 
-void writeIdProperty(ModuleWriter& out, const cls_Member& id) {
-    const QString& name = id.MNAME;
-    const QString& type = id.MTYPE;
-    const QStringView scope = id.MPUBLIC ? QStringView(u"Public") : QStringView(u"Private");
+void writeIdProperty(ModuleWriter& out, const MemberFacts& id) {
+    const QStringView name = id.name;
+    const QStringView type = id.type;
+    const QStringView scope = id.isPublic ? QStringView(u"Public") : QStringView(u"Private");
     out.line(separator());
     out.line(u"'€ ", type, u" = ", name, u" = ", type);
     out.line(u"'€     Direct way to access DATA.ID");
@@ -88,7 +88,7 @@ void writeIdProperty(ModuleWriter& out, const cls_Member& id) {
 
 void writeClassInitialize(Module& module) {
     writeInitialize(module);
-    if (const cls_Member* id = identifierMember(module))
+    if (const MemberFacts* id = identifierMember(module))
         writeIdProperty(module.out, *id);
 }
 

@@ -1,20 +1,12 @@
 // DLGLOAD and DLGSAVE bind the simple members to the controls of an editor dialog; the custom
 // additions close the module.
-#include "Generator.h"
 #include "Module.h"
 #include "TextRules.h"
 
 namespace gen {
 namespace {
 
-// A handled member with its control name spelled once for both procedures.
-struct EditorBinding {
-    EditorKind kind;
-    const QString& member;
-    QString control; // hName(MNAME)
-};
-
-void loadTextControls(ModuleWriter& out, const QString& m, const QString& n) {
+void loadTextControls(ModuleWriter& out, QStringView m, ControlName n) {
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"TextBox\" Then .txt_", n, u".Text = ", m);
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"RichTextBox\" Then .txt_", n,
              u".TextRTF = ", m);
@@ -22,21 +14,21 @@ void loadTextControls(ModuleWriter& out, const QString& m, const QString& n) {
              u".TextRTF = ", m);
 }
 
-void loadNumberControls(ModuleWriter& out, const QString& m, const QString& n) {
+void loadNumberControls(ModuleWriter& out, QStringView m, ControlName n) {
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"TextBox\" Then .txt_", n, u".Text = cStr(",
              m, u")");
     out.line(Indent{2}, u"If TypeName(.lst_", n, u") = \"ListBox\" Then .lst_", n, u".ListIndex = ",
              m);
 }
 
-void loadFlagControls(ModuleWriter& out, const QString& m, const QString& n) {
+void loadFlagControls(ModuleWriter& out, QStringView m, ControlName n) {
     out.line(Indent{2}, u"If TypeName(.opt_", n, u") = \"CheckBox\" Then .opt_", n,
              u".Value = Abs(Clng(", m, u"))");
     out.line(Indent{2}, u"If TypeName(.opt_", n, u") = \"OptionButton\" Then .opt_", n,
              u".Value = ", m);
 }
 
-void saveTextControls(ModuleWriter& out, const QString& m, const QString& n) {
+void saveTextControls(ModuleWriter& out, QStringView m, ControlName n) {
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"TextBox\" Then ", m, u" = .txt_", n,
              u".Text");
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"RichTextBox\" Then ", m, u" = .txt_", n,
@@ -45,24 +37,24 @@ void saveTextControls(ModuleWriter& out, const QString& m, const QString& n) {
              u".TextRTF");
 }
 
-void saveNumberControls(ModuleWriter& out, const QString& m, const QString& n) {
+void saveNumberControls(ModuleWriter& out, QStringView m, ControlName n) {
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"TextBox\" Then ", m,
              u" = TLX_MATH.MATH.VALUE((.txt_", n, u".Text))");
     out.line(Indent{2}, u"If TypeName(.lst_", n, u") = \"ListBox\" Then ", m, u" = .lst_", n,
              u".ListIndex");
 }
 
-void saveFlagControls(ModuleWriter& out, const QString& m, const QString& n) {
+void saveFlagControls(ModuleWriter& out, QStringView m, ControlName n) {
     out.line(Indent{2}, u"If TypeName(.opt_", n, u") = \"CheckBox\" Then ", m, u" = (.opt_", n,
              u".Value <> 0 )");
     out.line(Indent{2}, u"If TypeName(.opt_", n, u") = \"OptionButton\" Then ", m, u" = .opt_", n,
              u".Value");
 }
 
-void writeLoadBinding(ModuleWriter& out, const EditorBinding& binding) {
-    const QString& m = binding.member;
-    const QString& n = binding.control;
-    switch (binding.kind) {
+void writeLoadBinding(ModuleWriter& out, const MemberFacts& facts) {
+    const QStringView m = facts.name;
+    const ControlName n{facts.name};
+    switch (facts.editor) {
     case EditorKind::Text:
         loadTextControls(out, m, n);
         break;
@@ -80,10 +72,10 @@ void writeLoadBinding(ModuleWriter& out, const EditorBinding& binding) {
     }
 }
 
-void writeSaveBinding(ModuleWriter& out, const EditorBinding& binding) {
-    const QString& m = binding.member;
-    const QString& n = binding.control;
-    switch (binding.kind) {
+void writeSaveBinding(ModuleWriter& out, const MemberFacts& facts) {
+    const QStringView m = facts.name;
+    const ControlName n{facts.name};
+    switch (facts.editor) {
     case EditorKind::Text:
         saveTextControls(out, m, n);
         break;
@@ -101,24 +93,16 @@ void writeSaveBinding(ModuleWriter& out, const EditorBinding& binding) {
     }
 }
 
-std::vector<EditorBinding> editorBindings(const Module& module) {
-    std::vector<EditorBinding> bindings;
-    for (const MemberFacts& facts : module.members)
-        if (facts.editor != EditorKind::None)
-            bindings.push_back({facts.editor, facts.name(), hName(facts.name())});
-    return bindings;
-}
-
 template <typename WriteBinding>
 void writeDialogFunction(ModuleWriter& out, QStringView head,
-                         const std::vector<EditorBinding>& bindings, WriteBinding writeBinding) {
+                         const std::vector<MemberFacts>& members, WriteBinding writeBinding) {
     out.line(head);
     out.line();
     out.line(Indent{}, u"On Local Error Resume Next");
     out.indentLine();
     out.line(Indent{}, u"With pDialog");
-    for (const EditorBinding& binding : bindings)
-        writeBinding(out, binding);
+    for (const MemberFacts& facts : members)
+        writeBinding(out, facts);
     out.line(Indent{}, u"End With ");
     out.line();
     out.line(u"End Function");
@@ -130,13 +114,12 @@ void writeDialogFunction(ModuleWriter& out, QStringView head,
 void writeEditorProcedures(Module& module) {
     if (!module.workingCopy.DATA_EDITOR)
         return;
-    const std::vector<EditorBinding> bindings = editorBindings(module);
     writeDialogFunction(module.out, u"Public Function DLGLOAD(ByVal pDialog AS Variant) As Boolean",
-                        bindings, writeLoadBinding);
+                        module.members, writeLoadBinding);
     writeDialogFunction(module.out,
                         u"Public Function DLGSAVE(ByVal pDialog As Variant, Optional ByVal "
                         u"pShowErrors AS Boolean = True ) As Boolean",
-                        bindings, writeSaveBinding);
+                        module.members, writeSaveBinding);
 }
 
 void writeCustomAdditions(Module& module) {

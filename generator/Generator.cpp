@@ -24,28 +24,50 @@ EditorKind editorKind(const cls_Member& member) {
     return EditorKind::None;
 }
 
-MemberFacts factsOf(std::shared_ptr<cls_Member> member) {
+MemberFacts factsOf(const cls_Member& member) {
     MemberFacts facts;
-    facts.valueType = hIsVB(member->MTYPE);
-    if (member->MNOTBOUND)
+    facts.isPublic = member.MPUBLIC;
+    facts.isArray = member.MARRAY;
+    facts.isDataId = member.MDATAID;
+    facts.isChild = member.MCHILD;
+    facts.valueType = hIsVB(member.MTYPE);
+    if (member.MNOTBOUND)
         facts.role = DataRole::Unbound;
-    else if (member->MARRAY)
+    else if (member.MARRAY)
         facts.role = DataRole::Array;
     else
         facts.role = facts.valueType ? DataRole::Value : DataRole::Object;
-    facts.editor = editorKind(*member);
-    facts.member = std::move(member);
+    facts.editor = editorKind(member);
     return facts;
 }
 
-std::vector<MemberFacts> memberFacts(cls_Class& workingCopy) {
+// The member facts with every name and type copied side by side into one text, so that each
+// of the many passes over a large member list reads memory in order.
+MemberTable memberTable(cls_Class& workingCopy) {
     cls_Members& list = workingCopy.MEMBERS();
     const qint32 count = list.COUNT();
-    std::vector<MemberFacts> members;
-    members.reserve(static_cast<std::size_t>(count));
-    for (qint32 i = 1; i <= count; ++i)
-        members.push_back(factsOf(list.ITEM(i, true)));
-    return members;
+    std::vector<std::shared_ptr<cls_Member>> fetched;
+    fetched.reserve(static_cast<std::size_t>(count));
+    qsizetype textLength = 0;
+    for (qint32 i = 1; i <= count; ++i) {
+        fetched.push_back(list.ITEM(i, true));
+        textLength += fetched.back()->MNAME.size() + fetched.back()->MTYPE.size();
+    }
+    MemberTable table;
+    table.texts.reserve(textLength);
+    for (const auto& member : fetched)
+        table.texts.append(member->MNAME).append(member->MTYPE);
+    table.members.reserve(fetched.size());
+    qsizetype offset = 0;
+    for (const auto& member : fetched) {
+        MemberFacts facts = factsOf(*member);
+        facts.name = QStringView(table.texts).sliced(offset, member->MNAME.size());
+        offset += member->MNAME.size();
+        facts.type = QStringView(table.texts).sliced(offset, member->MTYPE.size());
+        offset += member->MTYPE.size();
+        table.members.push_back(facts);
+    }
+    return table;
 }
 
 void appendLockMember(cls_Class& workingCopy, const QString& name, const QString& type) {
@@ -73,7 +95,7 @@ bool prepare(cls_Class& workingCopy) {
 qsizetype expectedLength(const cls_Class& workingCopy, const std::vector<MemberFacts>& members) {
     qsizetype length = 16384 + workingCopy.CUSTOM.size() + 8 * workingCopy.DATABASE_TYPE.size();
     for (const MemberFacts& facts : members)
-        length += 160 + 24 * facts.name().size() + 2 * facts.type().size();
+        length += 160 + 24 * facts.name.size() + 2 * facts.type.size();
     return length;
 }
 
@@ -83,10 +105,10 @@ QString hCompile(cls_Class& pTemplate, bool pAttributes) {
     cls_Class workingCopy;
     workingCopy.DATA.COPY(pTemplate);
     const bool databaseInterface = prepare(workingCopy);
-    std::vector<MemberFacts> members = memberFacts(workingCopy);
+    const MemberTable table = memberTable(workingCopy);
 
-    ModuleWriter out(expectedLength(workingCopy, members));
-    Module module{workingCopy, pAttributes, databaseInterface, std::move(members), out};
+    ModuleWriter out(expectedLength(workingCopy, table.members));
+    Module module{workingCopy, pAttributes, databaseInterface, table.members, out};
     writeModuleHead(module);
     writeClassInitialize(module);
     writeDataInterface(module);

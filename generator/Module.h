@@ -5,7 +5,6 @@
 #include "model/Class.h"
 
 #include <QString>
-#include <memory>
 #include <vector>
 
 namespace gen {
@@ -16,17 +15,27 @@ enum class DataRole { Unbound, Value, Object, Array };
 // Which controls the editor procedures bind a member to.
 enum class EditorKind { None, Text, Number, Flag, Date };
 
-// One member of the working copy with its kinds decided once for all sections.
+// One member of the working copy with its kinds decided once for all sections, so that a
+// pass over the members never visits the member objects themselves.
 struct MemberFacts {
-    std::shared_ptr<cls_Member> member;
+    QStringView name; // MNAME
+    QStringView type; // MTYPE
+    bool isPublic = true;
+    bool isArray = false;
+    bool isDataId = false;
+    bool isChild = false;
     bool valueType = false; // hIsVB(MTYPE)
     DataRole role = DataRole::Unbound;
     EditorKind editor = EditorKind::None;
 
-    const QString& name() const { return member->MNAME; }
-    const QString& type() const { return member->MTYPE; }
     // "New " in front of an object type, nothing in front of a value type.
     QStringView newPrefix() const { return valueType ? QStringView() : QStringView(u"New "); }
+};
+
+// The facts of all members in list order; name and type point into texts.
+struct MemberTable {
+    QString texts;
+    std::vector<MemberFacts> members;
 };
 
 // Everything the sections read: the prepared working copy, the switches decided during
@@ -35,7 +44,7 @@ struct Module {
     const cls_Class& workingCopy;
     bool attributes;
     bool databaseInterface;
-    std::vector<MemberFacts> members;
+    const std::vector<MemberFacts>& members;
     ModuleWriter& out;
 };
 

@@ -21,6 +21,8 @@ constexpr std::array<char16_t, 32> kHighControlBlock = {
 char toWindows1252(char16_t unit) {
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
         return static_cast<char>(unit);
+    if (unit == 0x20AC) // the euro sign of every separator line
+        return static_cast<char>(0x80);
     for (std::size_t i = 0; i < kHighControlBlock.size(); ++i)
         if (kHighControlBlock[i] == unit)
             return static_cast<char>(0x80 + i);
@@ -36,26 +38,25 @@ void noteReplaced(QString& replaced, QStringView character) {
 
 EncodedModule encodeModule(const QString& moduleText) {
     EncodedModule result;
-    result.bytes.reserve(moduleText.size());
+    // One byte per UTF-16 unit at most; a surrogate pair becomes one byte.
+    result.bytes.resize(moduleText.size());
+    char* out = result.bytes.data();
     const QStringView text(moduleText);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i].unicode();
-        if (unit == 0) {
-            result.bytes.append('\0');
-            continue;
-        }
-        if (const char byte = toWindows1252(unit)) {
-            result.bytes.append(byte);
+        if (const char byte = toWindows1252(unit); byte != 0 || unit == 0) {
+            *out++ = byte;
             continue;
         }
         // A character outside the BMP is one character and becomes one "?".
         const bool pair = QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
                           QChar::isLowSurrogate(text[i + 1].unicode());
         noteReplaced(result.replaced, text.sliced(i, pair ? 2 : 1));
-        result.bytes.append('?');
+        *out++ = '?';
         if (pair)
             ++i;
     }
+    result.bytes.truncate(out - result.bytes.constData());
     return result;
 }
 

@@ -54,11 +54,11 @@ void writeInterfaces(Module& module) {
 }
 
 bool isInternal(const MemberFacts& facts) {
-    return !facts.member->MPUBLIC && !facts.member->MDATAID;
+    return !facts.isPublic && !facts.isDataId;
 }
 
 bool isPublic(const MemberFacts& facts) {
-    return facts.member->MPUBLIC && !facts.member->MDATAID;
+    return facts.isPublic && !facts.isDataId;
 }
 
 template <typename Selection> bool anyMember(const Module& module, Selection selected) {
@@ -78,8 +78,8 @@ void writeInternalMembers(Module& module) {
     for (const MemberFacts& facts : module.members) {
         if (!isInternal(facts))
             continue;
-        const QStringView arrayMark = facts.member->MARRAY ? QStringView(u"()") : QStringView();
-        out.line(u"Private ", facts.name(), arrayMark, u" As ", facts.newPrefix(), facts.type());
+        const QStringView arrayMark = facts.isArray ? QStringView(u"()") : QStringView();
+        out.line(u"Private ", facts.name, arrayMark, u" As ", facts.newPrefix(), facts.type);
     }
     out.closeSection();
 }
@@ -92,7 +92,7 @@ void writePublicMembers(Module& module) {
     writeSectionTitle(out, u"'€ Public members");
     for (const MemberFacts& facts : module.members)
         if (isPublic(facts))
-            out.line(u"Public ", facts.name(), u" As ", facts.newPrefix(), facts.type());
+            out.line(u"Public ", facts.name, u" As ", facts.newPrefix(), facts.type);
     if (parent) {
         out.line(u"Public hParent As Object");
         out.line(u"Attribute hParent.VB_VarMemberFlags = \"40\"");

@@ -5,7 +5,7 @@ namespace {
 
 bool upperMatchesAt(QStringView text, qsizetype from, QLatin1StringView upper) {
     for (qsizetype i = 0; i < upper.size(); ++i)
-        if (text[from + i].toUpper() != QChar(upper[i]))
+        if (upperUnit(text[from + i].unicode()) != static_cast<char16_t>(upper[i].unicode()))
             return false;
     return true;
 }
@@ -29,14 +29,14 @@ bool isBlank(QStringView text) {
 QString upperCase(QStringView text) {
     QString result(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
-        result[i] = text[i].toUpper();
+        result[i] = QChar(upperUnit(text[i].unicode()));
     return result;
 }
 
 QString lowerCase(QStringView text) {
     QString result(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
-        result[i] = text[i].toLower();
+        result[i] = QChar(lowerUnit(text[i].unicode()));
     return result;
 }
 

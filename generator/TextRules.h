@@ -9,6 +9,18 @@ namespace gen {
 // The host language's string rules: Trim removes blanks only, and UCase/LCase change one
 // UTF-16 unit at a time so a text never changes its length (QString::toUpper would turn
 // "ß" into "SS").
+// UCase and LCase of one UTF-16 unit; plain ASCII without a table look-up.
+inline char16_t upperUnit(char16_t unit) {
+    if (unit < 0x80)
+        return unit >= u'a' && unit <= u'z' ? static_cast<char16_t>(unit - 32) : unit;
+    return static_cast<char16_t>(QChar::toUpper(unit));
+}
+inline char16_t lowerUnit(char16_t unit) {
+    if (unit < 0x80)
+        return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit;
+    return static_cast<char16_t>(QChar::toLower(unit));
+}
+
 QStringView trimBlanks(QStringView text);
 bool isBlank(QStringView text);
 QString upperCase(QStringView text);
