@@ -68,6 +68,6 @@ void BM_encodeModule(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_hCompile)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_hCompile)->Arg(10)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_encodeModule)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -267,6 +267,13 @@ void GeneratorRulesTest::sectionConditions_data() {
                        QStringLiteral("\r\n        N = .dat_N.Value\r\n")}
         << QStringList{QStringLiteral("txt_I"), QStringLiteral("txt_V"), QStringLiteral("txt_L"),
                        QStringLiteral("txt_O")};
+    QTest::newRow("control names keep their length")
+        << QStringLiteral("ßTRASSE:String;ÄRGER:Boolean;iD:Date") << "EDITOR"
+        << "" << true
+        << QStringList{QStringLiteral("Then .txt_ßtrasse.Text = ßTRASSE\r\n"),
+                       QStringLiteral("Then ÄRGER = .opt_Ärger.Value\r\n"),
+                       QStringLiteral("\r\n        .dat_Id.Value = iD\r\n")}
+        << QStringList{QStringLiteral("SSTRASSE"), QStringLiteral("txt_SS")};
     QTest::newRow("unbound members stay out of the data interface")
         << "U:Long:nb;A:cls_A:arr"
         << ""
