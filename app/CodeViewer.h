@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+// The program's own window for looking at a generated module: read-only, monospace,
+// coloured as Visual Basic. It does not block the main window.
+class CodeViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit CodeViewer(QWidget* parent = nullptr);
+
+    void showModule(const QString& caption, const QString& text);
+    QString text() const;
+
+private:
+    QPlainTextEdit* m_editor;
+};

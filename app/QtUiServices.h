@@ -1,0 +1,28 @@
+#pragma once
+
+#include "corelib/UiServices.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// A filter in the core library's form ("Klasse|*.cls|Alle|*.*") in Qt's form
+// ("Klasse (*.cls);;Alle (*.*)").
+QStringList qtNameFilters(const QString& pFilter);
+// The chosen save path with pDefaultExtension (".cls") appended when the file name has none.
+QString withDefaultExtension(const QString& pPath, const QString& pDefaultExtension);
+
+// Messages and file dialogs of the desktop program, on Qt's standard dialogs.
+class QtUiServices : public vlt::UiServices {
+public:
+    void setParentWindow(QWidget* parent) { m_parent = parent; }
+
+    void errorMessage(const QString& text, const QString& title = QString()) override;
+    void infoMessage(const QString& text, const QString& title = QString()) override;
+    int yesNoQuestion(const QString& text, const QString& title = QString()) override;
+    QString openFileDialog(const vlt::FileDialogRequest& request) override;
+    QString saveFileDialog(const vlt::FileDialogRequest& request) override;
+    void openWebPage(const QString& address) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSet>
+#include <QSyntaxHighlighter>
+#include <QTextCharFormat>
+
+// Visual Basic colouring for the module viewer: keywords, 'comments and "strings".
+class VbHighlighter : public QSyntaxHighlighter {
+    Q_OBJECT
+public:
+    explicit VbHighlighter(QTextDocument* document);
+
+protected:
+    void highlightBlock(const QString& text) override;
+
+private:
+    qsizetype highlightString(const QString& text, qsizetype start);
+    qsizetype highlightWord(const QString& text, qsizetype start);
+
+    QSet<QString> m_keywords; // upper case: Visual Basic ignores case
+    QTextCharFormat m_keywordFormat;
+    QTextCharFormat m_commentFormat;
+    QTextCharFormat m_stringFormat;
+};

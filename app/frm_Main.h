@@ -1,0 +1,122 @@
+#pragma once
+
+#include "TemplateShell.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class CodeViewer;
+class cls_Member;
+class ctl_Button;
+class frm_Member;
+struct AppState;
+
+// The program's window: every field of the current template, its member list and the menus.
+// The controls are views of app.currentTemplate: filled from it by showTemplate(), copied
+// into it by takeOver() before every save and every generation.
+class frm_Main : public QMainWindow, public TemplateShell {
+    Q_OBJECT
+public:
+    // Runs a member dialog to its end; the default shows it modally. Tests replace it to
+    // drive the real dialog without a nested event loop.
+    using MemberDialogRunner = std::function<void(frm_Member&)>;
+
+    explicit frm_Main(AppState& app, QWidget* parent = nullptr);
+    ~frm_Main() override;
+
+    void setMemberColumnWidths() override;
+    void newTemplate() override;
+    void showTemplate() override;
+    void refreshMemberList() override;
+    void createFile() override;
+    // Raises vlt::Error when the generator fails.
+    QString hCompile(bool pAttributes) override;
+
+    void takeOver();
+    void setMemberDialogRunner(MemberDialogRunner runner);
+    // The viewer of the last "Ansehen", or null.
+    CodeViewer* viewer() const;
+
+    QLineEdit* txt_Name;
+    QLineEdit* txt_Project;
+    QLineEdit* txt_File;
+    QLineEdit* txt_Author;
+    QLineEdit* txt_Copyright;
+    QLineEdit* txt_Build;
+    QLineEdit* txt_Description;
+    QLineEdit* txt_DatabaseType;
+    QCheckBox* opt_DatabaseAdvanced;
+    QCheckBox* opt_DatabaseLock;
+    QTreeWidget* lst_Members;
+    ctl_Button* but_Add;
+    ctl_Button* but_Edit;
+    ctl_Button* but_Remove;
+    QCheckBox* opt_DataLoadSave;
+    QCheckBox* opt_DataLock;
+    QCheckBox* opt_DataEditor;
+    QCheckBox* opt_DataParent;
+    QPlainTextEdit* txt_Custom;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void mnu_FileNew_Click();
+    void mnu_FileOpen_Click();
+    void mnu_FileSave_Click();
+    void mnu_FileSaveAs_Click();
+    void mnu_FileCreateFile_Click();
+    void mnu_FileCreateClipboard_Click();
+    void mnu_FileCompileNotepad_Click();
+    void mnu_MemberAdd_Click();
+    void mnu_MemberEdit_Click();
+    void mnu_MemberRemove_Click();
+    void mnu_HelpAbout_Click();
+    void mnu_HelpVersion_Click();
+    void mnu_HelpINetVLT_Click();
+    void mnu_HelpINetBenchkit_Click();
+    void txt_Name_Change();
+    void markChanged();
+
+private:
+    void createControls();
+    QWidget* createPropertiesPanel();
+    QWidget* createDatabasePanel();
+    QWidget* createMembersPanel();
+    QWidget* createDataClassPanel();
+    QWidget* createCustomPanel();
+    void createLayout();
+    void layOutBeforeShow();
+    void connectChangeMarking();
+    void createActions();
+    void createMenus();
+    QAction* makeAction(const char* name, const QString& caption, const QKeySequence& shortcut,
+                        void (frm_Main::*slot)());
+
+    bool maybeSave();
+    void setTitle();
+    void saveTemplate();
+    void saveTemplateAs();
+    void createToClipboard();
+    void runMemberDialog(const std::shared_ptr<cls_Member>& member);
+    // The position held in the selected row's tag, or 0 after telling the user to select one.
+    int selectedMemberPosition();
+    // Runs a command; an error is shown to the user and the program goes on.
+    void guarded(const std::function<void()>& command);
+
+    AppState& app;
+    MemberDialogRunner m_memberDialogRunner;
+    QPointer<CodeViewer> m_viewer;
+    QHash<QString, QAction*> m_actions;
+};

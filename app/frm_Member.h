@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class cls_Member;
+class ctl_CmdBar;
+struct AppState;
+
+// Edits one member of the current template in place: OK writes the controls into vMember
+// and marks the template changed; Abort (or closing the window) leaves it untouched.
+class frm_Member : public QDialog {
+    Q_OBJECT
+public:
+    frm_Member(AppState& app, std::shared_ptr<cls_Member> member, QWidget* parent = nullptr);
+
+    const std::shared_ptr<cls_Member> vMember;
+
+    QLineEdit* txt_Name;
+    QComboBox* txt_Type;
+    QCheckBox* opt_Public;
+    QCheckBox* opt_Array;
+    QCheckBox* opt_DataID;
+    QCheckBox* opt_NotBound;
+    QCheckBox* opt_Child;
+    ctl_CmdBar* bar_Buttons;
+
+private slots:
+    void bar_Buttons_ButtonClick(const QString& pKey);
+
+private:
+    void createControls();
+    void createLayout();
+    void connectFlagRules();
+    void loadMember();
+    void confirm();
+
+    AppState& m_app;
+};

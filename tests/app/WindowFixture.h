@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/ctl_Button.h"
+#include "app/ctl_CmdBar.h"
+#include "app/frm_Main.h"
+#include "app/frm_Member.h"
+#include "support/ScriptedUi.h"
+
+#include "model/AppState.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+// A real main window on a scripted user: messages and dialogs are answered from queues, and
+// the member dialog is driven by a script instead of a nested event loop.
+struct WindowFixture {
+    using DialogScript = std::function<void(frm_Member&)>;
+
+    ScriptedUi ui;
+    AppState app{ui};
+    QTemporaryDir folder;
+    std::unique_ptr<frm_Main> window;
+    QList<DialogScript> dialogScripts; // one per opened member dialog; none left means Abort
+
+    WindowFixture() {
+        window = std::make_unique<frm_Main>(app);
+        window->setMemberDialogRunner([this](frm_Member& dialog) {
+            if (dialogScripts.isEmpty())
+                return;
+            dialogScripts.takeFirst()(dialog);
+        });
+        window->setMemberColumnWidths();
+        window->newTemplate();
+        window->refreshMemberList();
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    void trigger(const char* actionName) {
+        auto* vAction = window->findChild<QAction*>(QLatin1String(actionName));
+        QVERIFY2(vAction, actionName);
+        vAction->trigger();
+    }
+
+    // Adds a member through the window's Add button and a confirmed dialog.
+    void addMember(const QString& name, const QString& type = QStringLiteral("String")) {
+        dialogScripts.append([name, type](frm_Member& dialog) {
+            dialog.txt_Name->setText(name);
+            dialog.txt_Type->setCurrentText(type);
+            dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+        });
+        window->but_Add->click();
+    }
+
+    void selectRow(int row) {
+        window->lst_Members->setCurrentItem(window->lst_Members->topLevelItem(row));
+    }
+
+    QStringList rowNames() const {
+        QStringList vNames;
+        for (int i = 0; i < window->lst_Members->topLevelItemCount(); ++i)
+            vNames.append(window->lst_Members->topLevelItem(i)->text(0));
+        return vNames;
+    }
+
+    QStringList rowTags() const {
+        QStringList vTags;
+        for (int i = 0; i < window->lst_Members->topLevelItemCount(); ++i)
+            vTags.append(window->lst_Members->topLevelItem(i)->data(0, Qt::UserRole).toString());
+        return vTags;
+    }
+};

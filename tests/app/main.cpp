@@ -1,0 +1,13 @@
+#include <QApplication>
+
+int runMainWindowTests(int argc, char** argv);
+int runMemberDialogTests(int argc, char** argv);
+int runOutputTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    int failures = 0;
+    for (auto run : {runMemberDialogTests, runMainWindowTests, runOutputTests})
+        failures += run(argc, argv);
+    return failures == 0 ? 0 : 1;
+}
