@@ -179,6 +179,10 @@ void CommandLineGeneratorTest::emptyCompiledIsAnError() {
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.err.contains(QLatin1String("COMPILED ist leer")), qPrintable(result.err));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+
+    const QString chosen = dir.filePath("cls_Sperre.cls");
+    QCOMPARE(runGenerator({tpl, "-o", chosen}).exitCode, 0);
+    QCOMPARE(readFile(chosen), readFile(golden("datalock.cls")));
 }
 
 void CommandLineGeneratorTest::check_data() {
