@@ -30,6 +30,8 @@ private slots:
     void endsWithStatus_data();
     void endsWithStatus();
     void registersTheFileType();
+    void compileNeedingATargetEnds_data();
+    void compileNeedingATargetEnds();
     void compileMatchesTheCommandLineGenerator();
 
 private:
@@ -107,6 +109,36 @@ void tst_StartupEndToEnd::registersTheFileType() {
                 .contains("application/x-vlt-ctf"));
 }
 
+void tst_StartupEndToEnd::compileNeedingATargetEnds_data() {
+    QTest::addColumn<QString>("compiled");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("never compiled") << QString() << 0 << QStringLiteral("Klasse erstellen");
+    QTest::newRow("compiled file deleted")
+        << QStringLiteral("Weg.cls") << 1 << QStringLiteral("da das Kompilat gelöscht wurde");
+}
+
+void tst_StartupEndToEnd::compileNeedingATargetEnds() {
+    QFETCH(QString, compiled);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    writeTemplate(QStringLiteral("Kunde.vlt-ctf"), compiled.isEmpty() ? compiled : path(compiled));
+    const QString templateFile = path(QStringLiteral("Kunde.vlt-ctf"));
+    QFile backdated(templateFile);
+    QVERIFY(backdated.open(QIODevice::ReadWrite));
+    QVERIFY(backdated.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                  QFileDevice::FileModificationTime));
+    backdated.close();
+
+    const Run result = run({templateFile, QStringLiteral("/COMPILE")});
+    QCOMPARE(result.status, status);
+    QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
+    // The cancelled dialog writes no module, but the template is saved all the same.
+    QVERIFY(QDir(m_dir->path()).entryList({QStringLiteral("*.cls")}, QDir::Files).isEmpty());
+    QVERIFY(QFileInfo(templateFile).lastModified() > QDateTime::currentDateTime().addSecs(-60));
+}
+
 void tst_StartupEndToEnd::compileMatchesTheCommandLineGenerator() {
     if (!QFile::exists(QStringLiteral(CLASSSHAPER_GEN_EXE)))
         QSKIP("classshaper-gen is not built");
@@ -117,7 +149,7 @@ void tst_StartupEndToEnd::compileMatchesTheCommandLineGenerator() {
     writeTemplate(QStringLiteral("Kunde.vlt-ctf"), module);
 
     const Run result = run({path(QStringLiteral("Kunde.vlt-ctf")), QStringLiteral("/Compile")});
-    QVERIFY2(result.status == 0, qPrintable(result.errors));
+    QVERIFY2(result.status == 0, qPrintable(QString::number(result.status) + result.errors));
 
     QProcess generator;
     generator.start(QStringLiteral(CLASSSHAPER_GEN_EXE),
