@@ -79,6 +79,7 @@ void frm_Main::createControls() {
         {QStringLiteral("Name"), QStringLiteral("Type"), QStringLiteral("Public")});
     lst_Members->setRootIsDecorated(false);
     lst_Members->setUniformRowHeights(true);
+    lst_Members->setAlternatingRowColors(true);
     lst_Members->setAllColumnsShowFocus(true);
     lst_Members->setSelectionMode(QAbstractItemView::SingleSelection);
     lst_Members->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -8,6 +8,7 @@ packages=(
     libsodium-dev libbenchmark-dev
     clang libclang-rt-dev
     xvfb xauth
+    imagemagick xdotool
 )
 
 missing=()
