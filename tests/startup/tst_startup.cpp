@@ -190,6 +190,14 @@ void tst_Startup::commandLine() {
     }
     for (const QString& name : QDir(m_dir->path()).entryList({"*.vlt-ctf"}, QDir::Files))
         QCOMPARE(!readAll(path(name)).contains('\r'), templates.contains(name));
+    for (const QString& name : templates) {
+        // The saved template holds the target that was chosen, or none after a cancel.
+        ScriptedUi reloadUi;
+        AppState reloaded(reloadUi);
+        QVERIFY(reloaded.currentTemplate->LOAD(reloaded, path(name)));
+        QCOMPARE(reloaded.currentTemplate->COMPILED,
+                 modules.isEmpty() ? QString() : path(modules.first()));
+    }
 }
 
 void tst_Startup::argumentsBecomeOneCommandLine_data() {
