@@ -2,6 +2,7 @@
 #include "AppState.h"
 #include "Class.h"
 
+#include "corelib/Error.h"
 #include "corelib/File.h"
 #include "corelib/Paths.h"
 
@@ -9,6 +10,21 @@ namespace {
 
 const QString kTemplateFilter = QStringLiteral("Klassenvorlage|*.vlt-ctf");
 const QString kTemplateExtension = QStringLiteral(".vlt-ctf");
+
+// The records' own checks do not know the file; the user must learn which one failed.
+void readFile(cls_Class& target, const QString& fileName) {
+    vlt::cls_File file;
+    file.OPENURL(fileName, vlt::ID_FileOpen_Input, QString());
+    try {
+        target.DATA.READ(file);
+    } catch (const vlt::Error& error) {
+        if (error.message().contains(fileName))
+            throw;
+        throw vlt::Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
+                             .arg(fileName, error.message()));
+    }
+    file.CLOSEURL();
+}
 
 } // namespace
 
@@ -30,10 +46,7 @@ bool cls_Class::LOAD(AppState& app, const QString& pFile) {
     // it starts with this template's fields, which an older version leaves as they were.
     cls_Class scratch;
     scratch.copyFields(*this);
-    vlt::cls_File file;
-    file.OPENURL(fileName, vlt::ID_FileOpen_Input, QString());
-    scratch.DATA.READ(file);
-    file.CLOSEURL();
+    readFile(scratch, fileName);
     takeReadContents(scratch);
 
     app.currentTemplatePath = fileName;
