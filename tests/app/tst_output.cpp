@@ -42,6 +42,7 @@ private slots:
     void replacedCharactersAreReported();
     void clipboardHoldsTheTextWithoutAttributes();
     void viewerShowsTheClipboardText();
+    void outputShortcuts();
     void qtFilterForm_data();
     void qtFilterForm();
     void defaultExtension_data();
@@ -160,7 +161,6 @@ void OutputTest::clipboardHoldsTheTextWithoutAttributes() {
     showKunde(f);
     f.window->txt_Name->setText(QStringLiteral("cls_Kundin"));
 
-    QTest::keyClick(f.window.get(), Qt::Key_F6);
     f.trigger("mnu_FileCreateClipboard");
 
     QCOMPARE(f.app.currentTemplate->CLASSNAME, QStringLiteral("cls_Kundin"));
@@ -184,6 +184,26 @@ void OutputTest::viewerShowsTheClipboardText() {
     QVERIFY(vViewer->isVisible());
     QVERIFY(!vViewer->isModal());
     QCOMPARE(vViewer->text(), QString(vExpected).replace(QStringLiteral("\r\n"), "\n"));
+}
+
+void OutputTest::outputShortcuts() {
+    WindowFixture f;
+    showKunde(f);
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.window->lst_Members->setFocus();
+    QGuiApplication::clipboard()->clear();
+
+    QTest::keyClick(f.window.get(), Qt::Key_F6);
+    QCOMPARE(QGuiApplication::clipboard()->text(), expectedText(*f.app.currentTemplate, false));
+    QVERIFY(!f.window->viewer());
+
+    QTest::keyClick(f.window.get(), Qt::Key_F7);
+    QVERIFY(f.window->viewer());
+
+    f.ui.fileChoices.enqueue(f.path(QStringLiteral("per_taste.cls")));
+    QTest::keyClick(f.window.get(), Qt::Key_F5);
+    QVERIFY(QFile::exists(f.path(QStringLiteral("per_taste.cls"))));
 }
 
 void OutputTest::qtFilterForm_data() {
