@@ -93,6 +93,8 @@ private:
     }
 
     void append(const char16_t* characters, qsizetype count) {
+        if (count == 0)
+            return; // an empty piece may have no characters at all, not even a pointer
         reserveFor(count);
         std::memcpy(m_data + m_length, characters, static_cast<std::size_t>(count) * 2);
         m_length += count;
