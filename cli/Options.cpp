@@ -60,25 +60,32 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString& error
     return options;
 }
 
-QString usageText() {
+QString usageLine() {
     return QStringLiteral(
-        "Aufruf: classshaper-gen [--no-attributes] [-o DATEI | --stdout] [--check] VORLAGE...\n"
-        "\n"
-        "Erzeugt aus Klassenvorlagen (.vlt-ctf) die Klassenmodule (.cls) in Windows-1252.\n"
-        "\n"
-        "  -o DATEI          das Modul in DATEI schreiben (nur eine Vorlage)\n"
-        "  --stdout          die Bytes des Moduls auf die Standardausgabe schreiben\n"
-        "  --no-attributes   ohne Kopf- und Attributblock erzeugen (Form der Zwischenablage)\n"
-        "  --check           nichts schreiben, nur vergleichen; abweichende und fehlende\n"
-        "                    Zieldateien werden genannt\n"
-        "  --help            diese Hilfe zeigen\n"
-        "\n"
-        "Ohne -o und --stdout geht jedes Modul in die Datei, in die die Vorlage zuletzt\n"
-        "erzeugt wurde (COMPILED). Eine Zieldatei, deren Inhalt gleich bliebe, wird nicht\n"
-        "angefasst.\n"
-        "\n"
-        "Rückgabewert: 0 alles erledigt (mit --check: alles gleich), 1 --check fand einen\n"
-        "Unterschied, 2 falscher Aufruf oder ein Fehler in einer Vorlage oder Zieldatei.\n");
+        "Aufruf: classshaper-gen [--no-attributes] [-o DATEI | --stdout] [--check] VORLAGE...\n");
+}
+
+QString usageText() {
+    return usageLine() +
+           QStringLiteral(
+               "\n"
+               "Erzeugt aus Klassenvorlagen (.vlt-ctf) die Klassenmodule (.cls) in Windows-1252.\n"
+               "\n"
+               "  -o DATEI          das Modul in DATEI schreiben (nur eine Vorlage)\n"
+               "  --stdout          die Bytes des Moduls auf die Standardausgabe schreiben\n"
+               "  --no-attributes   ohne Kopf- und Attributblock erzeugen (Form der "
+               "Zwischenablage)\n"
+               "  --check           nichts schreiben, nur vergleichen; abweichende und fehlende\n"
+               "                    Zieldateien werden genannt\n"
+               "  --help            diese Hilfe zeigen\n"
+               "\n"
+               "Ohne -o und --stdout geht jedes Modul in die Datei, in die die Vorlage zuletzt\n"
+               "erzeugt wurde (COMPILED); ein relativer Pfad gilt vom Ordner der Vorlage aus. "
+               "Eine\n"
+               "Zieldatei, deren Inhalt gleich bliebe, wird nicht angefasst.\n"
+               "\n"
+               "Rückgabewert: 0 alles erledigt (mit --check: alles gleich), 1 --check fand einen\n"
+               "Unterschied, 2 falscher Aufruf oder ein Fehler in einer Vorlage oder Zieldatei.\n");
 }
 
 } // namespace cli

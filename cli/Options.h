@@ -19,6 +19,8 @@ struct Options {
 // puts the German reason into error.
 std::optional<Options> parseOptions(const QStringList& arguments, QString& error);
 
+// The one-line synopsis, and the whole help of --help.
+QString usageLine();
 QString usageText();
 
 } // namespace cli

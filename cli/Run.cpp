@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace cli {
 namespace {

@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
         cli::parseOptions(QCoreApplication::arguments().mid(1), error);
     if (!options) {
         QTextStream(stderr) << QStringLiteral("classshaper-gen: ") << error << Qt::endl
-                            << cli::usageText();
+                            << cli::usageLine() << QStringLiteral("Mehr mit --help.") << Qt::endl;
         return cli::ExitError;
     }
     if (options->help) {
