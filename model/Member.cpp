@@ -8,7 +8,9 @@
 using vlt::ReadTarget;
 
 cls_Member::cls_Member() : DATA(*this) {
-    DATA.ACTIVEX = vlt::executableBaseName() + QStringLiteral(".cls_Member");
+    // Made once and shared: a million members then share one text instead of a million.
+    static const QString activeX = vlt::executableBaseName() + QStringLiteral(".cls_Member");
+    DATA.ACTIVEX = activeX;
     MPUBLIC = true;
     MTYPE = QStringLiteral("String");
 }
