@@ -27,10 +27,6 @@ const QString kAboutText = QStringLiteral(
     "Datenbankschnittstelle, Satzsperren und Editor-Prozeduren.\n\n"
     "Veltrane Benchkit");
 
-void setOption(QCheckBox* option, bool ticked) {
-    option->setChecked(ticked);
-}
-
 bool isTicked(const QCheckBox* option) {
     return option->checkState() != Qt::Unchecked;
 }
@@ -77,12 +73,12 @@ void frm_Main::showTemplate() {
     txt_Description->setText(vTemplate.DESCRIPTION);
     txt_Custom->setPlainText(vTemplate.CUSTOM);
     txt_DatabaseType->setText(vTemplate.DATABASE_TYPE);
-    setOption(opt_DatabaseLock, vTemplate.DATABASE_LOCK);
-    setOption(opt_DatabaseAdvanced, vTemplate.DATABASE_ADVANCED);
-    setOption(opt_DataParent, vTemplate.DATA_PARENT);
-    setOption(opt_DataLock, vTemplate.DATA_LOCK);
-    setOption(opt_DataLoadSave, vTemplate.DATA_LOADSAVE);
-    setOption(opt_DataEditor, vTemplate.DATA_EDITOR);
+    opt_DatabaseLock->setChecked(vTemplate.DATABASE_LOCK);
+    opt_DatabaseAdvanced->setChecked(vTemplate.DATABASE_ADVANCED);
+    opt_DataParent->setChecked(vTemplate.DATA_PARENT);
+    opt_DataLock->setChecked(vTemplate.DATA_LOCK);
+    opt_DataLoadSave->setChecked(vTemplate.DATA_LOADSAVE);
+    opt_DataEditor->setChecked(vTemplate.DATA_EDITOR);
     setTitle();
     refreshMemberList();
     app.changed = vChanged;
