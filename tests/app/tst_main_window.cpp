@@ -53,6 +53,7 @@ private slots:
     void helpCommands_data();
     void helpCommands();
     void memberColumnsSplitTheListWidth();
+    void fitsOnA1024x768Screen();
 };
 
 void MainWindowTest::everyEditMarksTheTemplateChanged_data() {
@@ -417,6 +418,15 @@ void MainWindowTest::memberColumnsSplitTheListWidth() {
     QCOMPARE(f.window->lst_Members->columnWidth(0), qRound(vWidth * 0.4));
     QCOMPARE(f.window->lst_Members->columnWidth(1), qRound(vWidth * 0.4));
     QCOMPARE(f.window->lst_Members->columnWidth(2), qRound(vWidth * 0.2));
+}
+
+// Room for the window frame and a panel of the desktop.
+void MainWindowTest::fitsOnA1024x768Screen() {
+    WindowFixture f;
+    const QSize vNeeded = f.window->minimumSizeHint();
+    QVERIFY2(vNeeded.width() <= 1000 && vNeeded.height() <= 700,
+             qPrintable(QStringLiteral("%1x%2").arg(vNeeded.width()).arg(vNeeded.height())));
+    QVERIFY(f.window->width() <= 1024 && f.window->height() <= 720);
 }
 
 int runMainWindowTests(int argc, char** argv) {
