@@ -178,6 +178,16 @@ private:
     int m_line;
 };
 
+// Takes the next line off `rest`, without its line break.
+QByteArrayView cutLine(QByteArrayView& rest) {
+    const qsizetype newline = rest.indexOf('\n');
+    QByteArrayView text = newline < 0 ? rest : rest.first(newline);
+    rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
+    if (text.endsWith('\r'))
+        text.chop(1);
+    return text;
+}
+
 } // namespace
 
 cls_File::cls_File() = default;
@@ -192,8 +202,10 @@ void cls_File::OPENURL(const QString& pURL, int pMode, const QString& pPW) {
     m_url = pURL;
     m_password = pPW;
     m_mode = pMode;
-    m_values.clear();
-    m_readPos = 0;
+    m_in.clear();
+    m_cursor = 0;
+    m_valuesEnd = 0;
+    m_line = 0;
     m_out.clear();
     m_storedCount = 0;
     m_hasText = false;
@@ -221,40 +233,38 @@ void cls_File::load() {
                                    "Kennwort angegeben.")
                         .arg(m_url));
     }
-    parse(bytes);
+    parse(std::move(bytes));
 }
 
-void cls_File::parse(const QByteArray& bytes) {
-    QByteArrayView rest(bytes);
-    if (rest.startsWith("\xEF\xBB\xBF"))
-        rest = rest.sliced(3);
+// Checks every line once; READ parses the lines again as it reaches them, so the file's values
+// are never held a second time in memory.
+void cls_File::parse(QByteArray bytes) {
+    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    QByteArrayView rest = QByteArrayView(bytes).sliced(start);
     int line = 0;
-    bool ended = false;
-    std::vector<Variant> values;
-    // Most lines are short; a rough guess saves the vector's early regrowths.
-    values.reserve(static_cast<std::size_t>(rest.size() / 8));
+    qsizetype valuesEnd = -1;
     while (!rest.isEmpty()) {
-        const qsizetype newline = rest.indexOf('\n');
-        QByteArrayView text = newline < 0 ? rest : rest.first(newline);
-        rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
-        if (text.endsWith('\r'))
-            text.chop(1);
+        const qsizetype offset = rest.data() - bytes.constData();
+        const QByteArrayView text = cutLine(rest);
         ++line;
-        if (ended)
+        if (valuesEnd >= 0)
             corrupt(line, QStringLiteral("nach END folgen weitere Zeilen"));
         if (line == 1)
             checkHeader(text);
         else if (text == kEnd)
-            ended = true;
+            valuesEnd = offset;
         else
-            values.push_back(LineParser(m_url, line).parse(text));
+            LineParser(m_url, line).parse(text);
     }
     if (line == 0)
         corrupt(1, QStringLiteral("die Datei ist leer"));
-    if (!ended)
+    if (valuesEnd < 0)
         throw Error(
             QStringLiteral("Die Datei \"%1\" ist unvollständig: die Zeile END fehlt.").arg(m_url));
-    m_values = std::move(values);
+    m_in = std::move(bytes);
+    m_cursor = m_in.indexOf('\n', start) + 1;
+    m_valuesEnd = valuesEnd;
+    m_line = 1;
 }
 
 void cls_File::checkHeader(QByteArrayView text) const {
@@ -289,13 +299,16 @@ void cls_File::requireMode(int mode) const {
     throw Error(QStringLiteral("Die Datei \"%1\" ist nicht %2 geöffnet.").arg(m_url, what));
 }
 
-const Variant& cls_File::next(int& line) {
+Variant cls_File::next(int& line) {
     requireMode(ID_FileOpen_Input);
-    if (m_readPos >= m_values.size())
+    if (m_cursor >= m_valuesEnd)
         throw Error(QStringLiteral("Die Datei \"%1\" ist unvollständig: unerwartetes Dateiende.")
                         .arg(m_url));
-    line = static_cast<int>(m_readPos) + 2;
-    return m_values[m_readPos++];
+    QByteArrayView rest = QByteArrayView(m_in).sliced(m_cursor, m_valuesEnd - m_cursor);
+    const QByteArrayView text = cutLine(rest);
+    m_cursor = rest.isEmpty() ? m_valuesEnd : rest.data() - m_in.constData();
+    line = ++m_line;
+    return LineParser(m_url, line).parse(text);
 }
 
 void cls_File::STORE(std::initializer_list<Variant> values) {
@@ -346,7 +359,7 @@ bool assignSameKind(const Variant& value, const ReadTarget& target) {
 void cls_File::READ(std::initializer_list<ReadTarget> targets) {
     for (const ReadTarget& target : targets) {
         int line = 0;
-        const Variant& value = next(line);
+        const Variant value = next(line);
         if (assignSameKind(value, target))
             continue;
         const QString source = QStringLiteral("Datei \"%1\", Zeile %2").arg(m_url).arg(line);
@@ -381,7 +394,7 @@ void cls_File::CLOSEURL() {
         writeFileAtomically(m_url, bytes);
     }
     m_mode = 0;
-    m_values.clear();
+    m_in.clear();
     m_out.clear();
     m_storedCount = 0;
     m_hasText = false;

@@ -33,18 +33,20 @@ public:
 
 private:
     void load();
-    void parse(const QByteArray& bytes);
+    void parse(QByteArray bytes);
     void checkHeader(QByteArrayView text) const;
     [[noreturn]] void corrupt(int line, const QString& cause) const;
     void requireMode(int mode) const;
-    const Variant& next(int& line);
+    Variant next(int& line);
 
     QString m_url;
     QString m_password;
     int m_mode = 0;
-    // Reading: every value of the file; value i stands on line i + 2.
-    std::vector<Variant> m_values;
-    std::size_t m_readPos = 0;
+    // Reading: the checked file, the offset of the next value line and where the values end.
+    QByteArray m_in;
+    qsizetype m_cursor = 0;
+    qsizetype m_valuesEnd = 0;
+    int m_line = 0;
     // Writing: the value lines encoded as they are stored, or the raw text.
     QByteArray m_out;
     std::size_t m_storedCount = 0;
