@@ -1,4 +1,4 @@
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMetaMethod>
 #include <QtTest>
 #include <memory>
@@ -6,6 +6,7 @@
 QObject* makeStartupTest();
 QObject* makeDesktopRegistrationTest();
 QObject* makeEndToEndTest();
+QObject* makeWindowTest();
 
 namespace {
 
@@ -47,10 +48,11 @@ QStringList argumentsFor(const QObject& test, const QStringList& arguments, bool
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+    QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     int status = 0;
-    for (auto make : {makeStartupTest, makeDesktopRegistrationTest, makeEndToEndTest}) {
+    for (auto make :
+         {makeStartupTest, makeWindowTest, makeDesktopRegistrationTest, makeEndToEndTest}) {
         const std::unique_ptr<QObject> test(make());
         bool run = true;
         const QStringList own = argumentsFor(*test, arguments, run);
