@@ -94,6 +94,9 @@ void tst_Startup::init() {
                   path(QStringLiteral("Weg.cls")));
     writeTemplate(path(QStringLiteral("Defekt.vlt-ctf")), QStringLiteral("cls_Defekt"),
                   path(QStringLiteral("Defekt.cls")));
+    // A file that exists but that nobody can replace, not even root.
+    writeTemplate(path(QStringLiteral("Proc.vlt-ctf")), QStringLiteral("cls_Proc"),
+                  QStringLiteral("/proc/version"));
     writeAll(path(QStringLiteral("Kaputt.vlt-ctf")), "VLTFILE 1\r\nS:1.3\r\nL:kein\r\n");
 }
 
@@ -144,6 +147,9 @@ void tst_Startup::commandLine_data() {
     QTest::newRow("generator error reported, window opens")
         << "\"{dir}/Defekt.vlt-ctf\" /COMPILE" << none << false << 1 << "Defekt.vlt-ctf"
         << QStringList{"error:Der Generator ist gescheitert."} << none << none;
+    QTest::newRow("module that cannot be written reported, window opens")
+        << "\"{dir}/Proc.vlt-ctf\" /COMPILE" << none << false << 1 << "Proc.vlt-ctf"
+        << QStringList{"error"} << none << none;
     QTest::newRow("damaged file keeps the new template")
         << "\"{dir}/Kaputt.vlt-ctf\"" << none << false << 1 << "" << QStringList{"error"} << none
         << none;
