@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need; does nothing when all are present.
+# Installs the Debian packages the build and the tests need, plus any packages named as
+# arguments; does nothing when all are present.
 set -euo pipefail
 
 packages=(
@@ -8,7 +9,7 @@ packages=(
     libsodium-dev libbenchmark-dev
     clang libclang-rt-dev
     xvfb xauth
-    imagemagick xdotool
+    "$@"
 )
 
 missing=()

@@ -44,9 +44,7 @@ fi
 build_dir="${1:-build}"
 program="$build_dir/app/classshaper"
 [ -x "$program" ] || { echo "$program fehlt: erst bauen (scripts/run.sh oder cmake --build)" >&2; exit 2; }
-for tool in xvfb-run import xdotool; do
-    command -v "$tool" >/dev/null || { echo "$tool fehlt: scripts/install-deps.sh ausführen" >&2; exit 2; }
-done
+scripts/install-deps.sh imagemagick xdotool
 mkdir -p docs/screenshots
 
 xvfb-run --auto-servernum --server-args='-screen 0 1280x900x24' \
