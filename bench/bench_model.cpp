@@ -10,8 +10,7 @@
 
 namespace {
 
-std::shared_ptr<cls_Class> makeTemplate(qint64 memberCount)
-{
+std::shared_ptr<cls_Class> makeTemplate(qint64 memberCount) {
     auto t = std::make_shared<cls_Class>();
     t->CLASSNAME = QStringLiteral("cls_Kunde");
     for (qint64 i = 0; i < memberCount; ++i) {
@@ -24,21 +23,18 @@ std::shared_ptr<cls_Class> makeTemplate(qint64 memberCount)
     return t;
 }
 
-QString benchFile(qint64 memberCount)
-{
+QString benchFile(qint64 memberCount) {
     return QDir::temp().filePath(QStringLiteral("bench_model_%1.vlt-ctf").arg(memberCount));
 }
 
-void store(cls_Class& t, const QString& path)
-{
+void store(cls_Class& t, const QString& path) {
     vlt::cls_File file;
     file.OPENURL(path, vlt::ID_FileOpen_Output);
     t.DATA.STORE(file);
     file.CLOSEURL();
 }
 
-void BM_StoreToFile(benchmark::State& state)
-{
+void BM_StoreToFile(benchmark::State& state) {
     const auto t = makeTemplate(state.range(0));
     const QString path = benchFile(state.range(0));
     for (auto _ : state)
@@ -47,8 +43,7 @@ void BM_StoreToFile(benchmark::State& state)
     QFile::remove(path);
 }
 
-void BM_ReadFromFile(benchmark::State& state)
-{
+void BM_ReadFromFile(benchmark::State& state) {
     const QString path = benchFile(state.range(0));
     store(*makeTemplate(state.range(0)), path);
     for (auto _ : state) {
@@ -63,8 +58,7 @@ void BM_ReadFromFile(benchmark::State& state)
     QFile::remove(path);
 }
 
-void BM_Copy(benchmark::State& state)
-{
+void BM_Copy(benchmark::State& state) {
     const auto original = makeTemplate(state.range(0));
     for (auto _ : state) {
         cls_Class copy;

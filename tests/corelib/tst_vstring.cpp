@@ -67,7 +67,7 @@ private slots:
         QVERIFY(viaString == value);
     }
 
-    void specialDoubles() {
+    void infinityNanAndNegativeZero() {
         const double inf = std::numeric_limits<double>::infinity();
         const QString package =
             VSTRING.PACK.PACK({Variant(inf), Variant(std::nan("")), Variant(-0.0)});
