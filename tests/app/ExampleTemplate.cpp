@@ -25,9 +25,8 @@ std::shared_ptr<cls_Class> kundeTemplate() {
     t.COPYRIGHT = QStringLiteral("(c) 2026 Veltrane");
     t.BUILD = QStringLiteral("2026-12-06");
     t.DESCRIPTION = QStringLiteral("Kundenstamm mit Anschrift und Kreditlimit");
-    t.DATABASE_TYPE = QStringLiteral("cls_Kunde");
     t.DATABASE_ADVANCED = true;
-    t.DATABASE_LOCK = false;
+    t.DATA_LOADSAVE = true;
     t.DATA_EDITOR = true;
     t.CUSTOM = QStringLiteral("Public Function hAnzeigename() As String\r\n"
                               "    hAnzeigename = NACHNAME & \", \" & VORNAME\r\n"
