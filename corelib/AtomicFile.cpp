@@ -3,9 +3,42 @@
 #include "Error.h"
 
 #include <QSaveFile>
+#include <algorithm>
 
 namespace vlt {
 namespace {
+
+// Large files go out in pieces, so a failure can strike in the middle of the data too.
+constexpr qsizetype kChunkSize = 1 << 20;
+
+class SaveFile : public PendingFile {
+public:
+    explicit SaveFile(const QString& path) : m_file(path) {}
+
+    bool open() { return m_file.open(QIODevice::WriteOnly); }
+    bool write(QByteArrayView chunk) override {
+        return m_file.write(chunk.data(), chunk.size()) == chunk.size();
+    }
+    bool flush() override { return m_file.flush(); }
+    bool commit() override { return m_file.commit(); }
+    QString errorString() const override { return m_file.errorString(); }
+
+private:
+    QSaveFile m_file;
+};
+
+class RealFileLayer : public FileLayer {
+public:
+    std::unique_ptr<PendingFile> open(const QString& path, QString& error) override {
+        auto file = std::make_unique<SaveFile>(path);
+        if (file->open())
+            return file;
+        error = file->errorString();
+        return nullptr;
+    }
+};
+
+FileLayer* overrideLayer = nullptr;
 
 Error writeError(const QString& path, const QString& cause) {
     return Error(
@@ -14,17 +47,33 @@ Error writeError(const QString& path, const QString& cause) {
 
 } // namespace
 
+FileLayer& realFileLayer() {
+    static RealFileLayer layer;
+    return layer;
+}
+
+ScopedFileLayer::ScopedFileLayer(FileLayer& layer) : m_previous(overrideLayer) {
+    overrideLayer = &layer;
+}
+
+ScopedFileLayer::~ScopedFileLayer() {
+    overrideLayer = m_previous;
+}
+
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw writeError(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString cause = file.errorString();
-        file.cancelWriting();
+    QString cause;
+    FileLayer& layer = overrideLayer ? *overrideLayer : realFileLayer();
+    const std::unique_ptr<PendingFile> file = layer.open(path, cause);
+    if (!file)
         throw writeError(path, cause);
+    for (qsizetype offset = 0; offset < bytes.size(); offset += kChunkSize) {
+        const QByteArrayView chunk =
+            QByteArrayView(bytes).sliced(offset, std::min(kChunkSize, bytes.size() - offset));
+        if (!file->write(chunk))
+            throw writeError(path, file->errorString());
     }
-    if (!file.commit())
-        throw writeError(path, file.errorString());
+    if (!file->flush() || !file->commit())
+        throw writeError(path, file->errorString());
 }
 
 } // namespace vlt
