@@ -1,6 +1,5 @@
 #include "app/Startup.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     return runClassShaper(argc, argv);
 }

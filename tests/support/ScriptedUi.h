@@ -17,47 +17,39 @@ public:
         vlt::FileDialogRequest request;
     };
 
-    QQueue<int> answers;        // yes/no answers; an empty queue answers "no"
+    QQueue<int> answers;         // yes/no answers; an empty queue answers "no"
     QQueue<QString> fileChoices; // dialog results; an empty queue cancels
     QList<Shown> shown;
 
-    void errorMessage(const QString& text, const QString& title) override
-    {
+    void errorMessage(const QString& text, const QString& title) override {
         shown.append({QStringLiteral("error"), text, title, {}});
     }
-    void infoMessage(const QString& text, const QString& title) override
-    {
+    void infoMessage(const QString& text, const QString& title) override {
         shown.append({QStringLiteral("info"), text, title, {}});
     }
-    int yesNoQuestion(const QString& text, const QString& title) override
-    {
+    int yesNoQuestion(const QString& text, const QString& title) override {
         shown.append({QStringLiteral("question"), text, title, {}});
         return answers.isEmpty() ? vlt::ID_No : answers.dequeue();
     }
-    QString openFileDialog(const vlt::FileDialogRequest& request) override
-    {
+    QString openFileDialog(const vlt::FileDialogRequest& request) override {
         shown.append({QStringLiteral("open"), request.title, QString(), request});
         return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
     }
-    QString saveFileDialog(const vlt::FileDialogRequest& request) override
-    {
+    QString saveFileDialog(const vlt::FileDialogRequest& request) override {
         shown.append({QStringLiteral("save"), request.title, QString(), request});
         return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
     }
-    void openWebPage(const QString& address) override
-    {
+    void openWebPage(const QString& address) override {
         shown.append({QStringLiteral("web"), address, QString(), {}});
     }
 
-    QStringList kinds() const
-    {
+    QStringList kinds() const {
         QStringList result;
         for (const Shown& s : shown)
             result.append(s.kind);
         return result;
     }
-    const Shown* last(const QString& kind) const
-    {
+    const Shown* last(const QString& kind) const {
         for (auto it = shown.crbegin(); it != shown.crend(); ++it)
             if (it->kind == kind)
                 return &*it;
