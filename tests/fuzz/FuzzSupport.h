@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+// The readers under test open files by name, so each input goes through one scratch file in
+// memory-backed storage where there is some.
+inline const QString& scratchPath() {
+    static const QString path =
+        (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                   : QDir::tempPath()) +
+        QStringLiteral("/classshaper-fuzz-%1.vlt-ctf").arg(getpid());
+    return path;
+}
+
+inline void writeScratch(const uint8_t* data, size_t size) {
+    std::FILE* file = std::fopen(QFile::encodeName(scratchPath()).constData(), "wb");
+    if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0)
+        std::abort();
+}
+
+// A broken promise is a finding: stop with a message libFuzzer records with the input.
+inline void require(bool condition, const char* promise) {
+    if (condition)
+        return;
+    std::fprintf(stderr, "broken promise: %s\n", promise);
+    std::abort();
+}
