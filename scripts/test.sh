@@ -1,9 +1,37 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
-set -euo pipefail
+# Installs what is missing, builds everything and runs every test: the normal suite, the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets.
+set -uo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
-ctest --test-dir build --output-on-failure
+scripts/install-deps.sh || exit 1
+
+stage() { echo; echo "=== $1"; }
+results=()
+record() { results+=("$1: $2"); }
+
+stage "Normal build and tests (build)"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build build || exit 1
+ctest --test-dir build --output-on-failure | tee build/ctest.log
+normal=${PIPESTATUS[0]}
+record "normal suite" "$(grep -E 'tests passed|tests failed' build/ctest.log | tail -n 1)"
+
+stage "Sanitizer build and tests (build-asan: ASan + UBSan)"
+asan=1
+if cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCLASSSHAPER_SANITIZE=ON -DCLASSSHAPER_BENCHMARKS=OFF && cmake --build build-asan; then
+    ctest --test-dir build-asan --output-on-failure | tee build-asan/ctest.log
+    asan=${PIPESTATUS[0]}
+    record "sanitizer suite" "$(grep -E 'tests passed|tests failed' build-asan/ctest.log | tail -n 1)"
+else
+    record "sanitizer suite" "build failed"
+fi
+
+stage "Fuzzing (build-fuzz)"
+scripts/fuzz.sh
+fuzz=$?
+record "fuzzing" "$([ $fuzz -eq 0 ] && echo "all targets clean" || echo "FAILED")"
+
+stage "Summary"
+printf '  %s\n' "${results[@]}"
+[ "$normal" -eq 0 ] && [ "$asan" -eq 0 ] && [ "$fuzz" -eq 0 ]
