@@ -62,13 +62,19 @@ void cls_Class::DATA_DataPACK(QString& pcPackage) {
          DATA_LOCK, DATA_PARENT, DATA_EDITOR, CUSTOM});
 }
 
+// The fields go to a scratch record first and the member list changes only as a whole, so a
+// damaged package changes nothing.
 void cls_Class::DATA_DataUnpack(QString& prPackage) {
+    cls_Class scratch;
     QString membersPackage;
     vlt::VSTRING.PACK.UNPACK(
-        prPackage, {&membersPackage, &CLASSNAME, &PROJECT, &FILENAME, &AUTHOR, &COPYRIGHT, &BUILD,
-                    &DESCRIPTION, &COMPILED, &DATABASE_TYPE, &DATABASE_ADVANCED, &DATABASE_LOCK,
-                    &DATA_LOADSAVE, &DATA_LOCK, &DATA_PARENT, &DATA_EDITOR, &CUSTOM});
+        prPackage, {&membersPackage, &scratch.CLASSNAME, &scratch.PROJECT, &scratch.FILENAME,
+                    &scratch.AUTHOR, &scratch.COPYRIGHT, &scratch.BUILD, &scratch.DESCRIPTION,
+                    &scratch.COMPILED, &scratch.DATABASE_TYPE, &scratch.DATABASE_ADVANCED,
+                    &scratch.DATABASE_LOCK, &scratch.DATA_LOADSAVE, &scratch.DATA_LOCK,
+                    &scratch.DATA_PARENT, &scratch.DATA_EDITOR, &scratch.CUSTOM});
     MEMBERS().DATA.setPACKAGE(membersPackage);
+    copyFields(scratch);
 }
 
 void cls_Class::DATA_DataStore(vlt::tmp_FileIO& pFile) {

@@ -125,11 +125,15 @@ void cls_Members::DATA_DataPACK(QString& rDATA) {
     rDATA = vlt::VSTRING.PACK.PACK({DATA.ID, NAME, AUTHOR, DESCRIPTION, vlt::RecordArrayIn{items}});
 }
 
+// Nothing changes before the whole package has been unpacked.
 void cls_Members::DATA_DataUnpack(QString& rDATA) {
     vlt::Variant id;
+    QString name;
+    QString author;
+    QString description;
     vlt::RecordArray items;
     vlt::VSTRING.UNPACK(
-        rDATA, {&id, &NAME, &AUTHOR, &DESCRIPTION,
+        rDATA, {&id, &name, &author, &description,
                 vlt::RecordArrayOut{items, [] { return std::make_shared<cls_Member>(); }}});
     std::vector<std::shared_ptr<cls_Member>> unpacked(std::max<std::size_t>(items.size(), 1));
     for (std::size_t i = 1; i < items.size(); ++i) {
@@ -140,6 +144,9 @@ void cls_Members::DATA_DataUnpack(QString& rDATA) {
                                  .arg(i));
     }
     vItem = std::move(unpacked);
+    NAME = name;
+    AUTHOR = author;
+    DESCRIPTION = description;
     DATA.ID = id;
 }
 

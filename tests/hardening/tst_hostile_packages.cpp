@@ -58,10 +58,13 @@ private slots:
     void damagedPackageIsRefused() {
         QFETCH(QString, package);
         cls_Class target;
+        fillTemplate(target, QStringLiteral("cls_Vorher"));
+        const QString before = target.DATA.PACKAGE();
         try {
             target.DATA.setPACKAGE(package);
         } catch (const vlt::Error& error) {
             QVERIFY(!error.message().isEmpty());
+            QCOMPARE(target.DATA.PACKAGE(), before);
             return;
         }
         QFAIL("the damaged package was accepted");
