@@ -2,6 +2,8 @@
 
 #include "corelib/File.h"
 
+#include <QSet>
+
 #include <array>
 
 namespace gen {
@@ -29,15 +31,32 @@ char toWindows1252(char16_t unit) {
     return 0;
 }
 
-void noteReplaced(QString& replaced, QStringView character) {
-    if (!replaced.contains(character))
-        replaced.append(character);
-}
+// Keeps each replaced character once, in order of appearance; the set keeps a text full of
+// distinct foreign characters linear.
+class ReplacedCharacters {
+public:
+    explicit ReplacedCharacters(QString& replaced) : m_replaced(replaced) {}
+
+    void note(QStringView character) {
+        const char32_t codePoint = character.size() == 2
+                                       ? QChar::surrogateToUcs4(character[0], character[1])
+                                       : character[0].unicode();
+        if (m_seen.contains(codePoint))
+            return;
+        m_seen.insert(codePoint);
+        m_replaced.append(character);
+    }
+
+private:
+    QString& m_replaced;
+    QSet<char32_t> m_seen;
+};
 
 } // namespace
 
 EncodedModule encodeModule(const QString& moduleText) {
     EncodedModule result;
+    ReplacedCharacters replaced(result.replaced);
     // One byte per UTF-16 unit at most; a surrogate pair becomes one byte.
     result.bytes.resize(moduleText.size());
     char* out = result.bytes.data();
@@ -51,7 +70,7 @@ EncodedModule encodeModule(const QString& moduleText) {
         // A character outside the BMP is one character and becomes one "?".
         const bool pair = QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
                           QChar::isLowSurrogate(text[i + 1].unicode());
-        noteReplaced(result.replaced, text.sliced(i, pair ? 2 : 1));
+        replaced.note(text.sliced(i, pair ? 2 : 1));
         *out++ = '?';
         if (pair)
             ++i;
