@@ -34,4 +34,20 @@ record "fuzzing" "$([ $fuzz -eq 0 ] && echo "all targets clean" || echo "FAILED"
 
 stage "Summary"
 printf '  %s\n' "${results[@]}"
+
+# One closing line over both suites: ctest's counts of each (a suite that did not run counts
+# as one failure).
+counts() { # prints "passed failed" from a ctest log
+    local line
+    line=$(grep -E 'tests failed out of [0-9]+' "$1" 2>/dev/null | tail -n 1)
+    if [ -z "$line" ]; then echo "0 1"; return; fi
+    local failed total
+    failed=$(sed -E 's/.* ([0-9]+) tests failed out of.*/\1/' <<<"$line")
+    total=$(sed -E 's/.*tests failed out of ([0-9]+).*/\1/' <<<"$line")
+    echo "$((total - failed)) $failed"
+}
+read -r normal_passed normal_failed < <(counts build/ctest.log)
+read -r asan_passed asan_failed < <(counts build-asan/ctest.log)
+fuzz_failed=$([ "$fuzz" -eq 0 ] && echo 0 || echo 1)
+echo "Tests: $((normal_passed + asan_passed)) passed, $((normal_failed + asan_failed + fuzz_failed)) failed"
 [ "$normal" -eq 0 ] && [ "$asan" -eq 0 ] && [ "$fuzz" -eq 0 ]
