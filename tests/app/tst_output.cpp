@@ -1,5 +1,6 @@
 #include "ExampleTemplate.h"
 #include "WindowFixture.h"
+#include "support/TestFiles.h"
 
 #include "app/CodeViewer.h"
 #include "app/QtUiServices.h"
@@ -17,11 +18,6 @@ QString expectedText(const cls_Class& shown, bool pAttributes) {
     cls_Class vCopy;
     vCopy.DATA.COPY(const_cast<cls_Class&>(shown));
     return gen::hCompile(vCopy, pAttributes);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile vFile(path);
-    return vFile.open(QIODevice::ReadOnly) ? vFile.readAll() : QByteArray();
 }
 
 void showKunde(WindowFixture& f) {
@@ -107,7 +103,7 @@ void OutputTest::createFileWritesTheModule() {
     QCOMPARE(f.app.currentTemplate->DESCRIPTION, QStringLiteral("Geändert im Fenster"));
     const QString vText = expectedText(*f.app.currentTemplate, true);
     QVERIFY(vText.contains(QStringLiteral("Geändert im Fenster")));
-    QCOMPARE(fileBytes(vTarget), gen::encodeModule(vText).bytes);
+    QCOMPARE(readBytes(vTarget), gen::encodeModule(vText).bytes);
     QVERIFY(!f.app.changed);
 }
 
@@ -153,7 +149,7 @@ void OutputTest::replacedCharactersAreReported() {
     QVERIFY(vInfo);
     QVERIFY2(vInfo->text.contains(QStringLiteral("\u4E2D")), qPrintable(vInfo->text));
     QVERIFY(!vInfo->text.contains(QStringLiteral("\u20AC")));
-    QVERIFY(fileBytes(vTarget).contains("Kunde ? \x80"));
+    QVERIFY(readBytes(vTarget).contains("Kunde ? \x80"));
 }
 
 void OutputTest::clipboardHoldsTheTextWithoutAttributes() {
@@ -253,7 +249,7 @@ void OutputTest::exampleTemplateIsCurrent() {
     ScriptedUi vUi;
     AppState vApp(vUi);
     QVERIFY(kundeTemplate()->SAVE(vApp, vFresh));
-    QVERIFY2(fileBytes(vExample) == fileBytes(vFresh),
+    QVERIFY2(readBytes(vExample) == readBytes(vFresh),
              "examples/Kunde.vlt-ctf is out of date: rebuild and run "
              "tests/app/write_example examples/Kunde.vlt-ctf");
 }

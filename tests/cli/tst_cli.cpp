@@ -1,5 +1,6 @@
 // classshaper-gen run as a process, as build scripts run it.
 #include "support/ScriptedUi.h"
+#include "support/TestFiles.h"
 
 #include "model/AppState.h"
 
@@ -35,11 +36,6 @@ Result runGenerator(const QStringList& arguments, const QString& workingDir = QS
 
 QString golden(const QString& name) {
     return QDir(kGoldenDir).filePath(name);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -132,33 +128,33 @@ void CommandLineGeneratorTest::stdoutBytes() {
     const Result result =
         runGenerator(options + QStringList{"--stdout", golden("alloptions.vlt-ctf")});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, readFile(golden(expected)));
+    QCOMPARE(result.out, readBytes(golden(expected)));
 }
 
 void CommandLineGeneratorTest::compiledTargets() {
     QTemporaryDir dir;
     const QString target = dir.filePath("cls_Kunde.cls");
     const QString tpl = templateWithTarget(dir, "plain", target);
-    const QByteArray templateBytes = readFile(tpl);
+    const QByteArray templateBytes = readBytes(tpl);
     const QString relative = templateWithTarget(dir, "editor", "module/cls_Maske.cls");
     QDir(dir.path()).mkdir("module");
 
     const Result result = runGenerator({tpl, relative});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(readFile(target), readFile(golden("plain.cls")));
-    QCOMPARE(readFile(dir.filePath("module/cls_Maske.cls")), readFile(golden("editor.cls")));
-    QCOMPARE(readFile(tpl), templateBytes);
+    QCOMPARE(readBytes(target), readBytes(golden("plain.cls")));
+    QCOMPARE(readBytes(dir.filePath("module/cls_Maske.cls")), readBytes(golden("editor.cls")));
+    QCOMPARE(readBytes(tpl), templateBytes);
 
     const QString chosen = dir.filePath("chosen.cls");
     QCOMPARE(runGenerator({"--no-attributes", "-o", chosen, tpl}).exitCode, 0);
-    QCOMPARE(readFile(chosen), readFile(golden("plain.noattr.cls")));
+    QCOMPARE(readBytes(chosen), readBytes(golden("plain.noattr.cls")));
 }
 
 void CommandLineGeneratorTest::unchangedTargetKeepsItsTime() {
     QTemporaryDir dir;
     const QString target = dir.filePath("cls_Leer.cls");
     const QString tpl = templateWithTarget(dir, "empty", target);
-    writeFile(target, readFile(golden("empty.cls")));
+    writeFile(target, readBytes(golden("empty.cls")));
     makeOld(target);
     const QDateTime before = modified(target);
 
@@ -168,7 +164,7 @@ void CommandLineGeneratorTest::unchangedTargetKeepsItsTime() {
     writeFile(target, "alt");
     makeOld(target);
     QCOMPARE(runGenerator({tpl}).exitCode, 0);
-    QCOMPARE(readFile(target), readFile(golden("empty.cls")));
+    QCOMPARE(readBytes(target), readBytes(golden("empty.cls")));
     QVERIFY(modified(target) > before);
 }
 
@@ -182,14 +178,14 @@ void CommandLineGeneratorTest::emptyCompiledIsAnError() {
 
     const QString chosen = dir.filePath("cls_Sperre.cls");
     QCOMPARE(runGenerator({tpl, "-o", chosen}).exitCode, 0);
-    QCOMPARE(readFile(chosen), readFile(golden("datalock.cls")));
+    QCOMPARE(readBytes(chosen), readBytes(golden("datalock.cls")));
 }
 
 void CommandLineGeneratorTest::check_data() {
     QTest::addColumn<QByteArray>("targetBytes"); // empty: no target file
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    QTest::newRow("equal") << readFile(golden("collection.cls")) << 0 << QString();
+    QTest::newRow("equal") << readBytes(golden("collection.cls")) << 0 << QString();
     QTest::newRow("different") << QByteArray("alt") << 1 << "Weicht ab";
     QTest::newRow("missing") << QByteArray() << 1 << "Fehlt";
 }
@@ -213,7 +209,7 @@ void CommandLineGeneratorTest::check() {
     if (!message.isEmpty())
         QVERIFY2(result.err.contains(target), qPrintable(result.err));
     QCOMPARE(QFile::exists(target), !targetBytes.isEmpty());
-    QCOMPARE(readFile(target), targetBytes);
+    QCOMPARE(readBytes(target), targetBytes);
     QCOMPARE(modified(target), before);
 }
 
@@ -227,8 +223,8 @@ void CommandLineGeneratorTest::damagedTemplateDoesNotStopTheOthers() {
     const Result result = runGenerator({damaged, good});
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.err.contains(QLatin1String("kaputt.vlt-ctf")), qPrintable(result.err));
-    QCOMPARE(readFile(target), readFile(golden("custom.cls")));
-    QCOMPARE(readFile(damaged), QByteArray("VLTFILE 1\nS:1.3\nL:x\n"));
+    QCOMPARE(readBytes(target), readBytes(golden("custom.cls")));
+    QCOMPARE(readBytes(damaged), QByteArray("VLTFILE 1\nS:1.3\nL:x\n"));
 }
 
 void CommandLineGeneratorTest::replacedCharactersWarn() {
@@ -244,7 +240,7 @@ void CommandLineGeneratorTest::replacedCharactersWarn() {
     QCOMPARE(result.exitCode, 0);
     QVERIFY2(result.err.contains(QLatin1String("Warnung")) && result.err.contains(QChar(0x03A9)),
              qPrintable(result.err));
-    QVERIFY(readFile(target).contains("Attribute VB_Name = \"cls_?mega\""));
+    QVERIFY(readBytes(target).contains("Attribute VB_Name = \"cls_?mega\""));
 }
 
 QTEST_GUILESS_MAIN(CommandLineGeneratorTest)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "corelib/Error.h"
+#include "support/TestFiles.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -15,21 +16,4 @@ inline QString writeBytes(const QTemporaryDir& dir, const QString& name, const Q
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write test file");
     return path;
-}
-
-inline QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-// Runs `action`, expects vlt::Error and returns its message ("" when nothing was raised).
-template <class Action> QString errorOf(Action action) {
-    try {
-        action();
-    } catch (const vlt::Error& error) {
-        return error.message();
-    }
-    return QString();
 }

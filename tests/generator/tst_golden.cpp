@@ -1,4 +1,5 @@
 #include "tst_golden.h"
+#include "support/TestFiles.h"
 
 #include "support/ScriptedUi.h"
 
@@ -19,11 +20,6 @@ QByteArray moduleBytes(const QString& templateName, bool attributes) {
     AppState app(ui);
     app.currentTemplate->LOAD(app, QDir(kGoldenDir).filePath(templateName + ".vlt-ctf"));
     return gen::encodeModule(gen::hCompile(*app.currentTemplate, attributes)).bytes;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -72,7 +68,7 @@ void GoldenModulesTest::module() {
         writeFile(expectedPath, actual);
         return;
     }
-    const QByteArray expected = readFile(expectedPath);
+    const QByteArray expected = readBytes(expectedPath);
     if (expected != actual)
         QFAIL(qPrintable(QStringLiteral("%1: %2\nIf the change is intended, refresh the golden "
                                         "files with CLASSSHAPER_UPDATE_GOLDEN=1 ctest -R "

@@ -2,17 +2,13 @@
 
 #include "model/AppState.h"
 #include "model/Class.h"
+#include "support/TestFiles.h"
 
 #include "corelib/Error.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringList>
-
-inline QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 inline void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);

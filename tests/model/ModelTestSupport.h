@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Class.h"
+#include "support/TestFiles.h"
 
 #include "corelib/Error.h"
 
@@ -91,13 +92,4 @@ inline void fillEveryField(cls_Class& t) {
     t.MEMBERS().DATABASE.ADD(id);
     t.MEMBERS().DATABASE.ADD(posten);
     t.MEMBERS().DATABASE.ADD(note);
-}
-
-template <class Action> QString errorOf(Action action) {
-    try {
-        action();
-    } catch (const vlt::Error& error) {
-        return error.message();
-    }
-    return QString();
 }

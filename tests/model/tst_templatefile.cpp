@@ -14,11 +14,6 @@ namespace {
 const QString kTemplates =
     QDir::cleanPath(QStringLiteral(TEST_DATA_DIR "/../../data/templates")) + QLatin1Char('/');
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
