@@ -10,19 +10,21 @@
 #include <unistd.h>
 
 // The readers under test open files by name, so each input goes through one scratch file in
-// memory-backed storage where there is some.
+// memory-backed storage where this user may write, else in the temporary folder.
 inline const QString& scratchPath() {
     static const QString path =
-        (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                   : QDir::tempPath()) +
+        (access("/dev/shm", W_OK) == 0 ? QStringLiteral("/dev/shm") : QDir::tempPath()) +
         QStringLiteral("/classshaper-fuzz-%1.vlt-ctf").arg(getpid());
     return path;
 }
 
 inline void writeScratch(const uint8_t* data, size_t size) {
-    std::FILE* file = std::fopen(QFile::encodeName(scratchPath()).constData(), "wb");
-    if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0)
+    const QByteArray path = QFile::encodeName(scratchPath());
+    std::FILE* file = std::fopen(path.constData(), "wb");
+    if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) {
+        std::fprintf(stderr, "cannot write the scratch file %s\n", path.constData());
         std::abort();
+    }
 }
 
 // A broken promise is a finding: stop with a message libFuzzer records with the input.
