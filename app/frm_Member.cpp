@@ -3,6 +3,7 @@
 #include "ctl_CmdBar.h"
 #include "ctl_Seperator.h"
 
+#include "corelib/HostText.h"
 #include "model/AppState.h"
 #include "model/Member.h"
 
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace {
 
@@ -25,10 +25,6 @@ QCheckBox* makeOption(const QString& caption, const QString& name, QWidget* pare
 }
 
 // Blanks only, as the template's other texts are trimmed: tabs and line breaks count as text.
-bool isBlank(const QString& text) {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == QLatin1Char(' '); });
-}
-
 bool isTicked(const QCheckBox* option) {
     return option->checkState() != Qt::Unchecked;
 }
@@ -140,7 +136,7 @@ void frm_Member::bar_Buttons_ButtonClick(const QString& pKey) {
 }
 
 void frm_Member::confirm() {
-    if (isBlank(txt_Name->text()) || isBlank(txt_Type->currentText())) {
+    if (vlt::isBlank(txt_Name->text()) || vlt::isBlank(txt_Type->currentText())) {
         m_app.ui.errorMessage(QStringLiteral("Sie müssen einen Namen und einen Typ eingeben!"));
         return;
     }

@@ -1,7 +1,7 @@
 // DLGLOAD and DLGSAVE bind the simple members to the controls of an editor dialog; the custom
 // additions close the module.
 #include "Module.h"
-#include "TextRules.h"
+#include "corelib/HostText.h"
 
 namespace gen {
 namespace {
@@ -124,7 +124,7 @@ void writeEditorProcedures(Module& module) {
 
 void writeCustomAdditions(Module& module) {
     const QString& custom = module.workingCopy.CUSTOM;
-    if (isBlank(custom))
+    if (vlt::isBlank(custom))
         return;
     writeSectionTitle(module.out, u"'€ Custom additions");
     module.out.line(custom);

@@ -2,7 +2,7 @@
 #include "Generator.h"
 
 #include "Module.h"
-#include "TextRules.h"
+#include "corelib/HostText.h"
 
 namespace gen {
 namespace {
@@ -11,15 +11,15 @@ EditorKind editorKind(const cls_Member& member) {
     if (member.MARRAY)
         return EditorKind::None;
     const QString& type = member.MTYPE;
-    if (upperEquals(type, QLatin1StringView("STRING")))
+    if (vlt::upperEquals(type, QLatin1StringView("STRING")))
         return EditorKind::Text;
-    if (upperEquals(type, QLatin1StringView("LONG")) ||
-        upperEquals(type, QLatin1StringView("SINGLE")) ||
-        upperEquals(type, QLatin1StringView("DOUBLE")))
+    if (vlt::upperEquals(type, QLatin1StringView("LONG")) ||
+        vlt::upperEquals(type, QLatin1StringView("SINGLE")) ||
+        vlt::upperEquals(type, QLatin1StringView("DOUBLE")))
         return EditorKind::Number;
-    if (upperEquals(type, QLatin1StringView("BOOLEAN")))
+    if (vlt::upperEquals(type, QLatin1StringView("BOOLEAN")))
         return EditorKind::Flag;
-    if (upperEquals(type, QLatin1StringView("DATE")))
+    if (vlt::upperEquals(type, QLatin1StringView("DATE")))
         return EditorKind::Date;
     return EditorKind::None;
 }
@@ -79,7 +79,7 @@ void appendLockMember(cls_Class& workingCopy, const QString& name, const QString
 
 // Decides the database interface switch once and applies what follows from the options.
 bool prepare(cls_Class& workingCopy) {
-    const bool databaseInterface = !isBlank(workingCopy.DATABASE_TYPE);
+    const bool databaseInterface = !vlt::isBlank(workingCopy.DATABASE_TYPE);
     if (!databaseInterface) {
         workingCopy.DATABASE_ADVANCED = false;
         workingCopy.DATABASE_LOCK = false;

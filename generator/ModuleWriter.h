@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextRules.h"
+#include "corelib/HostText.h"
 
 #include <QString>
 #include <QStringView>
@@ -73,7 +73,7 @@ private:
         reserveFor(size);
         for (qsizetype i = 0; i < size; ++i) {
             const char16_t unit = control.name[i].unicode();
-            m_data[m_length + i] = i == 0 ? upperUnit(unit) : lowerUnit(unit);
+            m_data[m_length + i] = i == 0 ? vlt::upperUnit(unit) : vlt::lowerUnit(unit);
         }
         m_length += size;
     }

@@ -1,6 +1,6 @@
 // hIsVB, hName and hNew: how the sections classify and spell types and names.
 #include "Generator.h"
-#include "TextRules.h"
+#include "corelib/HostText.h"
 
 namespace gen {
 
@@ -10,16 +10,17 @@ bool hIsVB(const QString& pType) {
         QLatin1StringView("INTEGER"), QLatin1StringView("DOUBLE"), QLatin1StringView("VARIANT"),
         QLatin1StringView("DATE"),    QLatin1StringView("BOOLEAN")};
     for (const QLatin1StringView valueType : kValueTypes)
-        if (upperEquals(pType, valueType))
+        if (vlt::upperEquals(pType, valueType))
             return true;
-    return upperContains(pType, QLatin1StringView("STR_")) ||
-           upperContains(pType, QLatin1StringView("ENM_"));
+    return vlt::upperContains(pType, QLatin1StringView("STR_")) ||
+           vlt::upperContains(pType, QLatin1StringView("ENM_"));
 }
 
 QString hName(const QString& pName) {
     if (pName.isEmpty())
         return QString();
-    return upperCase(QStringView(pName).first(1)) + lowerCase(QStringView(pName).sliced(1));
+    return vlt::upperCase(QStringView(pName).first(1)) +
+           vlt::lowerCase(QStringView(pName).sliced(1));
 }
 
 QString hNew(const QString& pType) {

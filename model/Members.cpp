@@ -3,21 +3,11 @@
 #include "corelib/Error.h"
 #include "corelib/File.h"
 #include "corelib/FileIO.h"
+#include "corelib/HostText.h"
 #include "corelib/Paths.h"
 #include "corelib/VString.h"
 
 namespace {
-
-// The host trims blanks only.
-QString trimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 vlt::Error outOfRange(qint32 index) {
     return vlt::Error(
@@ -67,12 +57,12 @@ void cls_Members::DATABASE_DatabaseITEM(std::shared_ptr<vlt::tmp_Data>& rRet, qi
 
 void cls_Members::DATABASE_DatabaseSEARCH(qint32& ret, vlt::Variant ID) {
     if (const QString* text = ID.textIf())
-        ID = trimBlanks(*text).toUpper();
+        ID = vlt::upperCase(vlt::trimBlanks(*text));
     const auto count = static_cast<qint32>(vItem.size() - 1);
     for (qint32 i = 1; i <= count; ++i) {
         const vlt::Variant& entryID = vItem[static_cast<std::size_t>(i)]->DATA.ID;
         const bool match = ID.isText() && entryID.isText()
-                               ? trimBlanks(*entryID.textIf()).toUpper() == *ID.textIf()
+                               ? vlt::upperCase(vlt::trimBlanks(*entryID.textIf())) == *ID.textIf()
                                : ID == entryID;
         if (match) {
             ret = i;

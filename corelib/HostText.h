@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace gen {
+namespace vlt {
 
 // The host language's string rules: Trim removes blanks only, and UCase/LCase change one
 // UTF-16 unit at a time so a text never changes its length (QString::toUpper would turn
@@ -30,4 +30,4 @@ bool upperEquals(QStringView text, QLatin1StringView upper);
 // InStr(UCase(text), upper) > 0, where upper is plain ASCII in capitals.
 bool upperContains(QStringView text, QLatin1StringView upper);
 
-} // namespace gen
+} // namespace vlt

@@ -1,6 +1,6 @@
-#include "TextRules.h"
+#include "HostText.h"
 
-namespace gen {
+namespace vlt {
 namespace {
 
 bool upperMatchesAt(QStringView text, qsizetype from, QLatin1StringView upper) {
@@ -51,4 +51,4 @@ bool upperContains(QStringView text, QLatin1StringView upper) {
     return false;
 }
 
-} // namespace gen
+} // namespace vlt
