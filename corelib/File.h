@@ -29,8 +29,6 @@ public:
     void WRITETEXT(const QByteArray& bytes);
     void CLOSEURL();
 
-    const QString& url() const { return m_url; }
-
 private:
     void load();
     void parse(QByteArray bytes);

@@ -43,11 +43,6 @@ Variant::Kind Variant::kind() const {
     return static_cast<Kind>(m_value.index());
 }
 
-bool Variant::isNumeric() const {
-    const Kind k = kind();
-    return k == Kind::Boolean || k == Kind::Long || k == Kind::Double;
-}
-
 double Variant::toDouble() const {
     switch (kind()) {
     case Kind::Empty:

@@ -32,7 +32,6 @@ public:
     bool isEmpty() const { return kind() == Kind::Empty; }
     bool isMissing() const { return kind() == Kind::Missing; }
     bool isText() const { return kind() == Kind::Text; }
-    bool isNumeric() const; // Boolean, Long or Double
 
     // Conversions as the host language makes them; texts that are no number raise vlt::Error.
     bool toBool() const;
