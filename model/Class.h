@@ -53,6 +53,8 @@ public:
     void DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance) override;
 
 private:
+    friend void readTemplate(const QString& path, cls_Class& tpl);
+
     void readFields(vlt::tmp_FileIO& pFile, const QString& version);
     void copyFields(const cls_Class& other);
     void takeReadContents(cls_Class& scratch);

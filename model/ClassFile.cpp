@@ -1,6 +1,7 @@
 // cls_Class.LOAD and SAVE: the template's own file operations with their dialogs.
 #include "AppState.h"
 #include "Class.h"
+#include "TemplateFile.h"
 
 #include "corelib/Error.h"
 #include "corelib/File.h"
@@ -28,6 +29,22 @@ void readFile(cls_Class& target, const QString& fileName) {
 
 } // namespace
 
+void readTemplate(const QString& path, cls_Class& tpl) {
+    // Read into a scratch record so that a file that cannot be read completely changes nothing;
+    // it starts with this template's fields, which an older version leaves as they were.
+    cls_Class scratch;
+    scratch.copyFields(tpl);
+    readFile(scratch, path);
+    tpl.takeReadContents(scratch);
+}
+
+void writeTemplate(const QString& path, cls_Class& tpl) {
+    vlt::cls_File file;
+    file.OPENURL(path, vlt::ID_FileOpen_Output, QString());
+    tpl.DATA.STORE(file);
+    file.CLOSEURL();
+}
+
 bool cls_Class::LOAD(AppState& app, const QString& pFile) {
     QString fileName = pFile;
     if (fileName.isEmpty()) {
@@ -42,12 +59,7 @@ bool cls_Class::LOAD(AppState& app, const QString& pFile) {
     // The folder of the template that was current before this load, not of the loaded one.
     app.templateFolder = vlt::folderPart(app.currentTemplatePath);
 
-    // Read into a scratch record so that a file that cannot be read completely changes nothing;
-    // it starts with this template's fields, which an older version leaves as they were.
-    cls_Class scratch;
-    scratch.copyFields(*this);
-    readFile(scratch, fileName);
-    takeReadContents(scratch);
+    readTemplate(fileName, *this);
 
     app.currentTemplatePath = fileName;
     app.changed = false;
@@ -67,10 +79,7 @@ bool cls_Class::SAVE(AppState& app, const QString& pFile) {
     }
     app.templateFolder = vlt::folderPart(fileName);
 
-    vlt::cls_File file;
-    file.OPENURL(fileName, vlt::ID_FileOpen_Output, QString());
-    DATA.STORE(file);
-    file.CLOSEURL();
+    writeTemplate(fileName, *this);
 
     app.currentTemplatePath = fileName;
     app.changed = false;
