@@ -119,6 +119,7 @@ const QSet<QString>& reservedWords() {
                                      "PRESERVE",
                                      "PRINT",
                                      "PRIVATE",
+                                     "PROPERTY",
                                      "PSET",
                                      "PUBLIC",
                                      "PUT",
