@@ -42,10 +42,10 @@ std::vector<DiffLine> diffLines(const QStringList& a, const QStringList& b) {
         if (i < n && j < m && a[head + i] == b[head + j]) {
             lines.push_back({u' ', a[head + i++]});
             ++j;
-        } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
-            lines.push_back({u'+', b[head + j++]});
-        } else {
+        } else if (i < n && (j == m || common[i + 1][j] >= common[i][j + 1])) {
             lines.push_back({u'-', a[head + i++]});
+        } else {
+            lines.push_back({u'+', b[head + j++]});
         }
     }
     for (qsizetype k = a.size() - tail; k < a.size(); ++k)
