@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 namespace {
@@ -39,12 +40,18 @@ private slots:
 void PreviewTest::followsEditsOnceThePauseIsOver() {
     WindowFixture f;
     PreviewPane& preview = *f.window->preview();
+    f.window->show();
     preview.refreshNow();
+    QScrollBar* scroll = preview.codeView()->verticalScrollBar();
+    scroll->setValue(scroll->maximum() / 2);
+    const int readerAt = scroll->value();
     QSignalSpy refreshes(&preview, &PreviewPane::refreshed);
     for (const char* name : {"cls_R", "cls_Re", "cls_Rechnung"})
         f.window->txt_Name->setText(QLatin1String(name));
     QTRY_COMPARE(refreshes.count(), 1);
     QVERIFY(preview.moduleText().contains(QLatin1String("Attribute VB_Name = \"cls_Rechnung\"")));
+    QVERIFY(readerAt > 0);
+    QCOMPARE(scroll->value(), readerAt);
     QCOMPARE(preview.moduleText(), gen::hCompile(*f.app.currentTemplate, true));
     QCOMPARE(preview.codeView()->toPlainText(),
              QString(preview.moduleText()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
