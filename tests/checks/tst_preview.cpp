@@ -40,6 +40,7 @@ void PreviewTest::followsEditsOnceThePauseIsOver() {
     WindowFixture f;
     PreviewPane& preview = *f.window->preview();
     f.window->show();
+    f.window->preview()->setVisible(true); // whatever the user's settings say
     preview.refreshNow();
     QScrollBar* scroll = preview.codeView()->verticalScrollBar();
     scroll->setValue(scroll->maximum() / 2);
@@ -59,6 +60,7 @@ void PreviewTest::followsEditsOnceThePauseIsOver() {
 void PreviewTest::findingReachesItsField() {
     WindowFixture f;
     f.window->show();
+    f.window->preview()->setVisible(true); // whatever the user's settings say
     f.window->txt_Name->setText(QStringLiteral("cls Kunde"));
     f.window->txt_Project->setFocus();
     f.window->preview()->refreshNow();
@@ -73,6 +75,7 @@ void PreviewTest::findingReachesItsField() {
 void PreviewTest::findingReachesItsMember() {
     WindowFixture f;
     f.window->show();
+    f.window->preview()->setVisible(true); // whatever the user's settings say
     f.addMember(QStringLiteral("Name"));
     f.addMember(QStringLiteral("Liefer Datum"), QStringLiteral("Date"));
     QCOMPARE(f.rowNames(), QStringList({"Name", "Liefer Datum"}));
