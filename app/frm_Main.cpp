@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -54,6 +56,7 @@ frm_Main::frm_Main(AppState& appState, QWidget* parent)
     connectChangeMarking();
     createActions();
     createMenus();
+    createPreview();
     setTitle();
     resize(1000, 720);
 }
@@ -283,6 +286,11 @@ void frm_Main::layOutBeforeShow() {
     QList<QWidget*> vWidgets{this};
     vWidgets += findChildren<QWidget*>();
     for (QWidget* vWidget : vWidgets) {
+        // A splitter places its panes in its resize event, which a hidden window never gets.
+        if (auto* vSplitter = qobject_cast<QSplitter*>(vWidget)) {
+            QResizeEvent vResize(vSplitter->size(), vSplitter->size());
+            QCoreApplication::sendEvent(vSplitter, &vResize);
+        }
         if (!vWidget->layout())
             continue;
         vWidget->layout()->invalidate();

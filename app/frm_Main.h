@@ -19,7 +19,11 @@ class CodeViewer;
 class cls_Member;
 class ctl_Button;
 class frm_Member;
+class PreviewPane;
 struct AppState;
+namespace gen {
+struct Finding;
+}
 
 // The program's window: every field of the current template, its member list and the menus.
 // The controls are views of app.currentTemplate: filled from it by showTemplate(), copied
@@ -46,6 +50,8 @@ public:
     void setMemberDialogRunner(MemberDialogRunner runner);
     // The viewer of the last "Ansehen", or null.
     CodeViewer* viewer() const;
+    // The module preview beside the form, with the findings of the checks.
+    PreviewPane* preview() const { return m_preview; }
 
     QLineEdit* txt_Name;
     QLineEdit* txt_Project;
@@ -115,7 +121,15 @@ private:
     // Runs a command; an error is shown to the user and the program goes on.
     void guarded(const std::function<void()>& command);
 
+    // The preview pane (frm_MainPreview.cpp).
+    void createPreview();
+    void connectPreview();
+    void showFindingSource(const gen::Finding& finding);
+    void markFindings();
+    QWidget* fieldWidget(const QString& field) const;
+
     AppState& app;
+    PreviewPane* m_preview = nullptr;
     MemberDialogRunner m_memberDialogRunner;
     QPointer<CodeViewer> m_viewer;
     QHash<QString, QAction*> m_actions;

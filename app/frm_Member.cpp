@@ -1,5 +1,6 @@
 #include "frm_Member.h"
 
+#include "MemberFindings.h"
 #include "ctl_CmdBar.h"
 #include "ctl_Seperator.h"
 
@@ -12,9 +13,9 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
 
 namespace {
 
@@ -40,6 +41,7 @@ frm_Member::frm_Member(AppState& app, std::shared_ptr<cls_Member> member, QWidge
     createLayout();
     connectFlagRules();
     loadMember();
+    connectFindings();
 }
 
 void frm_Member::createControls() {
@@ -64,6 +66,10 @@ void frm_Member::createControls() {
     bar_Buttons->addButton(QStringLiteral("ABORT"), QStringLiteral("Abbrechen"));
     bar_Buttons->addButton(QStringLiteral("HELP"), QStringLiteral("Hilfe"));
     connect(bar_Buttons, &ctl_CmdBar::buttonClicked, this, &frm_Member::bar_Buttons_ButtonClick);
+    lbl_Findings = new QLabel(this);
+    lbl_Findings->setObjectName(QStringLiteral("lbl_Findings"));
+    lbl_Findings->setWordWrap(true);
+    lbl_Findings->setStyleSheet(QStringLiteral("color: #c00000;"));
 }
 
 void frm_Member::createLayout() {
@@ -82,6 +88,7 @@ void frm_Member::createLayout() {
     vEditing->addLayout(vFields);
     vEditing->addWidget(new ctl_Seperator(Qt::Horizontal, this));
     vEditing->addLayout(vOptions);
+    vEditing->addWidget(lbl_Findings);
     vEditing->addStretch();
 
     auto* vMain = new QHBoxLayout(this);
@@ -149,4 +156,27 @@ void frm_Member::confirm() {
     vMember->MCHILD = isTicked(opt_Child);
     m_app.changed = true;
     accept();
+}
+
+// The checks run on what the controls hold, as the user types; they never block OK.
+void frm_Member::connectFindings() {
+    connect(txt_Name, &QLineEdit::textChanged, this, &frm_Member::showFindings);
+    connect(txt_Type, &QComboBox::currentTextChanged, this, &frm_Member::showFindings);
+    for (QCheckBox* vOption : {opt_Public, opt_Array, opt_DataID, opt_NotBound, opt_Child})
+        connect(vOption, &QCheckBox::toggled, this, &frm_Member::showFindings);
+    showFindings();
+}
+
+void frm_Member::showFindings() {
+    cls_Member vTyped;
+    vTyped.MNAME = txt_Name->text();
+    vTyped.MTYPE = txt_Type->currentText();
+    vTyped.MPUBLIC = isTicked(opt_Public);
+    vTyped.MARRAY = isTicked(opt_Array);
+    vTyped.MDATAID = isTicked(opt_DataID);
+    vTyped.MNOTBOUND = isTicked(opt_NotBound);
+    vTyped.MCHILD = isTicked(opt_Child);
+    cls_Class& vTemplate = *m_app.currentTemplate;
+    lbl_Findings->setText(
+        memberFindingsText(vTemplate, vTyped, memberPosition(vTemplate, *vMember)));
 }

@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class cls_Member;
 class ctl_CmdBar;
@@ -27,6 +28,7 @@ public:
     QCheckBox* opt_NotBound;
     QCheckBox* opt_Child;
     ctl_CmdBar* bar_Buttons;
+    QLabel* lbl_Findings; // what the checks find in the member as typed
 
 private slots:
     void bar_Buttons_ButtonClick(const QString& pKey);
@@ -37,6 +39,8 @@ private:
     void connectFlagRules();
     void loadMember();
     void confirm();
+    void connectFindings();
+    void showFindings();
 
     AppState& m_app;
 };

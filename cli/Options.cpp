@@ -11,6 +11,8 @@ bool takeOption(const QString& argument, const QStringList& arguments, qsizetype
         options.attributes = false;
     } else if (argument == QLatin1String("--check")) {
         options.check = true;
+    } else if (argument == QLatin1String("--fatal-warnings")) {
+        options.fatalWarnings = true;
     } else if (argument == QLatin1String("--stdout")) {
         options.toStdout = true;
     } else if (argument == QLatin1String("-o")) {
@@ -62,7 +64,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString& error
 
 QString usageLine() {
     return QStringLiteral(
-        "Aufruf: classshaper-gen [--no-attributes] [-o DATEI | --stdout] [--check] VORLAGE...\n");
+        "Aufruf: classshaper-gen [--no-attributes] [-o DATEI | --stdout] [--check] "
+        "[--fatal-warnings] VORLAGE...\n");
 }
 
 QString usageText() {
@@ -77,6 +80,8 @@ QString usageText() {
                "Zwischenablage)\n"
                "  --check           nichts schreiben, nur vergleichen; abweichende und fehlende\n"
                "                    Zieldateien werden genannt\n"
+               "  --fatal-warnings  jeder Befund der Prüfungen (Fehler wie Warnung) ergibt den\n"
+               "                    Rückgabewert 1\n"
                "  --help            diese Hilfe zeigen\n"
                "\n"
                "Ohne -o und --stdout geht jedes Modul in die Datei, in die die Vorlage zuletzt\n"
@@ -84,8 +89,13 @@ QString usageText() {
                "Eine\n"
                "Zieldatei, deren Inhalt gleich bliebe, wird nicht angefasst.\n"
                "\n"
+               "Befunde der Prüfungen (Namen, die VB6 ablehnt, Zeilenumbrüche in Kommentaren, "
+               "...)\n"
+               "stehen auf der Standardfehlerausgabe, eine Zeile je Befund.\n"
+               "\n"
                "Rückgabewert: 0 alles erledigt (mit --check: alles gleich), 1 --check fand einen\n"
-               "Unterschied, 2 falscher Aufruf oder ein Fehler in einer Vorlage oder Zieldatei.\n");
+               "Unterschied oder --fatal-warnings einen Befund, 2 falscher Aufruf oder ein Fehler "
+               "in einer Vorlage oder Zieldatei.\n");
 }
 
 } // namespace cli

@@ -9,6 +9,7 @@ namespace cli {
 struct Options {
     bool attributes = true;
     bool check = false;
+    bool fatalWarnings = false; // any finding of the checks ends with exit status 1
     bool toStdout = false;
     QString outputFile; // -o FILE; empty when the templates' COMPILED files are the targets
     QStringList templates;

@@ -1,5 +1,6 @@
 #include "Run.h"
 
+#include "Findings.h"
 #include "SilentUi.h"
 
 #include "corelib/Error.h"
@@ -45,14 +46,6 @@ std::optional<QByteArray> existingBytes(const QString& path) {
     return file.readAll();
 }
 
-void warnReplaced(const QString& templatePath, const QString& replaced) {
-    if (replaced.isEmpty())
-        return;
-    printError(QStringLiteral("Warnung: Im Modul der Vorlage \"%1\" wurden Zeichen, die "
-                              "Windows-1252 nicht darstellen kann, als \"?\" geschrieben: %2")
-                   .arg(templatePath, replaced));
-}
-
 void writeToStdout(const QByteArray& bytes) {
     if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
             static_cast<std::size_t>(bytes.size()) ||
@@ -73,25 +66,28 @@ ExitStatus compareWithTarget(const QString& target, const QByteArray& bytes) {
     return ExitDone;
 }
 
-ExitStatus processTemplate(const Options& options, const QString& templatePath) {
-    SilentUi ui;
-    AppState app(ui);
-    app.currentTemplate->LOAD(app, templatePath);
-    cls_Class& tpl = *app.currentTemplate;
+ExitStatus generate(const Options& options, const QString& templatePath, cls_Class& tpl) {
     const QString text = gen::hCompile(tpl, options.attributes);
     const gen::EncodedModule encoded = gen::encodeModule(text);
     if (options.toStdout) {
-        warnReplaced(templatePath, encoded.replaced);
         writeToStdout(encoded.bytes);
         return ExitDone;
     }
     const QString target = targetOf(options, tpl, templatePath);
     if (options.check)
         return compareWithTarget(target, encoded.bytes);
-    warnReplaced(templatePath, encoded.replaced);
     if (existingBytes(target) != encoded.bytes)
         gen::writeModuleFile(target, text);
     return ExitDone;
+}
+
+ExitStatus processTemplate(const Options& options, const QString& templatePath) {
+    SilentUi ui;
+    AppState app(ui);
+    app.currentTemplate->LOAD(app, templatePath);
+    const bool anyFinding = printFindings(templatePath, *app.currentTemplate) > 0;
+    const ExitStatus checked = options.fatalWarnings && anyFinding ? ExitDifferent : ExitDone;
+    return std::max(checked, generate(options, templatePath, *app.currentTemplate));
 }
 
 } // namespace

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "generator/Checks.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QSplitter;
+class FindingsList;
+class ModuleDiff;
+class cls_Class;
+
+// The module as "In Datei" would write it, the findings of the checks under it, and whether
+// the template's module file still matches. Edits are coalesced: the pane regenerates once
+// the user pauses.
+class PreviewPane : public QWidget {
+    Q_OBJECT
+public:
+    // Hands out the template as the window shows it, right now.
+    using Source = std::function<cls_Class&()>;
+
+    explicit PreviewPane(Source source, QWidget* parent = nullptr);
+
+    // Regenerates after a short pause; calls in between are merged into one refresh.
+    void scheduleRefresh();
+    void refreshNow();
+
+    QString moduleText() const { return m_moduleText; }
+    const std::vector<gen::Finding>& findings() const { return m_findings; }
+    FindingsList* findingsList() const { return m_findingsList; }
+    QPlainTextEdit* codeView() const { return m_code; }
+    QLabel* fileState() const { return m_fileState; }
+    // The diff window of the last "Unterschiede", or null.
+    ModuleDiff* diffView() const;
+
+signals:
+    void findingActivated(const gen::Finding& finding);
+    void refreshed();
+
+private:
+    void showModuleText(const QString& text);
+    void showFileState(const cls_Class& tpl);
+    void showDiff();
+
+    Source m_source;
+    QPlainTextEdit* m_code;
+    FindingsList* m_findingsList;
+    QLabel* m_fileState;
+    QPushButton* m_diffButton;
+    QPointer<ModuleDiff> m_diff;
+    QTimer m_timer;
+    QString m_moduleText;
+    QString m_compiledPath;
+    std::vector<gen::Finding> m_findings;
+};

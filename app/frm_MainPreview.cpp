@@ -1,0 +1,154 @@
+// frm_Main: the module preview beside the form, and the fields its findings mark.
+#include "frm_Main.h"
+
+#include "FindingsList.h"
+#include "PreviewPane.h"
+
+#include "model/AppState.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSplitter>
+#include <QTreeWidget>
+
+namespace {
+
+const QString kVisibleKey = QStringLiteral("preview/visible");
+const QString kSplitterKey = QStringLiteral("preview/splitter");
+
+QSettings previewSettings() {
+    return QSettings(QStringLiteral("Veltrane"), QStringLiteral("ClassShaper"));
+}
+
+// A red frame for errors, an orange one for warnings; the tooltip lists the findings.
+void markWidget(QWidget* widget, const QStringList& lines, bool anyError) {
+    const char* colour = anyError ? "#c00000" : "#e08000";
+    widget->setStyleSheet(
+        lines.isEmpty()
+            ? QString()
+            : QStringLiteral("%1 { border: 2px solid %2; }")
+                  .arg(QLatin1String(widget->metaObject()->className()), QLatin1String(colour)));
+    widget->setToolTip(lines.join(u'\n'));
+}
+
+} // namespace
+
+void frm_Main::createPreview() {
+    m_preview = new PreviewPane(
+        [this]() -> cls_Class& {
+            takeOver();
+            return *app.currentTemplate;
+        },
+        this);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("spl_Preview"));
+    splitter->addWidget(takeCentralWidget());
+    splitter->addWidget(m_preview);
+    setCentralWidget(splitter);
+    // The form keeps the larger part: its member list needs the width.
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({600, 400});
+    QSettings settings = previewSettings();
+    splitter->restoreState(settings.value(kSplitterKey).toByteArray());
+    m_preview->setVisible(settings.value(kVisibleKey, true).toBool());
+    connect(splitter, &QSplitter::splitterMoved, this,
+            [splitter] { previewSettings().setValue(kSplitterKey, splitter->saveState()); });
+
+    auto* toggle = new QAction(QStringLiteral("&Vorschau"), this);
+    toggle->setObjectName(QStringLiteral("mnu_ViewPreview"));
+    toggle->setShortcut(Qt::Key_F8);
+    toggle->setCheckable(true);
+    toggle->setChecked(m_preview->isVisibleTo(this));
+    connect(toggle, &QAction::toggled, this, [this](bool visible) {
+        m_preview->setVisible(visible);
+        previewSettings().setValue(kVisibleKey, visible);
+        if (visible)
+            m_preview->scheduleRefresh();
+    });
+    m_actions.insert(toggle->objectName(), toggle);
+    auto* view = new QMenu(QStringLiteral("&Ansicht"), this);
+    view->setObjectName(QStringLiteral("mnu_View"));
+    view->addAction(toggle);
+    menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("mnu_Help"))->menuAction(), view);
+    connectPreview();
+}
+
+// Every edit of a field, an option or the member list regenerates the preview.
+void frm_Main::connectPreview() {
+    auto refresh = [this] { m_preview->scheduleRefresh(); };
+    for (QLineEdit* field : {txt_Name, txt_Project, txt_File, txt_Author, txt_Copyright, txt_Build,
+                             txt_Description, txt_DatabaseType})
+        connect(field, &QLineEdit::textChanged, m_preview, refresh);
+    for (QCheckBox* option : {opt_DatabaseAdvanced, opt_DatabaseLock, opt_DataLoadSave,
+                              opt_DataLock, opt_DataEditor, opt_DataParent})
+        connect(option, &QCheckBox::toggled, m_preview, refresh);
+    connect(txt_Custom, &QPlainTextEdit::textChanged, m_preview, refresh);
+    connect(lst_Members->model(), &QAbstractItemModel::rowsInserted, m_preview, refresh);
+    connect(lst_Members->model(), &QAbstractItemModel::rowsRemoved, m_preview, refresh);
+    connect(m_preview, &PreviewPane::refreshed, this, &frm_Main::markFindings);
+    connect(m_preview, &PreviewPane::findingActivated, this, &frm_Main::showFindingSource);
+}
+
+QWidget* frm_Main::fieldWidget(const QString& field) const {
+    const QHash<QString, QWidget*> widgets{{QStringLiteral("CLASSNAME"), txt_Name},
+                                           {QStringLiteral("PROJECT"), txt_Project},
+                                           {QStringLiteral("FILENAME"), txt_File},
+                                           {QStringLiteral("AUTHOR"), txt_Author},
+                                           {QStringLiteral("COPYRIGHT"), txt_Copyright},
+                                           {QStringLiteral("BUILD"), txt_Build},
+                                           {QStringLiteral("DESCRIPTION"), txt_Description},
+                                           {QStringLiteral("CUSTOM"), txt_Custom},
+                                           {QStringLiteral("DATABASE_TYPE"), txt_DatabaseType},
+                                           {QStringLiteral("DATABASE_LOCK"), opt_DatabaseLock},
+                                           {QStringLiteral("DATA_LOCK"), opt_DataLock}};
+    return widgets.value(field);
+}
+
+void frm_Main::markFindings() {
+    QHash<QWidget*, QStringList> fieldLines;
+    QHash<QWidget*, bool> fieldErrors;
+    QHash<int, QStringList> memberLines;
+    for (const gen::Finding& finding : m_preview->findings()) {
+        const bool error = finding.severity == gen::Severity::Error;
+        if (finding.member > 0) {
+            memberLines[finding.member].append(gen::describe(finding));
+        } else if (QWidget* widget = fieldWidget(finding.field)) {
+            fieldLines[widget].append(gen::describe(finding));
+            fieldErrors[widget] = fieldErrors.value(widget) || error;
+        }
+    }
+    for (const char* field :
+         {"CLASSNAME", "PROJECT", "FILENAME", "AUTHOR", "COPYRIGHT", "BUILD", "DESCRIPTION",
+          "CUSTOM", "DATABASE_TYPE", "DATABASE_LOCK", "DATA_LOCK"}) {
+        QWidget* widget = fieldWidget(QLatin1String(field));
+        markWidget(widget, fieldLines.value(widget), fieldErrors.value(widget));
+    }
+    for (int row = 0; row < lst_Members->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = lst_Members->topLevelItem(row);
+        const QStringList lines = memberLines.value(row + 1);
+        for (int column = 0; column < item->columnCount(); ++column) {
+            item->setForeground(column, lines.isEmpty() ? palette().text() : QBrush(Qt::red));
+            item->setToolTip(column, lines.join(u'\n'));
+        }
+    }
+}
+
+// A member's finding opens its dialog; any other selects the field that holds the problem.
+void frm_Main::showFindingSource(const gen::Finding& finding) {
+    if (finding.member > 0) {
+        lst_Members->setCurrentItem(lst_Members->topLevelItem(finding.member - 1));
+        mnu_MemberEdit_Click();
+        return;
+    }
+    QWidget* widget = fieldWidget(finding.field);
+    if (!widget)
+        return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(widget))
+        line->selectAll();
+}

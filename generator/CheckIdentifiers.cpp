@@ -1,0 +1,100 @@
+// Identifier rules: what VB6 accepts as the name of a class, a variable or a type.
+#include "CheckRules.h"
+#include "ModuleFile.h"
+#include "VbNames.h"
+
+#include "corelib/HostText.h"
+
+namespace gen::checks {
+namespace {
+
+constexpr qsizetype kLongestName = 255;
+
+// How a character that may not stand in a name is called in a message.
+QString characterName(QChar character) {
+    switch (character.unicode()) {
+    case u' ':
+        return QStringLiteral("ein Leerzeichen");
+    case u'\t':
+        return QStringLiteral("einen Tabulator");
+    case 0x00A0:
+        return QStringLiteral("ein geschütztes Leerzeichen");
+    case u'\r':
+    case u'\n':
+        return QStringLiteral("einen Zeilenumbruch");
+    case u'"':
+        return QStringLiteral("ein Anführungszeichen");
+    case u'\'':
+        return QStringLiteral("einen Apostroph");
+    default:
+        return QStringLiteral("das Zeichen \"%1\" (U+%2)")
+            .arg(character)
+            .arg(QString::number(character.unicode(), 16).toUpper().rightJustified(4, u'0'));
+    }
+}
+
+bool isAsciiDigit(QChar character) {
+    return character >= u'0' && character <= u'9';
+}
+
+// Letters count as far as Windows-1252 holds them: VB6 reads the module in that code page.
+bool isNameCharacter(QChar character, IdentifierKind kind) {
+    return character.isLetter() || isAsciiDigit(character) || character == u'_' ||
+           (kind == IdentifierKind::Type && character == u'.');
+}
+
+void checkOuterBlanks(const Report& report, QStringView text, QStringView trimmed) {
+    if (trimmed.size() != text.size())
+        report.warning(QStringLiteral("beginnt oder endet mit einem Leerzeichen"));
+}
+
+void checkFirstCharacter(const Report& report, QStringView trimmed) {
+    if (isAsciiDigit(trimmed.front()) || trimmed.front() == u'_')
+        report.error(QStringLiteral("beginnt nicht mit einem Buchstaben"));
+}
+
+// Each kind of wrong character once; characters outside Windows-1252 have their own rule.
+void checkCharacters(const Report& report, QStringView trimmed, IdentifierKind kind,
+                     const QString& unencodable) {
+    QString reported;
+    for (const QChar character : trimmed) {
+        if (isNameCharacter(character, kind) || unencodable.contains(character) ||
+            character.isSurrogate() || reported.contains(character))
+            continue;
+        const QString name = characterName(character);
+        if (character == u'\r' || character == u'\n')
+            reported.append(QStringLiteral("\r\n"));
+        reported.append(character);
+        report.error(QStringLiteral("enthält %1").arg(name));
+    }
+}
+
+void checkReservedWord(const Report& report, QStringView trimmed, IdentifierKind kind) {
+    if (kind == IdentifierKind::Type && isIntrinsicType(trimmed))
+        return;
+    if (isReservedWord(trimmed))
+        report.error(QStringLiteral("\"%1\" ist ein reserviertes Wort von Visual Basic")
+                         .arg(trimmed.toString()));
+}
+
+} // namespace
+
+void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind) {
+    const QStringView trimmed = vlt::trimBlanks(text);
+    if (trimmed.isEmpty()) {
+        report.error(QStringLiteral("ist leer"));
+        return;
+    }
+    const QString unencodable = encodeModule(text).replaced;
+    checkOuterBlanks(report, text, trimmed);
+    checkFirstCharacter(report, trimmed);
+    checkCharacters(report, trimmed, kind, unencodable);
+    if (!unencodable.isEmpty())
+        report.error(unencodableMessage(unencodable));
+    if (trimmed.size() > kLongestName)
+        report.error(
+            QStringLiteral("ist länger als %1 Zeichen (%2)").arg(kLongestName).arg(trimmed.size()));
+    checkReservedWord(report, trimmed, kind);
+}
+
+} // namespace gen::checks

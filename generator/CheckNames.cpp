@@ -1,0 +1,178 @@
+// Name clashes: two members with one name, and members named like what the module declares,
+// declares locally or calls.
+#include "CheckRules.h"
+
+#include "corelib/HostText.h"
+
+#include <QRegularExpression>
+
+namespace gen::checks {
+namespace {
+
+// How a clash with a generated name hurts.
+enum class Clash {
+    Declared, // the module declares the name itself: a duplicate declaration
+    Called,   // the generated code calls a function or object of that name: the member hides it
+    Local     // a generated procedure declares it locally: the member is hidden there
+};
+
+struct GeneratedName {
+    const char* name;
+    bool Switches::*when; // the switch that makes the generator write it; null: always
+    Clash clash;
+    const char* where;
+};
+
+// Every name the generator writes, with the switch that writes it.
+constexpr GeneratedName kGeneratedNames[] = {
+    {"DATA", nullptr, Clash::Declared, "die Schnittstellen"},
+    {"Class_Initialize", nullptr, Clash::Declared, "Class_Initialize"},
+    {"tmp_Data_DATA", nullptr, Clash::Declared, "die Datenschnittstelle"},
+    {"DATA_DataCopy", nullptr, Clash::Declared, "die Datenschnittstelle"},
+    {"DATA_DataPACK", nullptr, Clash::Declared, "die Datenschnittstelle"},
+    {"DATA_DataUnpack", nullptr, Clash::Declared, "die Datenschnittstelle"},
+    {"DATA_DataStore", nullptr, Clash::Declared, "die Datenschnittstelle"},
+    {"DATA_DataRead", nullptr, Clash::Declared, "die Datenschnittstelle"},
+    {"DATA_DataSpawn", nullptr, Clash::Declared, "die Datenschnittstelle"},
+    {"DATABASE", &Switches::database, Clash::Declared, "die Schnittstellen"},
+    {"vItem", &Switches::database, Clash::Declared, "die internen Mitglieder"},
+    {"tmp_Database_DATABASE", &Switches::database, Clash::Declared, "die Datenbankschnittstelle"},
+    {"DATABASE_DatabaseClear", &Switches::database, Clash::Declared, "die Datenbankschnittstelle"},
+    {"DATABASE_DatabaseCount", &Switches::database, Clash::Declared, "die Datenbankschnittstelle"},
+    {"DATABASE_DatabaseImport", &Switches::database, Clash::Declared, "die Datenbankschnittstelle"},
+    {"DATABASE_DatabaseItem", &Switches::database, Clash::Declared, "die Datenbankschnittstelle"},
+    {"DATABASE_DatabaseItemObj", &Switches::database, Clash::Declared,
+     "die Datenbankschnittstelle"},
+    {"DATABASE_DatabaseRemove", &Switches::database, Clash::Declared, "die Datenbankschnittstelle"},
+    {"DATABASE_DatabaseSearch", &Switches::database, Clash::Declared, "die Datenbankschnittstelle"},
+    {"hParent", &Switches::parent, Clash::Declared, "das hParent-Interface"},
+    {"LOCKID", &Switches::lockMembers, Clash::Declared, "die Satzsperrung der Datenklasse"},
+    {"LOCKED", &Switches::lockMembers, Clash::Declared, "die Satzsperrung der Datenklasse"},
+    {"LOCKSTATE", &Switches::lockFunctions, Clash::Declared, "die Satzsperrung der Datenbank"},
+    {"LOCKSET", &Switches::lockFunctions, Clash::Declared, "die Satzsperrung der Datenbank"},
+    {"LOCKRELEASE", &Switches::lockFunctions, Clash::Declared, "die Satzsperrung der Datenbank"},
+    {"ITEM", &Switches::collectionFunctions, Clash::Declared, "das direkte Interface"},
+    {"EXISTS", &Switches::collectionFunctions, Clash::Declared, "das direkte Interface"},
+    {"COUNT", &Switches::collectionFunctions, Clash::Declared, "das direkte Interface"},
+    {"REMOVE", &Switches::collectionFunctions, Clash::Declared, "das direkte Interface"},
+    {"ADD", &Switches::collectionFunctions, Clash::Declared, "das direkte Interface"},
+    {"CREATE", &Switches::collectionFunctions, Clash::Declared, "das direkte Interface"},
+    {"LOAD", &Switches::fileFunctions, Clash::Declared, "die Dateifunktionen"},
+    {"SAVE", &Switches::fileFunctions, Clash::Declared, "die Dateifunktionen"},
+    {"DLGLOAD", &Switches::editor, Clash::Declared, "die Editor-Prozeduren"},
+    {"DLGSAVE", &Switches::editor, Clash::Declared, "die Editor-Prozeduren"},
+    {"App", nullptr, Clash::Called, "Class_Initialize"},
+    {"TypeName", nullptr, Clash::Called, "Class_Initialize"},
+    {"VSTRING", nullptr, Clash::Called, "DATA_DataPACK"},
+    {"int_Data", nullptr, Clash::Called, "die Schnittstellen"},
+    {"tmp_Data", nullptr, Clash::Called, "die Schnittstellen"},
+    {"tmp_FileIO", nullptr, Clash::Called, "DATA_DataStore"},
+    {"int_Database", &Switches::database, Clash::Called, "die Schnittstellen"},
+    {"tmp_Database", &Switches::database, Clash::Called, "die Schnittstellen"},
+    {"UCase", &Switches::database, Clash::Called, "DATABASE_DatabaseSearch"},
+    {"Trim", &Switches::database, Clash::Called, "DATABASE_DatabaseSearch"},
+    {"VarType", &Switches::database, Clash::Called, "DATABASE_DatabaseSearch"},
+    {"vbString", &Switches::database, Clash::Called, "DATABASE_DatabaseSearch"},
+    {"cls_File", &Switches::fileFunctions, Clash::Called, "LOAD und SAVE"},
+    {"ID_FileOpen_Input", &Switches::fileFunctions, Clash::Called, "LOAD"},
+    {"ID_FileOpen_Output", &Switches::fileFunctions, Clash::Called, "SAVE"},
+    {"cStr", &Switches::editor, Clash::Called, "DLGLOAD"},
+    {"TLX_MATH", &Switches::editor, Clash::Called, "DLGSAVE"},
+    {"pOther", nullptr, Clash::Local, "DATA_DataCopy"},
+    {"pcDone", nullptr, Clash::Local, "DATA_DataCopy"},
+    {"vOther", nullptr, Clash::Local, "DATA_DataCopy"},
+    {"pcPackage", nullptr, Clash::Local, "DATA_DataPACK"},
+    {"prPackage", nullptr, Clash::Local, "DATA_DataUnpack"},
+    {"vMyID", nullptr, Clash::Local, "DATA_DataUnpack"},
+    {"pFile", nullptr, Clash::Local, "DATA_DataStore und DATA_DataRead"},
+    {"vVersion", nullptr, Clash::Local, "DATA_DataRead"},
+    {"pcNewInstance", nullptr, Clash::Local, "DATA_DataSpawn"},
+    {"pNewValue", nullptr, Clash::Local, "der ID-Eigenschaft"},
+    {"vI", &Switches::database, Clash::Local, "der Datenschnittstelle"},
+    {"vCount", &Switches::database, Clash::Local, "DATA_DataRead"},
+    {"ID", &Switches::database, Clash::Local, "der Datenbankschnittstelle"},
+    {"I", &Switches::database, Clash::Local, "DATABASE_DatabaseSearch"},
+    {"pID", &Switches::collectionFunctions, Clash::Local, "dem direkten Interface"},
+    {"pEntry", &Switches::collectionFunctions, Clash::Local, "ADD"},
+    {"vEntry", &Switches::collectionFunctions, Clash::Local, "CREATE"},
+    {"pPW", &Switches::fileFunctions, Clash::Local, "LOAD und SAVE"},
+    {"vAcc", &Switches::fileFunctions, Clash::Local, "LOAD und SAVE"},
+    {"pDialog", &Switches::editor, Clash::Local, "den Editor-Prozeduren"}};
+
+bool isWritten(const GeneratedName& generated, const Switches& switches) {
+    return generated.when == nullptr || switches.*generated.when;
+}
+
+void reportClash(const Report& report, const GeneratedName& generated) {
+    const QString name = QLatin1String(generated.name);
+    const QString where = QLatin1String(generated.where);
+    switch (generated.clash) {
+    case Clash::Declared:
+        report.error(QStringLiteral("\"%1\" ist schon ein Name des Moduls (%2)").arg(name, where));
+        break;
+    case Clash::Called:
+        report.error(QStringLiteral("\"%1\" verdeckt das gleichnamige \"%1\", das %2 aufruft")
+                         .arg(name, where));
+        break;
+    case Clash::Local:
+        report.warning(QStringLiteral("\"%1\" wird in %2 von einer gleichnamigen lokalen "
+                                      "Variablen verdeckt")
+                           .arg(name, where));
+        break;
+    }
+}
+
+// DATA_DataUnpack numbers one package variable per object member.
+bool isPackageVariable(const QString& upperName) {
+    static const QRegularExpression kPattern(QStringLiteral("^VPACKAGE[0-9]+$"));
+    return kPattern.match(upperName).hasMatch();
+}
+
+// The generated names by their upper-case spelling.
+const QMultiHash<QString, const GeneratedName*>& generatedNamesByUpperCase() {
+    static const QMultiHash<QString, const GeneratedName*> kIndex = [] {
+        QMultiHash<QString, const GeneratedName*> index;
+        for (const GeneratedName& generated : kGeneratedNames)
+            index.insert(QString::fromLatin1(generated.name).toUpper(), &generated);
+        return index;
+    }();
+    return kIndex;
+}
+
+void checkGeneratedNames(const Report& report, const QString& upperName, const Switches& switches) {
+    const auto matches = generatedNamesByUpperCase().equal_range(upperName);
+    for (auto match = matches.first; match != matches.second; ++match)
+        if (isWritten(**match, switches))
+            reportClash(report, **match);
+    if (isPackageVariable(upperName))
+        reportClash(report, {"vPackage", nullptr, Clash::Local, "DATA_DataUnpack"});
+}
+
+} // namespace
+
+NameIndex indexNames(const MemberList& members) {
+    NameIndex names;
+    for (std::size_t i = 0; i < members.size(); ++i)
+        if (!vlt::isBlank(members[i]->MNAME))
+            names.insert(vlt::upperCase(vlt::trimBlanks(members[i]->MNAME)),
+                         static_cast<int>(i) + 1);
+    return names;
+}
+
+void checkNameClashes(const Report& report, const QString& name, int position,
+                      const NameIndex& names, const Switches& switches) {
+    if (vlt::isBlank(name))
+        return;
+    const QString upperName = vlt::upperCase(vlt::trimBlanks(name));
+    QList<int> others = names.values(upperName);
+    others.removeAll(position);
+    std::sort(others.begin(), others.end());
+    if (!others.isEmpty())
+        report.error(QStringLiteral("\"%1\" steht schon bei Mitglied %2 (VB6 unterscheidet "
+                                    "Groß- und Kleinschreibung nicht)")
+                         .arg(vlt::trimBlanks(name).toString())
+                         .arg(others.front()));
+    checkGeneratedNames(report, upperName, switches);
+}
+
+} // namespace gen::checks

@@ -1,0 +1,93 @@
+// Options and member flags whose generated code VB6 would not compile, or that do nothing.
+#include "CheckRules.h"
+#include "Generator.h"
+#include "VbNames.h"
+
+#include "corelib/HostText.h"
+
+namespace gen::checks {
+namespace {
+
+// The items' DATA objects are copied, stored and read: a value type has none.
+void checkItemType(const Report& report, const QString& type) {
+    if (hIsVB(type) || isIntrinsicType(vlt::trimBlanks(type)))
+        report.error(QStringLiteral("\"%1\" ist keine Klasse; die Einträge einer Sammlung "
+                                    "brauchen ein DATA-Objekt")
+                         .arg(type));
+}
+
+void checkLockOptions(const Report& report, const cls_Class& tpl, const Switches& switches) {
+    if (tpl.DATABASE_LOCK && !switches.database)
+        report.about(QStringLiteral("DATABASE_LOCK"))
+            .warning(QStringLiteral("ist eingeschaltet, wirkt aber nur mit einem Eintragstyp; "
+                                    "es werden keine Sperrfunktionen erzeugt"));
+    // A class that collects itself must carry the lock members the lock functions use.
+    const bool collectsItself = vlt::upperCase(vlt::trimBlanks(tpl.DATABASE_TYPE)) ==
+                                vlt::upperCase(vlt::trimBlanks(tpl.CLASSNAME));
+    if (switches.lockFunctions && collectsItself && !tpl.DATA_LOCK)
+        report.about(QStringLiteral("DATABASE_LOCK"))
+            .warning(QStringLiteral("braucht LOCKID und LOCKED bei den Einträgen; die Klasse "
+                                    "ist ihr eigener Eintragstyp, aber ihre Satzsperrung ist "
+                                    "aus"));
+}
+
+bool hasEarlierDataId(const MemberList& members, int position) {
+    for (int i = 1; i < position && i <= static_cast<int>(members.size()); ++i)
+        if (members[static_cast<std::size_t>(i) - 1]->MDATAID)
+            return true;
+    return false;
+}
+
+// Only the first identifier member becomes the ID property; the others are declared nowhere.
+void checkDataId(const Report& report, const cls_Member& member, bool first) {
+    if (!first && member.MNOTBOUND)
+        report.warning(QStringLiteral("ist schon bei einem früheren Mitglied gesetzt; dieses "
+                                      "Mitglied fehlt im Modul"));
+    else if (!first)
+        report.error(QStringLiteral("ist schon bei einem früheren Mitglied gesetzt; dieses "
+                                    "Mitglied wird nirgends deklariert, aber in der "
+                                    "Datenschnittstelle benutzt"));
+    else if (member.MARRAY)
+        report.error(QStringLiteral("macht das Mitglied zur ID-Eigenschaft, die Class_Initialize "
+                                    "nicht mit Redim anlegen kann (Datenfeld ist gesetzt)"));
+    else if (!member.MNOTBOUND && !member.MPUBLIC)
+        report.error(QStringLiteral("macht das Mitglied zu einer privaten ID-Eigenschaft, die "
+                                    "DATA_DataCopy bei der anderen Instanz nicht erreicht"));
+}
+
+void checkDeclaredType(const Report& report, const cls_Member& member) {
+    if (member.MDATAID || hIsVB(member.MTYPE) || !isIntrinsicType(vlt::trimBlanks(member.MTYPE)))
+        return;
+    report.error(QStringLiteral("\"%1\" wird als \"New %1\" deklariert; \"New\" geht nur mit "
+                                "Klassen (ohne \"New\" schreibt der Generator nur String, Long, "
+                                "Single, Integer, Double, Variant, Date und Boolean)")
+                     .arg(member.MTYPE));
+}
+
+} // namespace
+
+void checkTemplateOptions(const Report& report, const cls_Class& tpl, const Switches& switches) {
+    if (switches.database)
+        checkItemType(report.about(QStringLiteral("DATABASE_TYPE")), tpl.DATABASE_TYPE);
+    checkLockOptions(report, tpl, switches);
+}
+
+void checkMemberFlags(const Report& templateReport, const cls_Member& member, int position,
+                      const MemberList& members) {
+    auto about = [&](const char* field) {
+        return templateReport.aboutMember(position, member.MNAME, QLatin1String(field));
+    };
+    checkDeclaredType(about("MTYPE"), member);
+    if (member.MPUBLIC && member.MARRAY && !member.MDATAID)
+        about("MARRAY").error(QStringLiteral("ist bei einem öffentlichen Mitglied gesetzt; es "
+                                             "wird als einfache Variable deklariert, aber mit "
+                                             "Redim und () benutzt"));
+    if (member.MCHILD && (member.MARRAY || hIsVB(member.MTYPE)))
+        about("MCHILD").error(QStringLiteral("ist gesetzt, aber das Mitglied ist kein einzelnes "
+                                             "Objekt; \"Set %1.hParent = Me\" geht nicht")
+                                  .arg(member.MNAME));
+    if (member.MDATAID)
+        checkDataId(about("MDATAID"), member, !hasEarlierDataId(members, position));
+}
+
+} // namespace gen::checks

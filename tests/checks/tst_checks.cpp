@@ -1,0 +1,159 @@
+// The template checks: each rule on its case, silence on realistic templates, and
+// classshaper-gen reporting them without touching the module bytes.
+#include "generator/TemplateBuilder.h"
+#include "support/ScriptedUi.h"
+#include "support/TestFiles.h"
+
+#include "generator/Checks.h"
+#include "model/AppState.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+const QString kData = QStringLiteral(TEST_DATA_DIR);
+
+// \\, \r, \n, \t, \uXXXX, and \*N for N letters "a".
+QString unescape(const QString& text) {
+    static const QRegularExpression kEscape(QStringLiteral(R"(\\(u[0-9A-Fa-f]{4}|\*\d+|.))"));
+    static const QHash<QString, QString> kControls{{"r", "\r"}, {"n", "\n"}, {"t", "\t"}};
+    QString result;
+    qsizetype last = 0;
+    for (const QRegularExpressionMatch& match : kEscape.globalMatch(text)) {
+        result += text.mid(last, match.capturedStart() - last);
+        const QString code = match.captured(1);
+        if (code.startsWith(u'u'))
+            result += QChar(code.mid(1).toUShort(nullptr, 16));
+        else if (code.startsWith(u'*'))
+            result += QString(code.mid(1).toInt(), u'a');
+        else
+            result += kControls.value(code, code);
+        last = match.capturedEnd();
+    }
+    return result + text.mid(last);
+}
+
+void setField(cls_Class& tpl, const QString& assignment) {
+    static const QHash<QString, QString cls_Class::*> kFields{
+        {"CLASSNAME", &cls_Class::CLASSNAME},     {"PROJECT", &cls_Class::PROJECT},
+        {"FILENAME", &cls_Class::FILENAME},       {"AUTHOR", &cls_Class::AUTHOR},
+        {"COPYRIGHT", &cls_Class::COPYRIGHT},     {"BUILD", &cls_Class::BUILD},
+        {"DESCRIPTION", &cls_Class::DESCRIPTION}, {"CUSTOM", &cls_Class::CUSTOM}};
+    const qsizetype equals = assignment.indexOf(u'=');
+    QVERIFY2(kFields.contains(assignment.left(equals)), qPrintable(assignment));
+    tpl.*kFields.value(assignment.left(equals)) = unescape(assignment.mid(equals + 1));
+}
+
+// Sorted, so that a case table row need not follow the order in which the rules run.
+QStringList describeAll(const std::vector<gen::Finding>& findings) {
+    QStringList lines;
+    for (const gen::Finding& finding : findings)
+        lines.append(gen::describe(finding));
+    lines.sort();
+    return lines;
+}
+
+} // namespace
+
+class ChecksTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rules_data();
+    void rules();
+    void realisticTemplatesAreSilent_data();
+    void realisticTemplatesAreSilent();
+    void generatorReports_data();
+    void generatorReports();
+};
+
+void ChecksTest::rules_data() {
+    for (const char* column : {"members", "options", "itemType", "fields", "expected"})
+        QTest::addColumn<QString>(column);
+    QFile table(kData + QStringLiteral("/cases.tsv"));
+    QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    for (const QString& line : QString::fromUtf8(table.readAll()).split(u'\n')) {
+        const QStringList cells = line.split(u'\t');
+        if (line.startsWith(u'#') || cells.size() != 6)
+            continue;
+        QTest::newRow(qPrintable(cells[0]))
+            << unescape(cells[1]) << cells[2] << unescape(cells[3]) << cells[4] << cells[5];
+    }
+}
+
+void ChecksTest::rules() {
+    QFETCH(QString, members);
+    QFETCH(QString, options);
+    QFETCH(QString, itemType);
+    QFETCH(QString, fields);
+    QFETCH(QString, expected);
+    const auto tpl = buildTemplate(members, options, itemType);
+    for (const QString& assignment : fields.split(u';', Qt::SkipEmptyParts))
+        setField(*tpl, assignment);
+    QStringList wanted;
+    for (const QString& line : expected.split(QStringLiteral(" || "), Qt::SkipEmptyParts))
+        wanted.append(unescape(line));
+    wanted.sort();
+    QCOMPARE(describeAll(gen::checkTemplate(*tpl)), wanted);
+}
+
+void ChecksTest::realisticTemplatesAreSilent_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("example") << QStringLiteral(EXAMPLES_DIR "/Kunde.vlt-ctf");
+    for (const char* name : {"collection", "custom", "datalock", "empty"})
+        QTest::newRow(name) << QStringLiteral(GOLDEN_DIR "/%1.vlt-ctf").arg(QLatin1String(name));
+    QTest::newRow("umlauts") << kData + QStringLiteral("/odd/umlauts.vlt-ctf");
+}
+
+void ChecksTest::realisticTemplatesAreSilent() {
+    QFETCH(QString, path);
+    ScriptedUi ui;
+    AppState app(ui);
+    app.currentTemplate->LOAD(app, path);
+    QCOMPARE(describeAll(gen::checkTemplate(*app.currentTemplate)), QStringList());
+}
+
+void ChecksTest::generatorReports_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("findings");
+    QTest::addColumn<QString>("module"); // the bytes expected on stdout, when given
+    const QString allOptions = QStringLiteral(GOLDEN_DIR "/alloptions");
+    const QString fatal = QStringLiteral("--fatal-warnings");
+    QTest::newRow("findings, bytes unchanged")
+        << allOptions + ".vlt-ctf" << QStringList() << 0 << kData + "/alloptions.findings"
+        << allOptions + ".cls";
+    QTest::newRow("fatal findings, bytes unchanged")
+        << allOptions + ".vlt-ctf" << QStringList(fatal) << 1 << kData + "/alloptions.findings"
+        << allOptions + ".cls";
+    for (const QString& name : QDir(kData + "/odd").entryList({"*.vlt-ctf"})) {
+        const QString base = kData + "/odd/" + name.chopped(8);
+        const int exitCode = readBytes(base + ".findings").isEmpty() ? 0 : 1;
+        QTest::newRow(qPrintable(name))
+            << base + ".vlt-ctf" << QStringList(fatal) << exitCode << base + ".findings"
+            << "";
+    }
+}
+
+void ChecksTest::generatorReports() {
+    QFETCH(QString, path);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, findings);
+    QFETCH(QString, module);
+    QProcess process;
+    process.start(QStringLiteral(GEN_EXECUTABLE), arguments << "--stdout" << path);
+    QVERIFY(process.waitForFinished(30000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(QString(err).replace(path, QStringLiteral("VORLAGE")),
+             QString::fromUtf8(readBytes(findings)));
+    QCOMPARE(process.exitCode(), exitCode);
+    if (!module.isEmpty())
+        QCOMPARE(process.readAllStandardOutput(), readBytes(module));
+}
+
+QTEST_GUILESS_MAIN(ChecksTest)
+#include "tst_checks.moc"
