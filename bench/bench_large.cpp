@@ -3,7 +3,7 @@
 // once per size (these are minutes, not microseconds); the peak resident memory of the process
 // so far is reported beside it. Compare the two sizes of a step for linear growth.
 #include "generator/Generator.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 #include "model/AppState.h"
 
 #include "corelib/UiServices.h"

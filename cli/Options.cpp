@@ -13,6 +13,8 @@ bool takeOption(const QString& argument, const QStringList& arguments, qsizetype
         options.check = true;
     } else if (argument == QLatin1String("--stdout")) {
         options.toStdout = true;
+    } else if (argument == QLatin1String("--trace")) {
+        options.trace = true;
     } else if (argument == QLatin1String("-o")) {
         if (i + 1 >= arguments.size()) {
             error = QStringLiteral("Nach -o fehlt der Name der Zieldatei.");
@@ -62,7 +64,8 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString& error
 
 QString usageLine() {
     return QStringLiteral(
-        "Aufruf: classshaper-gen [--no-attributes] [-o DATEI | --stdout] [--check] VORLAGE...\n");
+        "Aufruf: classshaper-gen [--no-attributes] [--trace] [-o DATEI | --stdout] [--check] "
+        "VORLAGE...\n");
 }
 
 QString usageText() {
@@ -75,6 +78,8 @@ QString usageText() {
                "  --stdout          die Bytes des Moduls auf die Standardausgabe schreiben\n"
                "  --no-attributes   ohne Kopf- und Attributblock erzeugen (Form der "
                "Zwischenablage)\n"
+               "  --trace           vor jede erzeugte Zeile einen Kommentar mit Datei und Zeile\n"
+               "                    des Generators schreiben, der sie erzeugt hat\n"
                "  --check           nichts schreiben, nur vergleichen; abweichende und fehlende\n"
                "                    Zieldateien werden genannt\n"
                "  --help            diese Hilfe zeigen\n"

@@ -10,6 +10,7 @@ struct Options {
     bool attributes = true;
     bool check = false;
     bool toStdout = false;
+    bool trace = false; // each generated line preceded by the generator's file and line
     QString outputFile; // -o FILE; empty when the templates' COMPILED files are the targets
     QStringList templates;
     bool help = false;
