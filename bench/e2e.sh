@@ -5,6 +5,7 @@
 #
 #   bench/e2e.sh [BUILD_DIR] [MEMBER_COUNTS...]     (default: build-rel 1000 10000 100000 1000000)
 #
+# Needs /usr/bin/time and protoc: scripts/install-deps.sh time protobuf-compiler
 # Configure the measuring build with
 #   cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DCLASSSHAPER_BENCHMARKS=ON
 set -euo pipefail
