@@ -46,22 +46,26 @@ make_template() {
     }'
 }
 
-# The best wall time of three runs in seconds and the peak resident memory in MB of a command
-# whose standard output goes to $out_target.
+# The best wall time of three runs in seconds, the CPU time (user + system) of that run and the
+# peak resident memory in MB of a command whose standard output goes to $out_target. On a
+# machine shared with other work the CPU time is the steadier figure.
 measure() {
-    local best="" peak=0 start end kb
+    local best="" cpu="" peak=0 start end kb user sys
     for _ in 1 2 3; do
         start=$(date +%s%N)
-        /usr/bin/time -f "%M" -o "$work/t" "$@" >"$out_target" 2>/dev/null
+        /usr/bin/time -f "%M %U %S" -o "$work/t" "$@" >"$out_target" 2>/dev/null
         end=$(date +%s%N)
-        kb=$(tail -n 1 "$work/t")
+        read -r kb user sys < <(tail -n 1 "$work/t")
         peak=$((kb / 1024 > peak ? kb / 1024 : peak))
-        if [ -z "$best" ] || [ $((end - start)) -lt "$best" ]; then best=$((end - start)); fi
+        if [ -z "$best" ] || [ $((end - start)) -lt "$best" ]; then
+            best=$((end - start))
+            cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN{print u + s}')
+        fi
     done
-    awk -v ns="$best" -v p="$peak" 'BEGIN{printf "%.4f %d\n", ns/1e9, p}'
+    awk -v ns="$best" -v c="$cpu" -v p="$peak" 'BEGIN{printf "%.4f %s %d\n", ns/1e9, c, p}'
 }
 
-printf '%-10s %-8s %10s %9s %9s %10s %8s\n' members mode module_MB seconds MB/s growth peak_MB
+printf '%-10s %-8s %10s %9s %9s %10s %8s %8s %8s\n' members mode module_MB seconds MB/s growth cpu_s cpu_MB/s peak_MB
 for mode in stdout file; do
     prev=""
     for n in "${counts[@]}"; do
@@ -69,17 +73,17 @@ for mode in stdout file; do
         [ -f "$tpl" ] || make_template "$n" "$tpl"
         if [ "$mode" = stdout ]; then
             out_target=/dev/null
-            read -r secs peak < <(measure "$gen" --stdout "$tpl")
+            read -r secs cpu peak < <(measure "$gen" --stdout "$tpl")
             bytes=$("$gen" --stdout "$tpl" | wc -c)
         else
             rm -f "$work/m.cls"
             out_target=/dev/null
-            read -r secs peak < <(measure "$gen" -o "$work/m.cls" "$tpl")
+            read -r secs cpu peak < <(measure "$gen" -o "$work/m.cls" "$tpl")
             bytes=$(stat -c %s "$work/m.cls")
         fi
         growth=$( [ -n "$prev" ] && awk -v a="$secs" -v b="$prev" 'BEGIN{printf "%.1fx", (b>0?a/b:0)}' || echo "-")
-        awk -v n="$n" -v m="$mode" -v b="$bytes" -v s="$secs" -v g="$growth" -v p="$peak" \
-            'BEGIN{printf "%-10s %-8s %10.1f %9.3f %9.0f %10s %8s\n", n, m, b/1e6, s, (s>0?b/1e6/s:0), g, p}'
+        awk -v n="$n" -v m="$mode" -v b="$bytes" -v s="$secs" -v g="$growth" -v c="$cpu" -v p="$peak" \
+            'BEGIN{printf "%-10s %-8s %10.1f %9.3f %9.0f %10s %8.2f %8.0f %8s\n", n, m, b/1e6, s, (s>0?b/1e6/s:0), g, c, (c>0?b/1e6/c:0), p}'
         prev=$secs
     done
 done
@@ -100,7 +104,7 @@ proto=$work/big.proto
 } >"$proto"
 mkdir -p "$work/pb"
 out_target=/dev/null
-read -r secs peak < <(measure protoc -I"$work" --cpp_out="$work/pb" "$proto")
+read -r secs cpu peak < <(measure protoc -I"$work" --cpp_out="$work/pb" "$proto")
 bytes=$(cat "$work"/pb/* | wc -c)
-awk -v b="$bytes" -v s="$secs" -v p="$peak" \
-    'BEGIN{printf "%-10s %-8s %10.1f %9.3f %9.0f %10s %8s\n", "protoc10k", "cpp_out", b/1e6, s, (s>0?b/1e6/s:0), "-", p}'
+awk -v b="$bytes" -v s="$secs" -v c="$cpu" -v p="$peak" \
+    'BEGIN{printf "%-10s %-8s %10.1f %9.3f %9.0f %10s %8.2f %8.0f %8s\n", "protoc10k", "cpp_out", b/1e6, s, (s>0?b/1e6/s:0), "-", c, (c>0?b/1e6/c:0), p}'

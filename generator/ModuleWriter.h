@@ -91,6 +91,7 @@ public:
 
 private:
     static constexpr qsizetype kKept = 2;
+    static constexpr qsizetype kCapacity = 32768; // 64 KiB
 
     void startLine(const std::source_location& where) {
         if (m_trace)
@@ -126,10 +127,17 @@ private:
             append(u"    ", 4);
     }
     void put(ControlName control) {
-        for (qsizetype i = 0; i < control.name.size(); ++i) {
-            const char16_t unit = control.name[i].unicode();
-            const char16_t spelled = i == 0 ? vlt::upperUnit(unit) : vlt::lowerUnit(unit);
-            append(&spelled, 1);
+        const qsizetype size = control.name.size();
+        if (size == 0)
+            return;
+        const char16_t first = vlt::upperUnit(control.name[0].unicode());
+        append(&first, 1);
+        for (qsizetype done = 1; done < size;) {
+            if (m_length == kCapacity)
+                passOn();
+            const qsizetype end = std::min(size, done + kCapacity - m_length);
+            for (; done < end; ++done)
+                m_buffer[std::size_t(m_length++)] = vlt::lowerUnit(control.name[done].unicode());
         }
     }
     void put(qint32 number) {
@@ -148,10 +156,17 @@ private:
     }
 
     void append(const char16_t* characters, qsizetype count) {
+        if (count == 0)
+            return; // an empty piece may have no characters at all, not even a pointer
+        if (m_length + count <= kCapacity) {
+            std::memcpy(m_buffer.data() + m_length, characters, std::size_t(count) * 2);
+            m_length += count;
+            return;
+        }
         while (count > 0) {
-            if (m_length == qsizetype(m_buffer.size()))
+            if (m_length == kCapacity)
                 passOn();
-            const qsizetype taken = std::min(count, qsizetype(m_buffer.size()) - m_length);
+            const qsizetype taken = std::min(count, kCapacity - m_length);
             std::memcpy(m_buffer.data() + m_length, characters, std::size_t(taken) * 2);
             m_length += taken;
             characters += taken;
@@ -170,7 +185,7 @@ private:
     bool m_trace;
     bool m_omitNextLineBreak = false;
     qsizetype m_length = 0;
-    std::array<char16_t, 32768> m_buffer; // 64 KiB
+    std::array<char16_t, kCapacity> m_buffer;
 };
 
 } // namespace gen

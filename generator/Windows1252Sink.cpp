@@ -1,5 +1,7 @@
 #include "Windows1252Sink.h"
 
+#include <cstring>
+
 namespace gen {
 namespace {
 
@@ -25,6 +27,13 @@ char toWindows1252(char16_t unit) {
     return 0;
 }
 
+// True when the four units are all ASCII.
+bool asciiQuad(const char16_t* units) {
+    quint64 quad;
+    std::memcpy(&quad, units, sizeof quad);
+    return (quad & 0xFF80FF80FF80FF80ull) == 0;
+}
+
 } // namespace
 
 void Windows1252Sink::write(QStringView text) {
@@ -39,12 +48,26 @@ void Windows1252Sink::write(QStringView text) {
             replace(high);
         }
     }
-    for (; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
-        if (unit < 0x80)
-            put(static_cast<char>(unit));
-        else
-            encodeUnit(unit, text, i);
+    const char16_t* units = text.utf16();
+    while (i < text.size()) {
+        if (m_length == qsizetype(m_buffer.size()))
+            passOn();
+        // Modules are almost all ASCII: copy runs of it without looking further.
+        const qsizetype end = std::min(text.size(), i + qsizetype(m_buffer.size()) - m_length);
+        char* out = m_buffer.data() + m_length;
+        while (i + 4 <= end && asciiQuad(units + i)) {
+            for (int k = 0; k < 4; ++k)
+                out[k] = static_cast<char>(units[i + k]);
+            out += 4;
+            i += 4;
+        }
+        while (i < end && units[i] < 0x80)
+            *out++ = static_cast<char>(units[i++]);
+        m_length = out - m_buffer.data();
+        if (i < end) {
+            encodeUnit(units[i], text, i);
+            ++i;
+        }
     }
 }
 
