@@ -21,7 +21,7 @@ namespace {
 const QDir kGolden(QStringLiteral(DATA_DIR "/golden"));
 
 struct Result {
-    int exitCode = -1;
+    int exitCode;
     QByteArray out;
     QString err;
 };
@@ -113,16 +113,12 @@ private:
             QVERIFY2(m_result.exitCode == value.toInt(), qPrintable(m_result.err));
         else if (directive == "stderr has")
             QVERIFY2(m_result.err.contains(value), qPrintable(m_result.err));
-        else if (directive == "stdout has")
-            QVERIFY(QString::fromUtf8(m_result.out).contains(value));
         else if (directive == "stdout is")
             QCOMPARE(m_result.out, content(value));
         else if (directive == "file is")
             QCOMPARE(readBytes(path(first)), content(rest));
         else if (directive == "kept")
             QCOMPARE(QFileInfo(path(first)).lastModified(), m_times.value(first));
-        else if (directive == "missing")
-            QVERIFY(!QFileInfo::exists(path(first)));
         else if (directive == "files")
             QCOMPARE(QDir(m_dir).entryList(QDir::Files).size(), value.toInt());
         else
@@ -180,36 +176,25 @@ private slots:
     }
 
     void table_data() {
-        QTest::addColumn<QList<QStringList>>("steps");
-        const QStringList lines =
-            QString::fromUtf8(readBytes(QStringLiteral(DATA_DIR "/cli/cases.txt"))).split('\n');
-        QList<QStringList> steps;
-        QString name;
-        for (const QString& line : lines) {
-            const QString directive = line.section(QLatin1Char(':'), 0, 0);
-            const QString value = line.mid(directive.size() + 2);
-            if (line.startsWith(QLatin1Char('#')) || line.isEmpty())
-                continue;
-            if (directive == QLatin1String("case")) {
-                if (!name.isEmpty())
-                    QTest::newRow(qPrintable(name)) << steps;
-                name = value;
-                steps.clear();
-            } else {
-                steps.append({directive, value});
-            }
+        QTest::addColumn<QStringList>("steps");
+        const QString text =
+            QString::fromUtf8(readBytes(QStringLiteral(DATA_DIR "/cli/cases.txt")));
+        for (const QString& block : text.split(QStringLiteral("\ncase: ")).mid(1)) {
+            QStringList steps = block.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            const QString name = steps.takeFirst();
+            QTest::newRow(qPrintable(name)) << steps;
         }
-        QTest::newRow(qPrintable(name)) << steps;
     }
 
     void table() {
-        QFETCH(QList<QStringList>, steps);
+        QFETCH(QStringList, steps);
         QTemporaryDir dir;
         Case run(dir.path());
-        for (const QStringList& step : steps) {
-            run.apply(step[0], step[1]);
+        for (const QString& step : steps) {
+            const QString directive = step.section(QLatin1Char(':'), 0, 0);
+            run.apply(directive, step.mid(directive.size() + 2));
             if (QTest::currentTestFailed())
-                return qWarning("at %s", qPrintable(step.join(": ")));
+                return qWarning("at %s", qPrintable(step));
         }
     }
 };
