@@ -5,7 +5,7 @@
 #include "VbHighlighter.h"
 
 #include "generator/Generator.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 #include "model/Class.h"
 
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "corelib/Error.h"
 #include "corelib/Paths.h"
 #include "corelib/Tokenizer.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 #include "model/AppState.h"
 
 #include <QTextStream>
@@ -25,9 +25,8 @@ QString withoutSurroundingQuotes(const QString& token) {
 }
 
 void warnAboutReplacedCharacters(const QString& path, const QString& replaced) {
-    QTextStream(stderr) << QStringLiteral("Warnung: %1: diese Zeichen kann Windows-1252 nicht "
-                                          "darstellen, sie wurden als \"?\" geschrieben: %2\n")
-                               .arg(path, replaced);
+    QTextStream(stderr) << QStringLiteral("Warnung: ")
+                        << gen::replacedCharactersReport(path, replaced) << Qt::endl;
 }
 
 class StartupSequence {
@@ -93,12 +92,13 @@ private:
             createFileAndSave();
             return true;
         }
-        if (!vlt::fileExists(compiled)) {
+        const QString target = gen::moduleTarget(compiled, m_givenFile);
+        if (!vlt::fileExists(target)) {
             showError(kCompiledDeleted);
             createFileAndSave();
             return true;
         }
-        regenerateInPlace(compiled);
+        regenerateInPlace(target);
         return false;
     }
 
@@ -111,11 +111,11 @@ private:
         }
     }
 
-    void regenerateInPlace(const QString& compiled) {
+    void regenerateInPlace(const QString& target) {
         try {
-            const QString replaced = gen::writeModuleFile(compiled, m_shell.hCompile(true));
+            const QString replaced = gen::writeModuleFile(target, m_shell.hCompile(true)).replaced;
             if (!replaced.isEmpty())
-                warnAboutReplacedCharacters(compiled, replaced);
+                warnAboutReplacedCharacters(target, replaced);
         } catch (const vlt::Error& error) {
             showError(error.message());
         }

@@ -5,7 +5,7 @@
 
 #include "corelib/Paths.h"
 #include "generator/Generator.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 #include "model/AppState.h"
 
 #include <QClipboard>
@@ -20,18 +20,6 @@ QString proposedModulePath(const AppState& app) {
     if (vPath.isEmpty())
         vPath = app.templateFolder + app.currentTemplate->CLASSNAME + QStringLiteral(".cls");
     return vlt::folderPart(vPath) + app.currentTemplate->FILENAME;
-}
-
-QString replacedCharactersMessage(const QString& path, const QString& replaced) {
-    QStringList vCharacters;
-    for (const QChar c : replaced)
-        vCharacters.append(QStringLiteral("\"%1\" (U+%2)")
-                               .arg(c)
-                               .arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                               .toUpper());
-    return QStringLiteral("Die Klasse wurde in die Datei \"%1\" geschrieben. Diese Zeichen kann "
-                          "Windows-1252 nicht darstellen, sie wurden durch \"?\" ersetzt: %2")
-        .arg(path, vCharacters.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -54,13 +42,13 @@ void frm_Main::createFile() {
         vTemplate.COMPILED = vTarget;
         QString vReplaced;
         try {
-            vReplaced = gen::writeModuleFile(vTarget, hCompile(true));
+            vReplaced = gen::writeModuleFile(vTarget, vTemplate, gen::ModuleForm{}).replaced;
         } catch (...) {
             vTemplate.COMPILED = vPreviousTarget;
             throw;
         }
         if (!vReplaced.isEmpty())
-            app.ui.infoMessage(replacedCharactersMessage(vTarget, vReplaced));
+            app.ui.infoMessage(gen::replacedCharactersReport(vTarget, vReplaced));
     });
 }
 

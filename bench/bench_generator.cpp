@@ -5,7 +5,7 @@
 // GLIBC_TUNABLES=glibc.malloc.hugetlb=1 to let malloc back large blocks with huge pages and
 // see the generator's own speed.
 #include "generator/Generator.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 #include "model/Class.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 #include "app/PreviewPane.h"
 #include "generator/Checks.h"
 #include "generator/Generator.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 #include "model/Class.h"
 #include "model/TemplateFile.h"
 

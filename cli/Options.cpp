@@ -15,6 +15,8 @@ bool takeOption(const QString& argument, const QStringList& arguments, qsizetype
         options.fatalWarnings = true;
     } else if (argument == QLatin1String("--stdout")) {
         options.toStdout = true;
+    } else if (argument == QLatin1String("--trace")) {
+        options.trace = true;
     } else if (argument == QLatin1String("-o")) {
         if (i + 1 >= arguments.size()) {
             error = QStringLiteral("Nach -o fehlt der Name der Zieldatei.");
@@ -64,7 +66,7 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString& error
 
 QString usageLine() {
     return QStringLiteral(
-        "Aufruf: classshaper-gen [--no-attributes] [-o DATEI | --stdout] [--check] "
+        "Aufruf: classshaper-gen [--no-attributes] [--trace] [-o DATEI | --stdout] [--check] "
         "[--fatal-warnings] VORLAGE...\n");
 }
 
@@ -78,6 +80,8 @@ QString usageText() {
                "  --stdout          die Bytes des Moduls auf die Standardausgabe schreiben\n"
                "  --no-attributes   ohne Kopf- und Attributblock erzeugen (Form der "
                "Zwischenablage)\n"
+               "  --trace           vor jede erzeugte Zeile einen Kommentar mit Datei und Zeile\n"
+               "                    des Generators schreiben, der sie erzeugt hat\n"
                "  --check           nichts schreiben, nur vergleichen; abweichende und fehlende\n"
                "                    Zieldateien werden genannt\n"
                "  --fatal-warnings  jeder Befund der Prüfungen (Fehler wie Warnung) ergibt den\n"

@@ -11,6 +11,7 @@ struct Options {
     bool check = false;
     bool fatalWarnings = false; // any finding of the checks ends with exit status 1
     bool toStdout = false;
+    bool trace = false; // each generated line preceded by the generator's file and line
     QString outputFile; // -o FILE; empty when the templates' COMPILED files are the targets
     QStringList templates;
     bool help = false;

@@ -1,20 +1,14 @@
 #include "Run.h"
 
 #include "Findings.h"
-#include "SilentUi.h"
 
 #include "corelib/Error.h"
-#include "generator/Generator.h"
-#include "generator/ModuleFile.h"
-#include "model/AppState.h"
+#include "generator/ModuleOutput.h"
+#include "model/Class.h"
+#include "model/TemplateFile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTextStream>
 #include <algorithm>
-#include <cstdio>
-#include <optional>
 
 namespace cli {
 namespace {
@@ -23,8 +17,6 @@ void printError(const QString& text) {
     QTextStream(stderr) << QStringLiteral("classshaper-gen: ") << text << Qt::endl;
 }
 
-// A relative COMPILED path is taken from the template's own folder, so a template and its
-// module can move together in version control.
 QString targetOf(const Options& options, const cls_Class& tpl, const QString& templatePath) {
     if (!options.outputFile.isEmpty())
         return options.outputFile;
@@ -32,62 +24,44 @@ QString targetOf(const Options& options, const cls_Class& tpl, const QString& te
         throw vlt::Error(QStringLiteral("Die Klassenvorlage \"%1\" nennt keine Zieldatei "
                                         "(COMPILED ist leer); bitte -o DATEI angeben.")
                              .arg(templatePath));
-    return QFileInfo(templatePath).dir().absoluteFilePath(tpl.COMPILED);
+    return gen::moduleTarget(tpl.COMPILED, templatePath);
 }
 
-// Nothing when the file does not exist; an unreadable existing file is an error.
-std::optional<QByteArray> existingBytes(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
-        return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly))
-        throw vlt::Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
-                             .arg(path, file.errorString()));
-    return file.readAll();
-}
-
-void writeToStdout(const QByteArray& bytes) {
-    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
-            static_cast<std::size_t>(bytes.size()) ||
-        std::fflush(stdout) != 0)
-        throw vlt::Error(QStringLiteral("Die Standardausgabe kann nicht geschrieben werden."));
-}
-
-ExitStatus compareWithTarget(const QString& target, const QByteArray& bytes) {
-    const std::optional<QByteArray> existing = existingBytes(target);
-    if (!existing) {
+ExitStatus checkTarget(const QString& target, cls_Class& tpl, const gen::ModuleForm& form) {
+    switch (gen::compareWithModuleFile(target, tpl, form)) {
+    case gen::TargetState::Missing:
         printError(QStringLiteral("Fehlt: %1").arg(target));
         return ExitDifferent;
-    }
-    if (*existing != bytes) {
+    case gen::TargetState::Different:
         printError(QStringLiteral("Weicht ab: %1").arg(target));
         return ExitDifferent;
+    case gen::TargetState::Equal:
+        break;
     }
     return ExitDone;
 }
 
+// Characters Windows-1252 cannot hold are named by the checks, so the writers' own report of
+// them is not printed a second time.
 ExitStatus generate(const Options& options, const QString& templatePath, cls_Class& tpl) {
-    const QString text = gen::hCompile(tpl, options.attributes);
-    const gen::EncodedModule encoded = gen::encodeModule(text);
+    const gen::ModuleForm form{options.attributes, options.trace};
     if (options.toStdout) {
-        writeToStdout(encoded.bytes);
+        gen::writeModuleToStdout(tpl, form);
         return ExitDone;
     }
     const QString target = targetOf(options, tpl, templatePath);
     if (options.check)
-        return compareWithTarget(target, encoded.bytes);
-    if (existingBytes(target) != encoded.bytes)
-        gen::writeModuleFile(target, text);
+        return checkTarget(target, tpl, form);
+    gen::writeModuleFile(target, tpl, form);
     return ExitDone;
 }
 
 ExitStatus processTemplate(const Options& options, const QString& templatePath) {
-    SilentUi ui;
-    AppState app(ui);
-    app.currentTemplate->LOAD(app, templatePath);
-    const bool anyFinding = printFindings(templatePath, *app.currentTemplate) > 0;
+    cls_Class tpl;
+    readTemplate(templatePath, tpl);
+    const bool anyFinding = printFindings(templatePath, tpl) > 0;
     const ExitStatus checked = options.fatalWarnings && anyFinding ? ExitDifferent : ExitDone;
-    return std::max(checked, generate(options, templatePath, *app.currentTemplate));
+    return std::max(checked, generate(options, templatePath, tpl));
 }
 
 } // namespace

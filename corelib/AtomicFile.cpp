@@ -40,12 +40,16 @@ public:
 
 FileLayer* overrideLayer = nullptr;
 
-Error writeError(const QString& path, const QString& cause) {
+} // namespace
+
+Error fileWriteError(const QString& path, const QString& cause) {
     return Error(
         QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2").arg(path, cause));
 }
 
-} // namespace
+FileLayer& activeFileLayer() {
+    return overrideLayer ? *overrideLayer : realFileLayer();
+}
 
 FileLayer& realFileLayer() {
     static RealFileLayer layer;
@@ -62,18 +66,17 @@ ScopedFileLayer::~ScopedFileLayer() {
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QString cause;
-    FileLayer& layer = overrideLayer ? *overrideLayer : realFileLayer();
-    const std::unique_ptr<PendingFile> file = layer.open(path, cause);
+    const std::unique_ptr<PendingFile> file = activeFileLayer().open(path, cause);
     if (!file)
-        throw writeError(path, cause);
+        throw fileWriteError(path, cause);
     for (qsizetype offset = 0; offset < bytes.size(); offset += kChunkSize) {
         const QByteArrayView chunk =
             QByteArrayView(bytes).sliced(offset, std::min(kChunkSize, bytes.size() - offset));
         if (!file->write(chunk))
-            throw writeError(path, file->errorString());
+            throw fileWriteError(path, file->errorString());
     }
     if (!file->flush() || !file->commit())
-        throw writeError(path, file->errorString());
+        throw fileWriteError(path, file->errorString());
 }
 
 } // namespace vlt

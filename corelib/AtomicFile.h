@@ -33,6 +33,11 @@ public:
 };
 
 FileLayer& realFileLayer();
+// The layer atomic writes go through now: the real one unless a ScopedFileLayer is alive.
+FileLayer& activeFileLayer();
+// "Die Datei ... kann nicht geschrieben werden: cause"
+class Error;
+Error fileWriteError(const QString& path, const QString& cause);
 
 // Routes every atomic write through `layer` while it lives; not for concurrent writers.
 class ScopedFileLayer {

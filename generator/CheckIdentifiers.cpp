@@ -1,6 +1,6 @@
 // Identifier rules: what VB6 accepts as the name of a class, a variable or a type.
 #include "CheckRules.h"
-#include "ModuleFile.h"
+#include "ModuleOutput.h"
 #include "VbNames.h"
 
 #include "corelib/HostText.h"

@@ -1,6 +1,6 @@
 // Text rules: what the code page holds, and line breaks that would turn a comment into code.
 #include "CheckRules.h"
-#include "ModuleFile.h"
+#include "ModuleOutput.h"
 
 #include "corelib/HostText.h"
 

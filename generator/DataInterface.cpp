@@ -29,7 +29,7 @@ void writeCopy(Module& module) {
     out.indentLine();
     if (module.databaseInterface)
         out.line(Indent{}, u"Dim vI AS Long");
-    out.line(Indent{}, u"Dim vOther AS ", module.workingCopy.CLASSNAME);
+    out.line(Indent{}, u"Dim vOther AS ", module.tpl.CLASSNAME);
     out.indentLine();
     out.line(Indent{}, u"Set vOther = pOther");
     out.indentLine();
@@ -197,7 +197,7 @@ void writeSpawn(Module& module) {
     ModuleWriter& out = module.out;
     out.line(u"Private Sub DATA_DataSpawn(pcNewInstance As tmp_Data)");
     out.indentLine();
-    out.line(Indent{}, u"Set pcNewInstance = New ", module.workingCopy.CLASSNAME);
+    out.line(Indent{}, u"Set pcNewInstance = New ", module.tpl.CLASSNAME);
     out.indentLine();
     out.line(u"End Sub");
 }

@@ -1,4 +1,5 @@
-// hCompile: prepares the working copy and writes the sections in order.
+// hCompile and writeModule: decide the switches and member facts once, write the sections in
+// order.
 #include "Generator.h"
 
 #include "Module.h"
@@ -26,6 +27,8 @@ EditorKind editorKind(const cls_Member& member) {
 
 MemberFacts factsOf(const cls_Member& member) {
     MemberFacts facts;
+    facts.name = member.MNAME;
+    facts.type = member.MTYPE;
     facts.isPublic = member.MPUBLIC;
     facts.isArray = member.MARRAY;
     facts.isDataId = member.MDATAID;
@@ -41,82 +44,69 @@ MemberFacts factsOf(const cls_Member& member) {
     return facts;
 }
 
-// The member facts with every name and type copied side by side into one text, so that each
-// of the many passes over a large member list reads memory in order.
-MemberTable memberTable(cls_Class& workingCopy) {
-    cls_Members& list = workingCopy.MEMBERS();
+const cls_Member& lockMember(const char16_t* name, const char16_t* type) {
+    auto* member = new cls_Member;
+    member->MNAME = QString::fromUtf16(name);
+    member->MTYPE = QString::fromUtf16(type);
+    return *member;
+}
+
+// The template's members in list order, then LOCKID and LOCKED when the data lock is on. The
+// facts point at the members' own texts, which the template keeps while the module is written.
+std::vector<MemberFacts> memberTable(cls_Class& tpl) {
+    static const cls_Member& lockId = lockMember(u"LOCKID", u"String");
+    static const cls_Member& locked = lockMember(u"LOCKED", u"Boolean");
+    cls_Members& list = tpl.MEMBERS();
     const qint32 count = list.COUNT();
-    std::vector<std::shared_ptr<cls_Member>> fetched;
-    fetched.reserve(static_cast<std::size_t>(count));
-    qsizetype textLength = 0;
-    for (qint32 i = 1; i <= count; ++i) {
-        fetched.push_back(list.ITEM(i, true));
-        textLength += fetched.back()->MNAME.size() + fetched.back()->MTYPE.size();
-    }
-    MemberTable table;
-    table.texts.reserve(textLength);
-    for (const auto& member : fetched)
-        table.texts.append(member->MNAME).append(member->MTYPE);
-    table.members.reserve(fetched.size());
-    qsizetype offset = 0;
-    for (const auto& member : fetched) {
-        MemberFacts facts = factsOf(*member);
-        facts.name = QStringView(table.texts).sliced(offset, member->MNAME.size());
-        offset += member->MNAME.size();
-        facts.type = QStringView(table.texts).sliced(offset, member->MTYPE.size());
-        offset += member->MTYPE.size();
-        table.members.push_back(facts);
+    std::vector<MemberFacts> table;
+    table.reserve(std::size_t(count) + 2);
+    for (qint32 i = 1; i <= count; ++i)
+        table.push_back(factsOf(*list.ITEM(i, true)));
+    if (tpl.DATA_LOCK) {
+        table.push_back(factsOf(lockId));
+        table.push_back(factsOf(locked));
     }
     return table;
 }
 
-void appendLockMember(cls_Class& workingCopy, const QString& name, const QString& type) {
-    auto member = std::make_shared<cls_Member>();
-    member->MNAME = name;
-    member->MTYPE = type;
-    workingCopy.MEMBERS().DATABASE.ADD(member);
-}
+class StringSink : public TextSink {
+public:
+    void write(QStringView text) override { m_text.append(text); }
+    QString take() { return std::move(m_text); }
 
-// Decides the database interface switch once and applies what follows from the options.
-bool prepare(cls_Class& workingCopy) {
-    const bool databaseInterface = !vlt::isBlank(workingCopy.DATABASE_TYPE);
-    if (!databaseInterface) {
-        workingCopy.DATABASE_ADVANCED = false;
-        workingCopy.DATABASE_LOCK = false;
-    }
-    if (workingCopy.DATA_LOCK) {
-        appendLockMember(workingCopy, QStringLiteral("LOCKID"), QStringLiteral("String"));
-        appendLockMember(workingCopy, QStringLiteral("LOCKED"), QStringLiteral("Boolean"));
-    }
-    return databaseInterface;
-}
-
-// Room for the whole text at once, so the buffer is not moved while it grows.
-qsizetype expectedLength(const cls_Class& workingCopy, const std::vector<MemberFacts>& members) {
-    qsizetype length = 16384 + workingCopy.CUSTOM.size() + 8 * workingCopy.DATABASE_TYPE.size();
-    for (const MemberFacts& facts : members)
-        length += 160 + 24 * facts.name.size() + 2 * facts.type.size();
-    return length;
-}
+private:
+    QString m_text;
+};
 
 } // namespace
 
-QString hCompile(cls_Class& pTemplate, bool pAttributes) {
-    cls_Class workingCopy;
-    workingCopy.DATA.COPY(pTemplate);
-    const bool databaseInterface = prepare(workingCopy);
-    const MemberTable table = memberTable(workingCopy);
-
-    ModuleWriter out(expectedLength(workingCopy, table.members));
-    Module module{workingCopy, pAttributes, databaseInterface, table.members, out};
+void writeModule(cls_Class& tpl, bool attributes, bool trace, TextSink& sink) {
+    const bool databaseInterface = !vlt::isBlank(tpl.DATABASE_TYPE);
+    const std::vector<MemberFacts> members = memberTable(tpl);
+    ModuleWriter out(sink, trace);
+    Module module{tpl,
+                  attributes,
+                  databaseInterface,
+                  databaseInterface && tpl.DATABASE_ADVANCED,
+                  databaseInterface && tpl.DATABASE_LOCK,
+                  members,
+                  out};
     writeModuleHead(module);
+    writeInterfaces(module);
+    writeInternalMembers(module);
+    writePublicMembers(module);
     writeClassInitialize(module);
     writeDataInterface(module);
     writeDatabaseInterface(module);
     writeAdditionalInterface(module);
-    writeEditorProcedures(module);
     writeCustomAdditions(module);
-    return out.take();
+    out.finish();
+}
+
+QString hCompile(cls_Class& pTemplate, bool pAttributes) {
+    StringSink sink;
+    writeModule(pTemplate, pAttributes, false, sink);
+    return sink.take();
 }
 
 } // namespace gen

@@ -6,8 +6,9 @@ class cls_Class;
 
 namespace gen {
 
-// The whole class module text for a template, lines joined with CR LF. Works on a working
-// copy made through the data interface, so the template itself is never changed.
+// The whole class module text for a template, lines joined with CR LF, for the clipboard, the
+// viewer and the preview. The template is only read. Module files are written through
+// ModuleOutput.h, which streams the text instead of holding it.
 QString hCompile(cls_Class& pTemplate, bool pAttributes);
 
 // True when pType names a value type, written without "New".

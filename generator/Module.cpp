@@ -7,11 +7,11 @@ const QString& separator() {
     return line;
 }
 
-void writeSectionTitle(ModuleWriter& out, QStringView title) {
-    out.line(separator());
-    out.line(title);
-    out.line(separator());
-    out.line(u"'");
+void writeSectionTitle(ModuleWriter& out, QStringView title, std::source_location where) {
+    out.line(LineStart(separator(), where));
+    out.line(LineStart(title, where));
+    out.line(LineStart(separator(), where));
+    out.line(LineStart(u"'", where));
 }
 
 } // namespace gen

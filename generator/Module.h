@@ -15,7 +15,7 @@ enum class DataRole { Unbound, Value, Object, Array };
 // Which controls the editor procedures bind a member to.
 enum class EditorKind { None, Text, Number, Flag, Date };
 
-// One member of the working copy with its kinds decided once for all sections, so that a
+// One member of the template with its kinds decided once for all sections, so that a
 // pass over the members never visits the member objects themselves.
 struct MemberFacts {
     QStringView name; // MNAME
@@ -32,34 +32,45 @@ struct MemberFacts {
     QStringView newPrefix() const { return valueType ? QStringView() : QStringView(u"New "); }
 };
 
-// The facts of all members in list order; name and type point into texts.
-struct MemberTable {
-    QString texts;
-    std::vector<MemberFacts> members;
-};
-
-// Everything the sections read: the prepared working copy, the switches decided during
-// preparation and the module text.
+// Everything the sections read: the template, the switches decided once from its options,
+// its members (with the lock members after them) and the module text.
 struct Module {
-    const cls_Class& workingCopy;
+    const cls_Class& tpl;
     bool attributes;
-    bool databaseInterface;
+    bool databaseInterface; // an item type is given
+    bool collection;        // the collection functions: needs the database interface
+    bool lockFunctions;     // LOCKSTATE, LOCKSET, LOCKRELEASE: need the database interface
     const std::vector<MemberFacts>& members;
     ModuleWriter& out;
 };
 
+// Writes the whole module of tpl into sink; with trace every line is preceded by a comment
+// naming the generator's file and line that wrote it.
+void writeModule(cls_Class& tpl, bool attributes, bool trace, TextSink& sink);
+
+// True when one of the members is selected.
+template <typename Selection> bool anyMember(const Module& module, Selection selected) {
+    for (const MemberFacts& facts : module.members)
+        if (selected(facts))
+            return true;
+    return false;
+}
+
 // "'" followed by 139 euro signs.
 const QString& separator();
-// separator, the title line, separator, "'".
-void writeSectionTitle(ModuleWriter& out, QStringView title);
+// separator, the title line, separator, "'"; traced as written where the call stands.
+void writeSectionTitle(ModuleWriter& out, QStringView title,
+                       std::source_location where = std::source_location::current());
 
 // One function per section group, in the order they are written.
 void writeModuleHead(Module& module);
+void writeInterfaces(Module& module);
+void writeInternalMembers(Module& module);
+void writePublicMembers(Module& module);
 void writeClassInitialize(Module& module);
 void writeDataInterface(Module& module);
 void writeDatabaseInterface(Module& module);
 void writeAdditionalInterface(Module& module);
-void writeEditorProcedures(Module& module);
 void writeCustomAdditions(Module& module);
 
 } // namespace gen

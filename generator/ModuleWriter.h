@@ -1,11 +1,15 @@
 #pragma once
 
+#include "TextSink.h"
+
 #include "corelib/HostText.h"
 
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
+#include <array>
 #include <cstring>
+#include <source_location>
 
 namespace gen {
 
@@ -20,62 +24,121 @@ struct ControlName {
     QStringView name;
 };
 
+// The first piece of a line together with the place in the generator that writes the line,
+// so that a traced module names the emitting file and line of every line.
+struct LineStart {
+    template <std::size_t N>
+    LineStart(const char16_t (&literal)[N],
+              std::source_location where = std::source_location::current())
+        : text(literal, N - 1), where(where) {}
+    LineStart(QStringView text, std::source_location where = std::source_location::current())
+        : text(text), where(where) {}
+    LineStart(const QString& text, std::source_location where = std::source_location::current())
+        : text(text), where(where) {}
+    LineStart(Indent indent, std::source_location where = std::source_location::current())
+        : indent(indent.depth), where(where) {}
+
+    QStringView text;
+    int indent = 0;
+    std::source_location where;
+};
+
 // The module text under construction. Every line is written as CR LF followed by its pieces,
-// so the text never ends in a line break unless the last piece is one. The characters are
-// written into one buffer that grows geometrically; take() trims it to the text's length.
+// so the text never ends in a line break unless the last piece is one. The characters gather
+// in a fixed buffer that is handed to the sink whenever it fills; the last two characters stay
+// behind so that a trailing ", " can still be cut.
 class ModuleWriter {
 public:
-    explicit ModuleWriter(qsizetype expectedLength) { grow(expectedLength); }
+    ModuleWriter(TextSink& sink, bool trace) : m_sink(sink), m_trace(trace) {}
 
-    template <typename... Pieces> void line(const Pieces&... pieces) {
-        if (m_omitNextLineBreak)
-            m_omitNextLineBreak = false;
+    template <typename... Pieces> void line(LineStart first, const Pieces&... pieces) {
+        startLine(first.where);
+        if (first.indent > 0)
+            put(Indent{first.indent});
         else
-            put(u"\r\n");
+            put(first.text);
         (put(pieces), ...);
     }
+    void line(std::source_location where = std::source_location::current()) { startLine(where); }
 
     // Continues the current line.
     template <typename... Pieces> void sameLine(const Pieces&... pieces) { (put(pieces), ...); }
 
     // A line that holds only indent×depth.
-    void indentLine(int depth = 1) { line(Indent{depth}); }
+    void indentLine(int depth = 1, std::source_location where = std::source_location::current()) {
+        line(LineStart(Indent{depth}, where));
+    }
 
     // Closes a section: five empty lines stand between its last line and the next line.
-    void closeSection() { line(u"\r\n\r\n\r\n\r\n"); }
+    void closeSection(std::source_location where = std::source_location::current()) {
+        line(LineStart(u"\r\n\r\n\r\n\r\n", where));
+    }
 
     // The next line starts the text without a line break in front of it.
     void omitNextLineBreak() { m_omitNextLineBreak = true; }
 
     // Cuts the ", " after the last item of a pack or unpack statement.
     void cutTrailingListSeparator() {
-        if (m_length >= 2 && m_data[m_length - 2] == u',' && m_data[m_length - 1] == u' ')
+        if (m_length >= 2 && m_buffer[m_length - 2] == u',' && m_buffer[m_length - 1] == u' ')
             m_length -= 2;
     }
 
-    QString take() {
-        m_text.truncate(m_length);
+    // Hands the rest of the text to the sink.
+    void finish() {
+        m_sink.write(QStringView(m_buffer.data(), m_length));
         m_length = 0;
-        m_data = nullptr;
-        return std::move(m_text);
     }
 
 private:
+    static constexpr qsizetype kKept = 2;
+    static constexpr qsizetype kCapacity = 32768; // 64 KiB
+
+    void startLine(const std::source_location& where) {
+        if (m_trace)
+            traceLine(where);
+        if (m_omitNextLineBreak)
+            m_omitNextLineBreak = false;
+        else
+            put(u"\r\n");
+    }
+
+    void traceLine(const std::source_location& where) {
+        if (m_omitNextLineBreak)
+            m_omitNextLineBreak = false;
+        else
+            put(u"\r\n");
+        const QLatin1StringView path(where.file_name());
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        put(u"' gen: ");
+        for (const char c : path.sliced(slash + 1))
+            put(QChar::fromLatin1(c));
+        put(u":");
+        put(static_cast<qint32>(where.line()));
+        put(u"\r\n");
+        m_omitNextLineBreak = true;
+    }
+
     template <std::size_t N> void put(const char16_t (&literal)[N]) { append(literal, N - 1); }
     void put(QStringView piece) { append(piece.utf16(), piece.size()); }
     void put(const QString& piece) { put(QStringView(piece)); }
+    void put(QChar character) { append(&character.unicode(), 1); }
     void put(Indent indent) {
         for (int i = 0; i < indent.depth; ++i)
             append(u"    ", 4);
     }
     void put(ControlName control) {
         const qsizetype size = control.name.size();
-        reserveFor(size);
-        for (qsizetype i = 0; i < size; ++i) {
-            const char16_t unit = control.name[i].unicode();
-            m_data[m_length + i] = i == 0 ? vlt::upperUnit(unit) : vlt::lowerUnit(unit);
+        if (size == 0)
+            return;
+        const char16_t first = vlt::upperUnit(control.name[0].unicode());
+        append(&first, 1);
+        for (qsizetype done = 1; done < size;) {
+            if (m_length == kCapacity)
+                passOn();
+            const qsizetype end = std::min(size, done + kCapacity - m_length);
+            for (; done < end; ++done)
+                m_buffer[std::size_t(m_length++)] = vlt::lowerUnit(control.name[done].unicode());
         }
-        m_length += size;
     }
     void put(qint32 number) {
         char16_t digits[12];
@@ -95,23 +158,34 @@ private:
     void append(const char16_t* characters, qsizetype count) {
         if (count == 0)
             return; // an empty piece may have no characters at all, not even a pointer
-        reserveFor(count);
-        std::memcpy(m_data + m_length, characters, static_cast<std::size_t>(count) * 2);
-        m_length += count;
-    }
-    void reserveFor(qsizetype count) {
-        if (m_length + count > m_text.size())
-            grow(std::max(m_text.size() * 2, m_length + count));
-    }
-    void grow(qsizetype capacity) {
-        m_text.resize(capacity);
-        m_data = reinterpret_cast<char16_t*>(m_text.data());
+        if (m_length + count <= kCapacity) {
+            std::memcpy(m_buffer.data() + m_length, characters, std::size_t(count) * 2);
+            m_length += count;
+            return;
+        }
+        while (count > 0) {
+            if (m_length == kCapacity)
+                passOn();
+            const qsizetype taken = std::min(count, kCapacity - m_length);
+            std::memcpy(m_buffer.data() + m_length, characters, std::size_t(taken) * 2);
+            m_length += taken;
+            characters += taken;
+            count -= taken;
+        }
     }
 
-    QString m_text; // its size is the buffer's capacity; m_length characters are written
-    char16_t* m_data = nullptr;
-    qsizetype m_length = 0;
+    void passOn() {
+        const qsizetype passed = m_length - kKept;
+        m_sink.write(QStringView(m_buffer.data(), passed));
+        std::memmove(m_buffer.data(), m_buffer.data() + passed, kKept * 2);
+        m_length = kKept;
+    }
+
+    TextSink& m_sink;
+    bool m_trace;
     bool m_omitNextLineBreak = false;
+    qsizetype m_length = 0;
+    std::array<char16_t, kCapacity> m_buffer;
 };
 
 } // namespace gen

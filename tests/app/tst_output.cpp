@@ -6,7 +6,7 @@
 #include "app/QtUiServices.h"
 
 #include "generator/Generator.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 
 #include <QClipboard>
 #include <QFile>

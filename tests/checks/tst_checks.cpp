@@ -1,6 +1,6 @@
 // The template checks: each rule on its case, silence on realistic templates, and
 // classshaper-gen reporting them without touching the module bytes.
-#include "generator/TemplateBuilder.h"
+#include "support/TemplateBuilder.h"
 #include "support/ScriptedUi.h"
 #include "support/TestFiles.h"
 

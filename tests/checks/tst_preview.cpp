@@ -6,7 +6,7 @@
 #include "app/ModuleDiff.h"
 #include "app/PreviewPane.h"
 #include "generator/Generator.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

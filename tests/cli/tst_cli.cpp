@@ -1,23 +1,27 @@
-// classshaper-gen run as a process, as build scripts run it.
-#include "support/ScriptedUi.h"
+// classshaper-gen run as a process, as build scripts run it: the golden modules byte for byte
+// and the cases of tests/data/cli/cases.txt.
+//
+// Refresh the golden modules after an intended change, then read the diff:
+//   CLASSSHAPER_UPDATE_GOLDEN=1 ctest --test-dir build -R tst_cli
 #include "support/TestFiles.h"
 
-#include "model/AppState.h"
+#include "model/Class.h"
+#include "model/TemplateFile.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-const QString kGoldenDir = QStringLiteral(GOLDEN_DIR);
+const QDir kGolden(QStringLiteral(DATA_DIR "/golden"));
 
 struct Result {
-    int exitCode = -1;
+    int exitCode;
     QByteArray out;
     QString err;
 };
@@ -27,222 +31,173 @@ Result runGenerator(const QStringList& arguments, const QString& workingDir = QS
     process.setWorkingDirectory(workingDir);
     process.start(QStringLiteral(GEN_EXECUTABLE), arguments);
     process.waitForFinished(30000);
-    Result result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
 }
 
-QString golden(const QString& name) {
-    return QDir(kGoldenDir).filePath(name);
+QString firstDifference(const QByteArray& expected, const QByteArray& actual) {
+    const QList<QByteArray> want = expected.split('\n');
+    const QList<QByteArray> got = actual.split('\n');
+    qsizetype i = 0;
+    while (i < want.size() && i < got.size() && want[i] == got[i])
+        ++i;
+    return QStringLiteral("first difference in line %1\n  expected: %2\n  actual:   %3")
+        .arg(i + 1)
+        .arg(QString::fromLatin1(want.value(i, "<end of file>").toPercentEncoding(" '\"()=.,")),
+             QString::fromLatin1(got.value(i, "<end of file>").toPercentEncoding(" '\"()=.,")));
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
-}
+// One case of the table, carried out in its own folder.
+class Case {
+public:
+    explicit Case(const QString& folder) : m_dir(folder) {}
 
-// A copy of a golden template saved in dir with the given COMPILED target.
-QString templateWithTarget(const QTemporaryDir& dir, const QString& name, const QString& compiled) {
-    ScriptedUi ui;
-    AppState app(ui);
-    app.currentTemplate->LOAD(app, golden(name + ".vlt-ctf"));
-    app.currentTemplate->COMPILED = compiled;
-    const QString path = dir.filePath(name + ".vlt-ctf");
-    app.currentTemplate->SAVE(app, path);
-    return path;
-}
+    void apply(const QString& directive, const QString& value) {
+        const QString first = value.section(QLatin1Char(' '), 0, 0);
+        const QString rest = value.section(QLatin1Char(' '), 1);
+        if (directive == "template")
+            copyTemplate(first, rest.split(QLatin1Char(' ')));
+        else if (directive == "put")
+            writeBytes(path(first), content(rest));
+        else if (directive == "mkdir")
+            QDir(m_dir).mkpath(first);
+        else if (directive == "old")
+            makeOld(path(first));
+        else if (directive == "run")
+            run(value);
+        else
+            check(directive, first, rest, value);
+    }
 
-void makeOld(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadWrite);
-    file.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime);
-}
+private:
+    QString path(const QString& name) const { return QDir(m_dir).filePath(name); }
+    QString expanded(QString text) const {
+        return text.replace(QLatin1String("$DIR"), m_dir)
+            .replace(QLatin1String("@golden/"), kGolden.path() + QLatin1Char('/'));
+    }
+    QByteArray content(const QString& text) const {
+        if (text.startsWith(QLatin1String("@golden/")))
+            return readBytes(expanded(text));
+        return QString(text).replace(QLatin1String("\\r"), "\r").replace("\\n", "\n").toUtf8();
+    }
+    static void writeBytes(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    void copyTemplate(const QString& name, const QStringList& fields) {
+        cls_Class tpl;
+        readTemplate(kGolden.filePath(fields[0] + ".vlt-ctf"), tpl);
+        for (const QString& field : fields.mid(1)) {
+            const QString value = expanded(field.section(QLatin1Char('='), 1));
+            (field.startsWith(QLatin1String("COMPILED=")) ? tpl.COMPILED : tpl.CLASSNAME) = value;
+        }
+        writeTemplate(path(name), tpl);
+        m_times[name] = QFileInfo(path(name)).lastModified();
+    }
+    void makeOld(const QString& file) {
+        QFile handle(file);
+        const QDateTime old = QDateTime::currentDateTime().addDays(-3);
+        QVERIFY(handle.open(QIODevice::ReadWrite) &&
+                handle.setFileTime(old, QFileDevice::FileModificationTime));
+        m_times[QDir(m_dir).relativeFilePath(file)] = QFileInfo(file).lastModified();
+    }
+    void run(const QString& arguments) {
+        QStringList list;
+        for (const QString& argument : arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            list.append(expanded(argument));
+        m_result = runGenerator(list, m_dir);
+    }
+    void check(const QString& directive, const QString& first, const QString& rest,
+               const QString& value) {
+        if (directive == "exit")
+            QVERIFY2(m_result.exitCode == value.toInt(), qPrintable(m_result.err));
+        else if (directive == "stderr has")
+            QVERIFY2(m_result.err.contains(value), qPrintable(m_result.err));
+        else if (directive == "stdout is")
+            QCOMPARE(m_result.out, content(value));
+        else if (directive == "file is")
+            QCOMPARE(readBytes(path(first)), content(rest));
+        else if (directive == "kept")
+            QCOMPARE(QFileInfo(path(first)).lastModified(), m_times.value(first));
+        else if (directive == "files")
+            QCOMPARE(QDir(m_dir).entryList(QDir::Files).size(), value.toInt());
+        else
+            QFAIL(qPrintable("unknown directive " + directive));
+    }
 
-QDateTime modified(const QString& path) {
-    return QFileInfo(path).lastModified();
-}
+    QString m_dir;
+    Result m_result;
+    QMap<QString, QDateTime> m_times;
+};
 
 } // namespace
 
-class CommandLineGeneratorTest : public QObject {
+class CommandLineTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void usage_data();
-    void usage();
-    void stdoutBytes_data();
-    void stdoutBytes();
-    void compiledTargets();
-    void unchangedTargetKeepsItsTime();
-    void emptyCompiledIsAnError();
-    void check_data();
-    void check();
-    void damagedTemplateDoesNotStopTheOthers();
-    void replacedCharactersWarn();
+    void golden_data() {
+        QTest::addColumn<QString>("templateName");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("suffix");
+        for (const QString& file : kGolden.entryList({QStringLiteral("*.vlt-ctf")})) {
+            const QString name = QFileInfo(file).completeBaseName();
+            QTest::addRow("%s", qPrintable(name)) << name << "--stdout"
+                                                  << ".cls";
+            QTest::addRow("%s without attributes", qPrintable(name)) << name << "--no-attributes"
+                                                                     << ".noattr.cls";
+        }
+    }
+
+    // Also: traced, the module is the golden one with a comment naming file and line before
+    // every line.
+    void golden() {
+        QFETCH(QString, templateName);
+        QFETCH(QString, option);
+        QFETCH(QString, suffix);
+        const QString expectedPath = kGolden.filePath(templateName + suffix);
+        const QString templatePath = kGolden.filePath(templateName + ".vlt-ctf");
+        const Result result = runGenerator({"--stdout", option, templatePath});
+        QCOMPARE(result.exitCode, 0);
+        if (qEnvironmentVariableIntValue("CLASSSHAPER_UPDATE_GOLDEN") == 1) {
+            QFile file(expectedPath);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(result.out) > 0);
+            return;
+        }
+        const QByteArray expected = readBytes(expectedPath);
+        if (result.out != expected)
+            QFAIL(qPrintable(expectedPath + ": " + firstDifference(expected, result.out)));
+
+        const Result traced = runGenerator({"--stdout", "--trace", option, templatePath});
+        QString text = QString::fromLatin1(traced.out);
+        text.remove(QRegularExpression(QStringLiteral("' gen: [A-Za-z]+\\.(cpp|h):\\d+\\r\\n")));
+        QCOMPARE(text.toLatin1(), expected);
+        QVERIFY(traced.out.count("' gen: ") * 2 > expected.count('\n'));
+    }
+
+    void table_data() {
+        QTest::addColumn<QStringList>("steps");
+        const QString text =
+            QString::fromUtf8(readBytes(QStringLiteral(DATA_DIR "/cli/cases.txt")));
+        for (const QString& block : text.split(QStringLiteral("\ncase: ")).mid(1)) {
+            QStringList steps = block.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            const QString name = steps.takeFirst();
+            QTest::newRow(qPrintable(name)) << steps;
+        }
+    }
+
+    void table() {
+        QFETCH(QStringList, steps);
+        QTemporaryDir dir;
+        Case run(dir.path());
+        for (const QString& step : steps) {
+            const QString directive = step.section(QLatin1Char(':'), 0, 0);
+            run.apply(directive, step.mid(directive.size() + 2));
+            if (QTest::currentTestFailed())
+                return qWarning("at %s", qPrintable(step));
+        }
+    }
 };
 
-void CommandLineGeneratorTest::usage_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-    const QString plain = golden("plain.vlt-ctf");
-    QTest::newRow("help") << QStringList{"--help"} << 0 << QString();
-    QTest::newRow("no template") << QStringList{} << 2 << "keine Klassenvorlage";
-    QTest::newRow("unknown option") << QStringList{"--fast", plain} << 2 << "Unbekannte Option";
-    QTest::newRow("-o without file") << QStringList{plain, "-o"} << 2 << "Nach -o fehlt";
-    QTest::newRow("-o with two templates")
-        << QStringList{"-o", "x.cls", plain, golden("empty.vlt-ctf")} << 2 << "genau einer";
-    QTest::newRow("-o with --stdout")
-        << QStringList{"-o", "x.cls", "--stdout", plain} << 2 << "schließen einander aus";
-    QTest::newRow("missing template")
-        << QStringList{"--stdout", "/nicht/da.vlt-ctf"} << 2 << "da.vlt-ctf";
-}
-
-void CommandLineGeneratorTest::usage() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    const Result result = runGenerator(arguments, dir.path());
-    QCOMPARE(result.exitCode, exitCode);
-    if (exitCode == 0)
-        QVERIFY(QString::fromUtf8(result.out).startsWith(QLatin1String("Aufruf: classshaper-gen")));
-    else
-        QVERIFY2(result.err.contains(message), qPrintable(result.err));
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-}
-
-void CommandLineGeneratorTest::stdoutBytes_data() {
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("class file") << QStringList{} << "alloptions.cls";
-    QTest::newRow("clipboard form") << QStringList{"--no-attributes"} << "alloptions.noattr.cls";
-}
-
-void CommandLineGeneratorTest::stdoutBytes() {
-    QFETCH(QStringList, options);
-    QFETCH(QString, expected);
-    const Result result =
-        runGenerator(options + QStringList{"--stdout", golden("alloptions.vlt-ctf")});
-    QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out, readBytes(golden(expected)));
-}
-
-void CommandLineGeneratorTest::compiledTargets() {
-    QTemporaryDir dir;
-    const QString target = dir.filePath("cls_Kunde.cls");
-    const QString tpl = templateWithTarget(dir, "plain", target);
-    const QByteArray templateBytes = readBytes(tpl);
-    const QString relative = templateWithTarget(dir, "editor", "module/cls_Maske.cls");
-    QDir(dir.path()).mkdir("module");
-
-    const Result result = runGenerator({tpl, relative});
-    QCOMPARE(result.exitCode, 0);
-    QCOMPARE(readBytes(target), readBytes(golden("plain.cls")));
-    QCOMPARE(readBytes(dir.filePath("module/cls_Maske.cls")), readBytes(golden("editor.cls")));
-    QCOMPARE(readBytes(tpl), templateBytes);
-
-    const QString chosen = dir.filePath("chosen.cls");
-    QCOMPARE(runGenerator({"--no-attributes", "-o", chosen, tpl}).exitCode, 0);
-    QCOMPARE(readBytes(chosen), readBytes(golden("plain.noattr.cls")));
-}
-
-void CommandLineGeneratorTest::unchangedTargetKeepsItsTime() {
-    QTemporaryDir dir;
-    const QString target = dir.filePath("cls_Leer.cls");
-    const QString tpl = templateWithTarget(dir, "empty", target);
-    writeFile(target, readBytes(golden("empty.cls")));
-    makeOld(target);
-    const QDateTime before = modified(target);
-
-    QCOMPARE(runGenerator({tpl}).exitCode, 0);
-    QCOMPARE(modified(target), before);
-
-    writeFile(target, "alt");
-    makeOld(target);
-    QCOMPARE(runGenerator({tpl}).exitCode, 0);
-    QCOMPARE(readBytes(target), readBytes(golden("empty.cls")));
-    QVERIFY(modified(target) > before);
-}
-
-void CommandLineGeneratorTest::emptyCompiledIsAnError() {
-    QTemporaryDir dir;
-    const QString tpl = templateWithTarget(dir, "datalock", QString());
-    const Result result = runGenerator({tpl});
-    QCOMPARE(result.exitCode, 2);
-    QVERIFY2(result.err.contains(QLatin1String("COMPILED ist leer")), qPrintable(result.err));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
-
-    const QString chosen = dir.filePath("cls_Sperre.cls");
-    QCOMPARE(runGenerator({tpl, "-o", chosen}).exitCode, 0);
-    QCOMPARE(readBytes(chosen), readBytes(golden("datalock.cls")));
-}
-
-void CommandLineGeneratorTest::check_data() {
-    QTest::addColumn<QByteArray>("targetBytes"); // empty: no target file
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("equal") << readBytes(golden("collection.cls")) << 0 << QString();
-    QTest::newRow("different") << QByteArray("alt") << 1 << "Weicht ab";
-    QTest::newRow("missing") << QByteArray() << 1 << "Fehlt";
-}
-
-void CommandLineGeneratorTest::check() {
-    QFETCH(QByteArray, targetBytes);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    const QString target = dir.filePath("cls_Kunden.cls");
-    const QString tpl = templateWithTarget(dir, "collection", target);
-    if (!targetBytes.isEmpty()) {
-        writeFile(target, targetBytes);
-        makeOld(target);
-    }
-    const QDateTime before = modified(target);
-
-    const Result result = runGenerator({"--check", tpl});
-    QCOMPARE(result.exitCode, exitCode);
-    QVERIFY2(result.err.contains(message), qPrintable(result.err));
-    if (!message.isEmpty())
-        QVERIFY2(result.err.contains(target), qPrintable(result.err));
-    QCOMPARE(QFile::exists(target), !targetBytes.isEmpty());
-    QCOMPARE(readBytes(target), targetBytes);
-    QCOMPARE(modified(target), before);
-}
-
-void CommandLineGeneratorTest::damagedTemplateDoesNotStopTheOthers() {
-    QTemporaryDir dir;
-    const QString damaged = dir.filePath("kaputt.vlt-ctf");
-    writeFile(damaged, "VLTFILE 1\nS:1.3\nL:x\n");
-    const QString target = dir.filePath("cls_Eigen.cls");
-    const QString good = templateWithTarget(dir, "custom", target);
-
-    const Result result = runGenerator({damaged, good});
-    QCOMPARE(result.exitCode, 2);
-    QVERIFY2(result.err.contains(QLatin1String("kaputt.vlt-ctf")), qPrintable(result.err));
-    QCOMPARE(readBytes(target), readBytes(golden("custom.cls")));
-    QCOMPARE(readBytes(damaged), QByteArray("VLTFILE 1\nS:1.3\nL:x\n"));
-}
-
-void CommandLineGeneratorTest::replacedCharactersWarn() {
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    AppState app(ui);
-    app.currentTemplate->CLASSNAME = QStringLiteral("cls_Ωmega");
-    const QString tpl = dir.filePath("omega.vlt-ctf");
-    app.currentTemplate->SAVE(app, tpl);
-    const QString target = dir.filePath("omega.cls");
-
-    const Result result = runGenerator({"-o", target, tpl});
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY2(result.err.contains(QLatin1String("Windows-1252")) &&
-                 result.err.contains(QChar(0x03A9)),
-             qPrintable(result.err));
-    QVERIFY(readBytes(target).contains("Attribute VB_Name = \"cls_?mega\""));
-}
-
-QTEST_GUILESS_MAIN(CommandLineGeneratorTest)
+QTEST_GUILESS_MAIN(CommandLineTest)
 #include "tst_cli.moc"

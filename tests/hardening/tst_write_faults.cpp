@@ -2,7 +2,7 @@
 #include "HardeningSupport.h"
 
 #include "generator/Generator.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 #include "support/ScriptedUi.h"
 
 #include <QTemporaryDir>

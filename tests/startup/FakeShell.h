@@ -3,7 +3,7 @@
 #include "app/TemplateShell.h"
 
 #include "corelib/Error.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 #include "model/AppState.h"
 
 #include <QStringList>

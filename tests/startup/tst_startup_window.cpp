@@ -4,7 +4,7 @@
 #include "app/Startup.h"
 #include "app/frm_Main.h"
 #include "generator/Generator.h"
-#include "generator/ModuleFile.h"
+#include "generator/ModuleOutput.h"
 #include "model/AppState.h"
 
 #include <QFile>

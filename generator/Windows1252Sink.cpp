@@ -1,0 +1,118 @@
+#include "Windows1252Sink.h"
+
+#include <cstring>
+
+namespace gen {
+namespace {
+
+// The characters of the bytes 0x80 to 0x9F. The five bytes the code page leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) hold no character here, so U+0081 and its kind are written
+// as "?" like any other character the code page cannot hold: a module that round-trips
+// through an editor must not carry invisible control characters.
+constexpr std::array<char16_t, 32> kHighControlBlock = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The Windows-1252 byte of a UTF-16 unit, or 0 when the code page has none (NUL itself is
+// handled by the caller).
+char toWindows1252(char16_t unit) {
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return static_cast<char>(unit);
+    if (unit == 0x20AC) // the euro sign of every separator line
+        return static_cast<char>(0x80);
+    for (std::size_t i = 0; i < kHighControlBlock.size(); ++i)
+        if (kHighControlBlock[i] == unit)
+            return static_cast<char>(0x80 + i);
+    return 0;
+}
+
+// True when the four units are all ASCII.
+bool asciiQuad(const char16_t* units) {
+    quint64 quad;
+    std::memcpy(&quad, units, sizeof quad);
+    return (quad & 0xFF80FF80FF80FF80ull) == 0;
+}
+
+} // namespace
+
+void Windows1252Sink::write(QStringView text) {
+    qsizetype i = 0;
+    if (m_pendingHigh != 0 && !text.isEmpty()) {
+        const char16_t high = m_pendingHigh;
+        m_pendingHigh = 0;
+        if (QChar::isLowSurrogate(text[0].unicode())) {
+            replace(QChar::surrogateToUcs4(high, text[0].unicode()));
+            i = 1;
+        } else {
+            replace(high);
+        }
+    }
+    const char16_t* units = text.utf16();
+    while (i < text.size()) {
+        if (m_length == qsizetype(m_buffer.size()))
+            passOn();
+        // Modules are almost all ASCII: copy runs of it without looking further.
+        const qsizetype end = std::min(text.size(), i + qsizetype(m_buffer.size()) - m_length);
+        char* out = m_buffer.data() + m_length;
+        while (i + 4 <= end && asciiQuad(units + i)) {
+            for (int k = 0; k < 4; ++k)
+                out[k] = static_cast<char>(units[i + k]);
+            out += 4;
+            i += 4;
+        }
+        while (i < end && units[i] < 0x80)
+            *out++ = static_cast<char>(units[i++]);
+        m_length = out - m_buffer.data();
+        if (i < end) {
+            encodeUnit(units[i], text, i);
+            ++i;
+        }
+    }
+}
+
+// A character outside the BMP is one character and becomes one "?"; its high surrogate may
+// arrive at the end of one piece and its low surrogate at the start of the next.
+void Windows1252Sink::encodeUnit(char16_t unit, QStringView text, qsizetype& i) {
+    if (const char byte = toWindows1252(unit); byte != 0) {
+        put(byte);
+        return;
+    }
+    if (!QChar::isHighSurrogate(unit)) {
+        replace(unit);
+    } else if (i + 1 == text.size()) {
+        m_pendingHigh = unit;
+    } else if (QChar::isLowSurrogate(text[i + 1].unicode())) {
+        replace(QChar::surrogateToUcs4(unit, text[i + 1].unicode()));
+        ++i;
+    } else {
+        replace(unit);
+    }
+}
+
+void Windows1252Sink::replace(char32_t character) {
+    put('?');
+    if (m_seen.contains(character))
+        return;
+    m_seen.insert(character);
+    if (QChar::requiresSurrogates(character))
+        m_replaced.append(QChar(QChar::highSurrogate(character)))
+            .append(QChar(QChar::lowSurrogate(character)));
+    else
+        m_replaced.append(QChar(static_cast<char16_t>(character)));
+}
+
+void Windows1252Sink::passOn() {
+    m_next.write(QByteArrayView(m_buffer.data(), m_length));
+    m_length = 0;
+}
+
+void Windows1252Sink::finish() {
+    if (m_pendingHigh != 0) {
+        replace(m_pendingHigh);
+        m_pendingHigh = 0;
+    }
+    passOn();
+}
+
+} // namespace gen

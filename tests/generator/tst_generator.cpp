@@ -1,0 +1,184 @@
+// The generator's rules, each a template and the lines its module must and must not hold
+// (tests/data/rules/*.txt), the encoder, and the streamed module file.
+#include "support/TestFiles.h"
+
+#include "generator/Generator.h"
+#include "generator/ModuleOutput.h"
+#include "model/Class.h"
+#include "model/TemplateFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kSeparator = QStringLiteral("'") + QString(139, QChar(0x20AC));
+
+// A rule file: "key: value" lines describe the template, then the sections "must:" (blocks of
+// whole lines, separated by "--"), "must not:" (texts), "first:" and "last:" (the module's
+// first and last lines). Lines are taken verbatim, trailing blanks included.
+struct Rule {
+    QMap<QString, QString> fields;
+    QList<QStringList> must;
+    QStringList mustNot, first, last;
+};
+
+QString unescaped(QString value) {
+    return value.replace(QLatin1String("\\r"), QLatin1String("\r"))
+        .replace(QLatin1String("\\n"), QLatin1String("\n"))
+        .replace(QLatin1String("\\t"), QLatin1String("\t"));
+}
+
+Rule readRule(const QString& path) {
+    QStringList lines = QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'));
+    lines.removeLast();
+    Rule rule;
+    QStringList* section = nullptr;
+    for (QString line : lines) {
+        line.replace(QLatin1String("{separator}"), kSeparator);
+        if (line == QLatin1String("must:") || line == QLatin1String("--"))
+            section = &rule.must.emplace_back();
+        else if (line == QLatin1String("must not:"))
+            section = &rule.mustNot;
+        else if (line == QLatin1String("first:"))
+            section = &rule.first;
+        else if (line == QLatin1String("last:"))
+            section = &rule.last;
+        else if (section)
+            section->append(line);
+        else if (!line.startsWith(QLatin1Char('#')))
+            rule.fields.insert(line.section(QLatin1String(": "), 0, 0),
+                               unescaped(line.section(QLatin1String(": "), 1)));
+    }
+    return rule;
+}
+
+// Members "Name:Type[:flag...]" separated by ";", flags priv, arr, id, nb, child.
+void addMembers(cls_Class& tpl, const QString& members) {
+    const std::pair<const char*, bool cls_Member::*> flags[] = {{"arr", &cls_Member::MARRAY},
+                                                                {"id", &cls_Member::MDATAID},
+                                                                {"nb", &cls_Member::MNOTBOUND},
+                                                                {"child", &cls_Member::MCHILD}};
+    for (const QString& description : members.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList parts = description.split(QLatin1Char(':'));
+        auto member = std::make_shared<cls_Member>();
+        member->MNAME = parts.value(0);
+        member->MTYPE = parts.value(1);
+        member->MPUBLIC = !parts.contains(QLatin1String("priv"));
+        for (const auto& [flag, field] : flags)
+            (*member).*field = parts.contains(QLatin1String(flag));
+        tpl.MEMBERS().DATABASE.ADD(member);
+    }
+}
+
+void buildTemplate(cls_Class& tpl, const QMap<QString, QString>& fields) {
+    const std::pair<const char*, bool cls_Class::*> options[] = {
+        {"ADV", &cls_Class::DATABASE_ADVANCED},  {"LOCK", &cls_Class::DATABASE_LOCK},
+        {"LOADSAVE", &cls_Class::DATA_LOADSAVE}, {"DATALOCK", &cls_Class::DATA_LOCK},
+        {"EDITOR", &cls_Class::DATA_EDITOR},     {"PARENT", &cls_Class::DATA_PARENT}};
+    tpl.CLASSNAME = QStringLiteral("cls_Test");
+    tpl.DATABASE_TYPE = fields.value(QStringLiteral("itemtype"));
+    tpl.CUSTOM = fields.value(QStringLiteral("custom"));
+    for (const auto& [option, field] : options)
+        tpl.*field = fields.value(QStringLiteral("options")).split(' ').contains(option);
+    addMembers(tpl, fields.value(QStringLiteral("members")));
+}
+
+QString joined(const QStringList& lines) {
+    return lines.join(QLatin1String("\r\n"));
+}
+
+} // namespace
+
+class GeneratorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rule_data() {
+        QTest::addColumn<QString>("path");
+        const QDir dir(QStringLiteral(DATA_DIR "/rules"));
+        for (const QString& name : dir.entryList({QStringLiteral("*.txt")}))
+            QTest::newRow(qPrintable(name)) << dir.filePath(name);
+        QVERIFY(dir.entryList().size() > 20);
+    }
+
+    // Also: the template is only read, so its package is the same before and after.
+    void rule() {
+        QFETCH(QString, path);
+        const Rule rule = readRule(path);
+        cls_Class tpl;
+        buildTemplate(tpl, rule.fields);
+        const QString before = tpl.DATA.PACKAGE();
+        const QString text = gen::hCompile(tpl, rule.fields.value("attributes") != "no");
+        const QString framed = QStringLiteral("\r\n%1\r\n").arg(text);
+        for (const QStringList& block : rule.must)
+            QVERIFY2(framed.contains(QStringLiteral("\r\n%1\r\n").arg(joined(block))),
+                     qPrintable(QStringLiteral("missing:\n") + joined(block)));
+        for (const QString& absent : rule.mustNot)
+            QVERIFY2(!text.contains(absent), qPrintable(QStringLiteral("found: ") + absent));
+        QVERIFY2(text.startsWith(joined(rule.first)), qPrintable(text.left(300)));
+        QVERIFY2(text.endsWith(joined(rule.last)), qPrintable(text.right(300)));
+        QCOMPARE(tpl.DATA.PACKAGE(), before);
+    }
+
+    void encoding_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("replaced");
+        QTest::newRow("code page block, its undefined bytes")
+            << QStringLiteral("\u201E\u2122\u0178\u0152\u0081\u009D")
+            << QByteArray("\x84\x99\x9F\x8C??") << QStringLiteral("\u0081\u009D");
+        QTest::newRow("each once, outside the BMP as one")
+            << QStringLiteral("ΩxΩ\U0001F600") << QByteArray("?x??")
+            << QStringLiteral("Ω\U0001F600");
+        QTest::newRow("lone surrogate")
+            << QString(QChar(0xD800)) << QByteArray("?") << QString(QChar(0xD800));
+        QTest::newRow("NUL stays") << QString(QChar(0)) << QByteArray(1, '\0') << "";
+    }
+
+    void encoding() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, replaced);
+        const gen::EncodedModule encoded = gen::encodeModule(text);
+        QCOMPARE(encoded.bytes, bytes);
+        QCOMPARE(encoded.replaced, replaced);
+    }
+
+    // The golden templates, and one whose custom code crosses many chunk boundaries with
+    // characters outside the BMP.
+    void streamedFile_data() {
+        QTest::addColumn<QString>("templatePath");
+        QTest::addColumn<QString>("custom");
+        const QDir golden(QStringLiteral(DATA_DIR "/golden"));
+        for (const QString& name : golden.entryList({QStringLiteral("*.vlt-ctf")}))
+            QTest::newRow(qPrintable(name)) << golden.filePath(name) << QString();
+        QTest::newRow("long custom code") << golden.filePath(QStringLiteral("plain.vlt-ctf"))
+                                          << QStringLiteral("Ω x\U0001F600").repeated(40000);
+    }
+
+    void streamedFile() {
+        QFETCH(QString, templatePath);
+        QFETCH(QString, custom);
+        cls_Class tpl;
+        readTemplate(templatePath, tpl);
+        if (!custom.isEmpty())
+            tpl.CUSTOM = custom;
+        const gen::EncodedModule expected = gen::encodeModule(gen::hCompile(tpl, true));
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("modul.cls"));
+
+        const gen::ModuleWrite first = gen::writeModuleFile(target, tpl, gen::ModuleForm{});
+        QVERIFY(first.changed);
+        QCOMPARE(first.replaced, expected.replaced);
+        QCOMPARE(readBytes(target), expected.bytes);
+
+        QVERIFY(!gen::writeModuleFile(target, tpl, gen::ModuleForm{}).changed);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(GeneratorTest)
+#include "tst_generator.moc"
