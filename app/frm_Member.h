@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FieldBinding.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -29,14 +31,16 @@ public:
     ctl_CmdBar* bar_Buttons;
 
 private slots:
-    void bar_Buttons_ButtonClick(const QString& pKey);
+    void bar_Buttons_ButtonClick(const QString& key);
 
 private:
     void createControls();
+    void createBindings();
     void createLayout();
     void connectFlagRules();
     void loadMember();
     void confirm();
 
     AppState& m_app;
+    QList<FieldBinding<cls_Member>> m_fields;
 };

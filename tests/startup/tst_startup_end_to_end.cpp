@@ -126,8 +126,10 @@ void tst_StartupEndToEnd::compileNeedingATargetEnds() {
     QFETCH(QString, compiled);
     QFETCH(int, status);
     QFETCH(QString, message);
-    writeTemplate(QStringLiteral("Kunde.vlt-ctf"), compiled.isEmpty() ? compiled : path(compiled));
+    writeTemplate(QStringLiteral("Kunde.vlt-ctf"), compiled.isEmpty() ? compiled : path(compiled),
+                  QStringLiteral("' eigener Code\r\n' zweite Zeile\r\n"));
     const QString templateFile = path(QStringLiteral("Kunde.vlt-ctf"));
+    const QByteArray before = readAll(templateFile);
     QFile backdated(templateFile);
     QVERIFY(backdated.open(QIODevice::ReadWrite));
     QVERIFY(backdated.setFileTime(QDateTime::currentDateTime().addDays(-1),
@@ -137,9 +139,11 @@ void tst_StartupEndToEnd::compileNeedingATargetEnds() {
     const Run result = run({templateFile, QStringLiteral("/COMPILE")});
     QCOMPARE(result.status, status);
     QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
-    // The cancelled dialog writes no module, but the template is saved all the same.
+    // The cancelled dialog writes no module, but the template is saved all the same, with
+    // every byte as it was.
     QVERIFY(QDir(m_dir->path()).entryList({QStringLiteral("*.cls")}, QDir::Files).isEmpty());
     QVERIFY(QFileInfo(templateFile).lastModified() > QDateTime::currentDateTime().addSecs(-60));
+    QCOMPARE(readAll(templateFile), before);
 }
 
 void tst_StartupEndToEnd::compileMatchesTheCommandLineGenerator() {
