@@ -67,6 +67,12 @@ struct WindowFixture {
         return texts;
     }
 
+    // The last message or dialog of that kind; an empty one when there was none.
+    ScriptedUi::Shown lastShown(const QString& kind) const {
+        const ScriptedUi::Shown* shown = ui.last(kind);
+        return shown ? *shown : ScriptedUi::Shown{};
+    }
+
     void showActive() {
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

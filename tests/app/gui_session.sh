@@ -32,6 +32,7 @@ cp "$data/golden/custom.vlt-ctf" "$tpl"
 pids+=($!)
 main="$(wait_for 'Class Shaper \[')" || fail "kein Fenster"
 xdotool windowactivate --sync "$main"
+xdotool search --classname '^classshaper$' >/dev/null || fail "Fensterklasse ist nicht die des Desktop-Eintrags"
 
 keys ctrl+s
 cmp "$tpl" "$data/golden/custom.vlt-ctf" || fail "Speichern ohne Änderung ändert die Datei"
@@ -64,7 +65,17 @@ keys F5
 wait_for 'Klasse erstellen' >/dev/null || fail "F5 öffnet keinen Dialog"
 keys Return
 gone 'Klasse erstellen'
+module="$work/cls_EigenX.cls"
 "$generator" --stdout "$tpl" >"$work/expected.cls"
-cmp "$work/cls_EigenX.cls" "$work/expected.cls" || fail "F5 schreibt andere Bytes als classshaper-gen"
-keys ctrl+q
+cmp "$module" "$work/expected.cls" || fail "F5 schreibt andere Bytes als classshaper-gen"
+keys ctrl+s ctrl+q
+
+# Without a screen: the syntax on stdout, /COMPILE without a file, regeneration in place.
+export CLASSSHAPER_NONINTERACTIVE=1
+"$program" /? | grep -qx 'classshaper \[<Datei>\] \[/COMPILE\]' || fail "/? schreibt keine Syntax"
+status=0; "$program" -compile 2>/dev/null || status=$?
+[ "$status" = 1 ] || fail "/COMPILE ohne Datei endet mit $status"
+: >"$module"
+"$program" "$tpl" /Compile 2>/dev/null || fail "/COMPILE endet mit Fehler"
+cmp "$module" "$work/expected.cls" || fail "/COMPILE schreibt andere Bytes als classshaper-gen"
 echo "Sitzung in Ordnung"

@@ -65,11 +65,8 @@ class MainWindowTest : public QObject {
 private slots:
     void eachControlShowsAndTakesOverItsOwnField_data();
     void eachControlShowsAndTakesOverItsOwnField();
-    void everyEditMarksTheTemplateChanged_data();
-    void everyEditMarksTheTemplateChanged();
     void customCodeLineBreaks_data();
     void customCodeLineBreaks();
-    void fileNameFollowsClassName();
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
     void newTemplateKeepsProjectAuthorCopyright();
@@ -86,7 +83,8 @@ void MainWindowTest::eachControlShowsAndTakesOverItsOwnField_data() {
         QTest::newRow(kControls[i].first) << i;
 }
 
-// Show: only the row's control shows the value. Take over: only the row's field receives it.
+// Show: only the row's control shows the value. An edit of the control marks the template
+// changed, and take-over gives the value to the row's field alone.
 void MainWindowTest::eachControlShowsAndTakesOverItsOwnField() {
     QFETCH(int, row);
     WindowFixture f;
@@ -101,7 +99,9 @@ void MainWindowTest::eachControlShowsAndTakesOverItsOwnField() {
 
     setOnly(*f.app.currentTemplate, -1);
     f.window->showTemplate();
+    f.app.changed = false;
     edit(*f.window, kControls[row].first);
+    QVERIFY2(f.app.changed, "every edit marks the template changed");
     if (row != 2)
         f.window->txt_File->clear();
     cls_Class& taken = *f.app.currentTemplate;
@@ -115,18 +115,6 @@ void MainWindowTest::eachControlShowsAndTakesOverItsOwnField() {
             QCOMPARE(taken.*std::get<bool cls_Class::*>(field),
                      expected.*std::get<bool cls_Class::*>(field));
     }
-}
-
-void MainWindowTest::everyEditMarksTheTemplateChanged_data() {
-    eachControlShowsAndTakesOverItsOwnField_data();
-}
-
-void MainWindowTest::everyEditMarksTheTemplateChanged() {
-    QFETCH(int, row);
-    WindowFixture f;
-    QVERIFY(!f.app.changed);
-    edit(*f.window, kControls[row].first);
-    QVERIFY(f.app.changed);
 }
 
 void MainWindowTest::customCodeLineBreaks_data() {
@@ -153,14 +141,6 @@ void MainWindowTest::customCodeLineBreaks() {
     f.window->txt_Custom->insertPlainText(typed);
     f.window->takeOver();
     QCOMPARE(f.app.currentTemplate->CUSTOM, takenOver);
-}
-
-void MainWindowTest::fileNameFollowsClassName() {
-    WindowFixture f;
-    f.window->txt_Name->setText(QStringLiteral("Kunde"));
-    QCOMPARE(f.window->txt_File->text(), QStringLiteral("Kunde.cls"));
-    f.window->txt_File->setText(QStringLiteral("Eigen.cls"));
-    QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Kunde"));
 }
 
 void MainWindowTest::unsavedChangesQuestion_data() {
@@ -259,7 +239,7 @@ void MainWindowTest::memberList() {
     QTest::keyClick(f.window->lst_Members, Qt::Key_Return);
     QCOMPARE(f.rows(), (QStringList{"A", "B2", "C"}));
     QCOMPARE(f.rows(2), (QStringList{"True", "False", "True"}));
-    QCOMPARE(f.window->lst_Members->currentItem()->text(0), QStringLiteral("B2"));
+    QCOMPARE(f.window->lst_Members->indexOfTopLevelItem(f.window->lst_Members->currentItem()), 1);
 
     QTest::keyClick(f.window->lst_Members, Qt::Key_Up, Qt::AltModifier);
     QCOMPARE(f.rows(), (QStringList{"B2", "A", "C"}));
@@ -271,8 +251,7 @@ void MainWindowTest::memberList() {
     f.selectRow(0);
     f.ui.answers.enqueue(vlt::ID_Yes);
     QTest::keyClick(f.window->lst_Members, Qt::Key_Delete);
-    QCOMPARE(f.ui.last("question")->text,
-             QStringLiteral("Wollen Sie das ausgewählte Mitglied wirklich entfernen?"));
+    QCOMPARE(f.ui.kinds(), QStringList{"question"});
     QCOMPARE(f.rows(), (QStringList{"B2", "C"}));
     QCOMPARE(f.rows(-1), (QStringList{"1", "2"}));
     QCOMPARE(f.app.currentTemplate->MEMBERS().ITEM(1, true)->MNAME, QStringLiteral("B2"));

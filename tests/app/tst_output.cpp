@@ -99,7 +99,7 @@ void OutputTest::proposalStartsWhereTheModuleWent() {
     f.app.currentTemplate->COMPILED = compiled;
     f.window->txt_Name->setText(QStringLiteral("Kunde"));
     f.trigger("mnu_FileCreateFile");
-    QCOMPARE(f.ui.last(QStringLiteral("save"))->request.initialFile, proposal);
+    QCOMPARE(f.lastShown(QStringLiteral("save")).request.initialFile, proposal);
     QCOMPARE(f.app.currentTemplate->COMPILED, compiled);
 }
 
@@ -110,7 +110,7 @@ void OutputTest::failingCreateFileKeepsEverything() {
     const QString target = f.path(QStringLiteral("fehlt/cls_Kunde.cls"));
     f.ui.fileChoices.enqueue(target);
     f.trigger("mnu_FileCreateFile");
-    QVERIFY(f.ui.last(QStringLiteral("error"))->text.contains(QStringLiteral("cls_Kunde.cls")));
+    QVERIFY(f.lastShown(QStringLiteral("error")).text.contains(QStringLiteral("cls_Kunde.cls")));
     QCOMPARE(f.app.currentTemplate->COMPILED, QStringLiteral("/frueher/cls_Kunde.cls"));
     QVERIFY(!f.app.changed);
     QVERIFY(!QFile::exists(target));
@@ -122,7 +122,7 @@ void OutputTest::replacedCharactersAreReported() {
     const QString target = f.path(QStringLiteral("cls_Kunde.cls"));
     f.ui.fileChoices.enqueue(target);
     f.trigger("mnu_FileCreateFile");
-    const QString info = f.ui.last(QStringLiteral("info"))->text;
+    const QString info = f.lastShown(QStringLiteral("info")).text;
     QVERIFY2(info.contains(QStringLiteral("\u4E2D")) && !info.contains(QStringLiteral("\u20AC")),
              qPrintable(info));
     QVERIFY(readBytes(target).contains("Kunde ? \x80"));
