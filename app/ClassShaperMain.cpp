@@ -3,6 +3,7 @@
 #include "DesktopRegistration.h"
 #include "QtUiServices.h"
 #include "Startup.h"
+#include "SystemErrorText.h"
 #include "frm_Main.h"
 
 #include "corelib/Paths.h"
@@ -10,7 +11,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -27,10 +30,28 @@ StartupInput startupInput() {
     return input;
 }
 
+// Qt's own texts (file dialogs, standard buttons, the overwrite question) in German.
+void loadGermanQtTexts(QTranslator& translator) {
+    if (translator.load(QStringLiteral("qtbase_de"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
+}
+
+// The window class and the settings' place match the desktop entry.
+void nameTheApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Veltrane"));
+    QCoreApplication::setApplicationName(QStringLiteral("classshaper"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("veltrane-classshaper"));
+}
+
 } // namespace
 
 int runClassShaper(int argc, char** argv) {
+    nameTheApplication();
     QApplication application(argc, argv);
+    useEnglishSystemErrors();
+    QTranslator qtTexts;
+    loadGermanQtTexts(qtTexts);
     const bool nonInteractive = nonInteractiveRun();
     QtUiServices dialogs;
     ConsoleUiServices console;

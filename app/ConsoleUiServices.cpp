@@ -1,5 +1,7 @@
 #include "ConsoleUiServices.h"
 
+#include "SystemErrorText.h"
+
 #include <QTextStream>
 
 namespace {
@@ -15,7 +17,7 @@ void print(const QString& kind, const QString& text, const QString& title) {
 } // namespace
 
 void ConsoleUiServices::errorMessage(const QString& text, const QString& title) {
-    print(QStringLiteral("Fehler"), text, title);
+    print(QStringLiteral("Fehler"), withGermanSystemErrors(text), title);
 }
 
 void ConsoleUiServices::infoMessage(const QString& text, const QString& title) {

@@ -41,7 +41,7 @@ PreviewPane::PreviewPane(Source source, QWidget* parent)
     m_code->setReadOnly(true);
     m_code->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    new VbHighlighter(m_code->document());
+    new VbHighlighter(m_code->document(), palette());
     m_fileState->setObjectName(QStringLiteral("lbl_FileState"));
     m_diffButton->setObjectName(QStringLiteral("but_Diff"));
 

@@ -1,5 +1,7 @@
 #include "QtUiServices.h"
 
+#include "SystemErrorText.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,26 +12,26 @@ namespace {
 
 // The initial file of an open dialog may be a pattern ("folder/*.vlt-ctf"); Qt wants the
 // folder alone then, the filter does the rest.
-QString initialSelection(const QString& pInitialFile) {
-    const QFileInfo vInfo(pInitialFile);
-    if (vInfo.fileName().contains(QLatin1Char('*')) || vInfo.fileName().contains('?'))
-        return vInfo.path();
-    return pInitialFile;
+QString initialSelection(const QString& initialFile) {
+    const QFileInfo info(initialFile);
+    if (info.fileName().contains(QLatin1Char('*')) || info.fileName().contains('?'))
+        return info.path();
+    return initialFile;
 }
 
 void prepareDialog(QFileDialog& dialog, const vlt::FileDialogRequest& request) {
-    const QStringList vFilters = qtNameFilters(request.filter);
+    const QStringList filters = qtNameFilters(request.filter);
     dialog.setWindowTitle(request.title);
-    dialog.setNameFilters(vFilters);
-    if (request.filterIndex >= 1 && request.filterIndex <= vFilters.size())
-        dialog.selectNameFilter(vFilters.at(request.filterIndex - 1));
-    const QString vInitial = initialSelection(request.initialFile);
-    const QFileInfo vInfo(vInitial);
-    if (vInfo.isDir()) {
-        dialog.setDirectory(vInitial);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+    const QString initial = initialSelection(request.initialFile);
+    const QFileInfo info(initial);
+    if (info.isDir()) {
+        dialog.setDirectory(initial);
     } else {
-        dialog.setDirectory(vInfo.path());
-        dialog.selectFile(vInfo.fileName());
+        dialog.setDirectory(info.path());
+        dialog.selectFile(info.fileName());
     }
 }
 
@@ -41,27 +43,27 @@ QString runDialog(QFileDialog& dialog) {
 
 } // namespace
 
-QStringList qtNameFilters(const QString& pFilter) {
-    QStringList vResult;
-    const QStringList vParts = pFilter.split(QLatin1Char('|'));
-    for (qsizetype i = 0; i + 1 < vParts.size(); i += 2) {
-        QString vPatterns = vParts.at(i + 1);
-        vPatterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        vResult.append(QStringLiteral("%1 (%2)").arg(vParts.at(i), vPatterns));
+QStringList qtNameFilters(const QString& filter) {
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        result.append(QStringLiteral("%1 (%2)").arg(parts.at(i), patterns));
     }
-    return vResult;
+    return result;
 }
 
-QString withDefaultExtension(const QString& pPath, const QString& pDefaultExtension) {
-    if (pPath.isEmpty() || pDefaultExtension.isEmpty())
-        return pPath;
-    if (QFileInfo(pPath).fileName().contains(QLatin1Char('.')))
-        return pPath;
-    return pPath + pDefaultExtension;
+QString withDefaultExtension(const QString& path, const QString& defaultExtension) {
+    if (path.isEmpty() || defaultExtension.isEmpty())
+        return path;
+    if (QFileInfo(path).fileName().contains(QLatin1Char('.')))
+        return path;
+    return path + defaultExtension;
 }
 
 void QtUiServices::errorMessage(const QString& text, const QString& title) {
-    QMessageBox::critical(m_parent, title, text);
+    QMessageBox::critical(m_parent, title, withGermanSystemErrors(text));
 }
 
 void QtUiServices::infoMessage(const QString& text, const QString& title) {
@@ -69,27 +71,31 @@ void QtUiServices::infoMessage(const QString& text, const QString& title) {
 }
 
 int QtUiServices::yesNoQuestion(const QString& text, const QString& title) {
-    const auto vAnswer =
-        QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No);
-    return vAnswer == QMessageBox::Yes ? vlt::ID_Yes : vlt::ID_No;
+    // "Nein" is the default: Return and Escape both keep what the user has.
+    const auto answer = QMessageBox::question(m_parent, title, text,
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes ? vlt::ID_Yes : vlt::ID_No;
 }
 
 QString QtUiServices::openFileDialog(const vlt::FileDialogRequest& request) {
-    QFileDialog vDialog(m_parent);
-    vDialog.setAcceptMode(QFileDialog::AcceptOpen);
-    vDialog.setFileMode(QFileDialog::ExistingFile);
-    prepareDialog(vDialog, request);
-    return runDialog(vDialog);
+    QFileDialog dialog(m_parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepareDialog(dialog, request);
+    return runDialog(dialog);
 }
 
 QString QtUiServices::saveFileDialog(const vlt::FileDialogRequest& request) {
-    QFileDialog vDialog(m_parent);
-    vDialog.setAcceptMode(QFileDialog::AcceptSave);
-    vDialog.setFileMode(QFileDialog::AnyFile);
-    prepareDialog(vDialog, request);
-    return withDefaultExtension(runDialog(vDialog), request.defaultExtension);
+    QFileDialog dialog(m_parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    prepareDialog(dialog, request);
+    return withDefaultExtension(runDialog(dialog), request.defaultExtension);
 }
 
 void QtUiServices::openWebPage(const QString& address) {
-    QDesktopServices::openUrl(QUrl(address));
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        errorMessage(QStringLiteral("Die Seite %1 konnte nicht geöffnet werden: es ist kein "
+                                    "Webbrowser eingerichtet.")
+                         .arg(address));
 }

@@ -7,9 +7,9 @@
 
 // A filter in the core library's form ("Klasse|*.cls|Alle|*.*") in Qt's form
 // ("Klasse (*.cls);;Alle (*.*)").
-QStringList qtNameFilters(const QString& pFilter);
-// The chosen save path with pDefaultExtension (".cls") appended when the file name has none.
-QString withDefaultExtension(const QString& pPath, const QString& pDefaultExtension);
+QStringList qtNameFilters(const QString& filter);
+// The chosen save path with defaultExtension (".cls") appended when the file name has none.
+QString withDefaultExtension(const QString& path, const QString& defaultExtension);
 
 // Messages and file dialogs of the desktop program, on Qt's standard dialogs.
 class QtUiServices : public vlt::UiServices {

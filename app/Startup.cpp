@@ -69,8 +69,10 @@ private:
         for (const QString& token : std::as_const(m_tokens)) {
             const QString upper = token.toUpper();
             if (upper == QLatin1String("/?") || upper == QLatin1String("-?")) {
-                m_app.ui.infoMessage(m_input.invokedName + QStringLiteral(" [<Datei>] [/COMPILE]"),
-                                     QStringLiteral("Syntax"));
+                const QString syntax =
+                    m_input.invokedName + QStringLiteral(" [<Datei>] [/COMPILE]");
+                QTextStream(stdout) << syntax << Qt::endl;
+                m_app.ui.infoMessage(syntax, QStringLiteral("Syntax"));
                 return endAtOnce();
             }
             if (upper == QLatin1String("/COMPILE") || upper == QLatin1String("-COMPILE")) {

@@ -1,5 +1,6 @@
 #include "VbHighlighter.h"
 
+#include <QPalette>
 #include <QStringList>
 
 namespace {
@@ -22,14 +23,15 @@ bool isWordChar(QChar c) {
 
 } // namespace
 
-VbHighlighter::VbHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {
-    for (const QString& vKeyword : kKeywords)
-        m_keywords.insert(vKeyword.toUpper());
-    m_keywordFormat.setForeground(QColor(0x00, 0x00, 0xA0));
+VbHighlighter::VbHighlighter(QTextDocument* document, const QPalette& palette)
+    : QSyntaxHighlighter(document) {
+    for (const QString& keyword : kKeywords)
+        m_keywords.insert(keyword.toUpper());
+    m_keywordFormat.setForeground(palette.color(QPalette::Link));
     m_keywordFormat.setFontWeight(QFont::Bold);
-    m_commentFormat.setForeground(QColor(0x00, 0x80, 0x00));
+    m_commentFormat.setForeground(palette.color(QPalette::PlaceholderText));
     m_commentFormat.setFontItalic(true);
-    m_stringFormat.setForeground(QColor(0xA0, 0x30, 0x00));
+    m_stringFormat.setForeground(palette.color(QPalette::LinkVisited));
 }
 
 // One pass from left to right, so an apostrophe inside a string is no comment and a quote
@@ -73,12 +75,12 @@ qsizetype VbHighlighter::highlightWord(const QString& text, qsizetype start) {
     qsizetype i = start;
     while (i < text.size() && isWordChar(text.at(i)))
         ++i;
-    const QString vWord = text.mid(start, i - start);
-    if (vWord.compare(QLatin1String("Rem"), Qt::CaseInsensitive) == 0) {
+    const QString word = text.mid(start, i - start);
+    if (word.compare(QLatin1String("Rem"), Qt::CaseInsensitive) == 0) {
         setFormat(int(start), int(text.size() - start), m_commentFormat);
         return text.size();
     }
-    if (m_keywords.contains(vWord.toUpper()))
+    if (m_keywords.contains(word.toUpper()))
         setFormat(int(start), int(i - start), m_keywordFormat);
     return i;
 }

@@ -8,7 +8,8 @@
 class VbHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
 public:
-    explicit VbHighlighter(QTextDocument* document);
+    // The colours come from the palette, so the text stays readable with a dark theme.
+    VbHighlighter(QTextDocument* document, const QPalette& palette);
 
 protected:
     void highlightBlock(const QString& text) override;

@@ -2,6 +2,7 @@
 #include "frm_Main.h"
 
 #include "CodeViewer.h"
+#include "CustomCodeEdit.h"
 #include "ctl_Button.h"
 #include "ctl_Pannel.h"
 #include "frm_Member.h"
@@ -17,11 +18,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -31,9 +37,9 @@ namespace {
 
 // Started before main() runs, so the start-up measurement covers the whole start.
 const QElapsedTimer gProcessClock = [] {
-    QElapsedTimer vClock;
-    vClock.start();
-    return vClock;
+    QElapsedTimer clock;
+    clock.start();
+    return clock;
 }();
 
 template <typename Widget> Widget* named(Widget* widget, const char* name) {
@@ -45,6 +51,13 @@ QCheckBox* makeOption(const QString& caption, const char* name, QWidget* parent)
     return named(new QCheckBox(caption, parent), name);
 }
 
+// The labels' mnemonics focus their fields.
+void addLabelledRow(QFormLayout* layout, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    layout->addRow(label, field);
+}
+
 } // namespace
 
 frm_Main::frm_Main(AppState& appState, QWidget* parent)
@@ -52,13 +65,18 @@ frm_Main::frm_Main(AppState& appState, QWidget* parent)
       m_memberDialogRunner([](frm_Member& dialog) { dialog.exec(); }) {
     setObjectName(QStringLiteral("frm_Main"));
     createControls();
+    createBindings();
     createLayout();
     connectChangeMarking();
+    connectMemberList();
     createActions();
     createMenus();
     createPreview();
     setTitle();
-    resize(1000, 720);
+    setAcceptDrops(true);
+    statusBar();
+    restoreSettings();
+    updateMemberCommands();
 }
 
 frm_Main::~frm_Main() = default;
@@ -73,9 +91,9 @@ void frm_Main::createControls() {
     txt_Description = named(new QLineEdit(this), "txt_Description");
     txt_DatabaseType = named(new QLineEdit(this), "txt_DatabaseType");
     opt_DatabaseAdvanced =
-        makeOption(QStringLiteral("Direktes Interface hinzufügen"), "opt_DatabaseAdvanced", this);
+        makeOption(QStringLiteral("Direktes &Interface hinzufügen"), "opt_DatabaseAdvanced", this);
     opt_DatabaseLock =
-        makeOption(QStringLiteral("Satzsperrung unterstützen"), "opt_DatabaseLock", this);
+        makeOption(QStringLiteral("&Satzsperrung unterstützen"), "opt_DatabaseLock", this);
 
     lst_Members = named(new QTreeWidget(this), "lst_Members");
     lst_Members->setHeaderLabels(
@@ -89,114 +107,163 @@ void frm_Main::createControls() {
     but_Add = named(new ctl_Button(QStringLiteral("&Hinzufügen"), this), "but_Add");
     but_Edit = named(new ctl_Button(QStringLiteral("&Bearbeiten"), this), "but_Edit");
     but_Remove = named(new ctl_Button(QStringLiteral("&Entfernen"), this), "but_Remove");
+    but_Up = named(new ctl_Button(QStringLiteral("Nach &oben"), this), "but_Up");
+    but_Down = named(new ctl_Button(QStringLiteral("Nach unten"), this), "but_Down");
 
     opt_DataLoadSave =
-        makeOption(QStringLiteral("Eigene LOAD / SAVE Prozeduren"), "opt_DataLoadSave", this);
-    opt_DataLock = makeOption(QStringLiteral("Satzsperrung unterstützen"), "opt_DataLock", this);
+        makeOption(QStringLiteral("Eigene &LOAD / SAVE Prozeduren"), "opt_DataLoadSave", this);
+    opt_DataLock = makeOption(QStringLiteral("Sat&zsperrung unterstützen"), "opt_DataLock", this);
     opt_DataEditor =
-        makeOption(QStringLiteral("Prozeduren für Editor hinzufügen"), "opt_DataEditor", this);
+        makeOption(QStringLiteral("Prozeduren &für Editor hinzufügen"), "opt_DataEditor", this);
     opt_DataParent =
-        makeOption(QStringLiteral("Unsichtbares hParent-Interface"), "opt_DataParent", this);
+        makeOption(QStringLiteral("Unsichtbares hParent-I&nterface"), "opt_DataParent", this);
 
-    txt_Custom = named(new QPlainTextEdit(this), "txt_Custom");
+    txt_Custom = named(new CustomCodeEdit(this), "txt_Custom");
     txt_Custom->setLineWrapMode(QPlainTextEdit::NoWrap);
     txt_Custom->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txt_Custom->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txt_Custom->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (QWidget* field :
+         {static_cast<QWidget*>(txt_Name), static_cast<QWidget*>(txt_Project),
+          static_cast<QWidget*>(txt_File), static_cast<QWidget*>(txt_Author),
+          static_cast<QWidget*>(txt_Copyright), static_cast<QWidget*>(txt_Build),
+          static_cast<QWidget*>(txt_Description), static_cast<QWidget*>(txt_DatabaseType),
+          static_cast<QWidget*>(txt_Custom), static_cast<QWidget*>(lst_Members)})
+        field->installEventFilter(this);
+}
+
+// The order is the order in which the template is shown: txt_File after txt_Name, so that it
+// keeps FILENAME although the name's change handler rewrites it.
+void frm_Main::createBindings() {
+    m_fields = {
+        {"CLASSNAME", &cls_Class::CLASSNAME, txt_Name},
+        {"PROJECT", &cls_Class::PROJECT, txt_Project},
+        {"FILENAME", &cls_Class::FILENAME, txt_File},
+        {"AUTHOR", &cls_Class::AUTHOR, txt_Author},
+        {"COPYRIGHT", &cls_Class::COPYRIGHT, txt_Copyright},
+        {"BUILD", &cls_Class::BUILD, txt_Build},
+        {"DESCRIPTION", &cls_Class::DESCRIPTION, txt_Description},
+        {"CUSTOM", &cls_Class::CUSTOM, txt_Custom},
+        {"DATABASE_TYPE", &cls_Class::DATABASE_TYPE, txt_DatabaseType},
+        {"DATABASE_LOCK", &cls_Class::DATABASE_LOCK, opt_DatabaseLock},
+        {"DATABASE_ADVANCED", &cls_Class::DATABASE_ADVANCED, opt_DatabaseAdvanced},
+        {"DATA_PARENT", &cls_Class::DATA_PARENT, opt_DataParent},
+        {"DATA_LOCK", &cls_Class::DATA_LOCK, opt_DataLock},
+        {"DATA_LOADSAVE", &cls_Class::DATA_LOADSAVE, opt_DataLoadSave},
+        {"DATA_EDITOR", &cls_Class::DATA_EDITOR, opt_DataEditor},
+    };
 }
 
 QWidget* frm_Main::createPropertiesPanel() {
-    auto* vPanel = named(new ctl_Pannel(QStringLiteral("Eigenschaften"), this), "pnl_Properties");
-    auto* vLayout = new QFormLayout(vPanel);
-    vLayout->addRow(QStringLiteral("Klassenname"), txt_Name);
-    vLayout->addRow(QStringLiteral("Projekt"), txt_Project);
-    vLayout->addRow(QStringLiteral("Datei"), txt_File);
-    vLayout->addRow(QStringLiteral("Autor"), txt_Author);
-    vLayout->addRow(QStringLiteral("Copyright"), txt_Copyright);
-    vLayout->addRow(QStringLiteral("Datum"), txt_Build);
-    vLayout->addRow(QStringLiteral("Beschreibung"), txt_Description);
-    return vPanel;
+    auto* panel = named(new ctl_Pannel(QStringLiteral("Eigenschaften"), this), "pnl_Properties");
+    auto* layout = new QFormLayout(panel);
+    addLabelledRow(layout, QStringLiteral("&Klassenname"), txt_Name);
+    addLabelledRow(layout, QStringLiteral("&Projekt"), txt_Project);
+    addLabelledRow(layout, QStringLiteral("Da&tei"), txt_File);
+    addLabelledRow(layout, QStringLiteral("&Autor"), txt_Author);
+    addLabelledRow(layout, QStringLiteral("&Copyright"), txt_Copyright);
+    addLabelledRow(layout, QStringLiteral("Dat&um"), txt_Build);
+    addLabelledRow(layout, QStringLiteral("Besch&reibung"), txt_Description);
+    return panel;
 }
 
 QWidget* frm_Main::createDatabasePanel() {
-    auto* vPanel = named(new ctl_Pannel(QStringLiteral("Datenbank"), this), "pnl_Database");
-    auto* vLayout = new QFormLayout(vPanel);
-    vLayout->addRow(QStringLiteral("Eintragstyp"), txt_DatabaseType);
-    vLayout->addRow(opt_DatabaseAdvanced);
-    vLayout->addRow(opt_DatabaseLock);
-    return vPanel;
+    auto* panel = named(new ctl_Pannel(QStringLiteral("Datenbank"), this), "pnl_Database");
+    auto* layout = new QFormLayout(panel);
+    addLabelledRow(layout, QStringLiteral("Eintragst&yp"), txt_DatabaseType);
+    layout->addRow(opt_DatabaseAdvanced);
+    layout->addRow(opt_DatabaseLock);
+    return panel;
 }
 
 QWidget* frm_Main::createMembersPanel() {
-    auto* vPanel = named(new ctl_Pannel(QStringLiteral("Mitglieder"), this), "pnl_Members");
-    auto* vButtons = new QHBoxLayout;
-    vButtons->addWidget(but_Add);
-    vButtons->addWidget(but_Edit);
-    vButtons->addWidget(but_Remove);
-    vButtons->addStretch();
-    auto* vLayout = new QVBoxLayout(vPanel);
-    vLayout->addWidget(lst_Members, 1);
-    vLayout->addLayout(vButtons);
-    return vPanel;
+    auto* panel = named(new ctl_Pannel(QStringLiteral("Mitglieder"), this), "pnl_Members");
+    auto* buttons = new QHBoxLayout;
+    for (ctl_Button* button : {but_Add, but_Edit, but_Remove})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(but_Up);
+    buttons->addWidget(but_Down);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(lst_Members, 1);
+    layout->addLayout(buttons);
+    return panel;
 }
 
 QWidget* frm_Main::createDataClassPanel() {
-    auto* vPanel = named(new ctl_Pannel(QStringLiteral("Datenklasse"), this), "pnl_DataClass");
-    auto* vLayout = new QVBoxLayout(vPanel);
-    vLayout->addWidget(opt_DataLoadSave);
-    vLayout->addWidget(opt_DataLock);
-    vLayout->addWidget(opt_DataEditor);
-    vLayout->addWidget(opt_DataParent);
-    return vPanel;
+    auto* panel = named(new ctl_Pannel(QStringLiteral("Datenklasse"), this), "pnl_DataClass");
+    auto* layout = new QVBoxLayout(panel);
+    for (QCheckBox* option : {opt_DataLoadSave, opt_DataLock, opt_DataEditor, opt_DataParent})
+        layout->addWidget(option);
+    return panel;
 }
 
 QWidget* frm_Main::createCustomPanel() {
-    auto* vPanel =
-        named(new ctl_Pannel(QStringLiteral("Eigene Erweiterungen"), this), "pnl_Custom");
-    auto* vLayout = new QVBoxLayout(vPanel);
-    vLayout->addWidget(txt_Custom);
-    return vPanel;
+    auto* panel =
+        named(new ctl_Pannel(QStringLiteral("Eigene Er&weiterungen"), this), "pnl_Custom");
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(txt_Custom);
+    return panel;
 }
 
 void frm_Main::createLayout() {
-    auto* vCentral = new QWidget(this);
-    auto* vGrid = new QGridLayout(vCentral);
-    vGrid->addWidget(createPropertiesPanel(), 0, 0);
-    vGrid->addWidget(createMembersPanel(), 0, 1);
-    vGrid->addWidget(createDatabasePanel(), 1, 0);
-    vGrid->addWidget(createDataClassPanel(), 1, 1);
-    vGrid->addWidget(createCustomPanel(), 2, 0, 1, 2);
-    vGrid->setColumnStretch(0, 1);
-    vGrid->setColumnStretch(1, 1);
-    vGrid->setRowStretch(0, 3);
-    vGrid->setRowStretch(2, 2);
-    setCentralWidget(vCentral);
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->addWidget(createPropertiesPanel(), 0, 0);
+    grid->addWidget(createMembersPanel(), 0, 1);
+    grid->addWidget(createDatabasePanel(), 1, 0);
+    grid->addWidget(createDataClassPanel(), 1, 1);
+    grid->addWidget(createCustomPanel(), 2, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 3);
+    grid->setRowStretch(2, 2);
+    setCentralWidget(central);
+    // Tab follows the panels as they stand: left column, then right column, then the code.
+    QWidget* order[] = {
+        txt_Name,    txt_Project,      txt_File,         txt_Author,           txt_Copyright,
+        txt_Build,   txt_Description,  txt_DatabaseType, opt_DatabaseAdvanced, opt_DatabaseLock,
+        lst_Members, but_Add,          but_Edit,         but_Remove,           but_Up,
+        but_Down,    opt_DataLoadSave, opt_DataLock,     opt_DataEditor,       opt_DataParent,
+        txt_Custom};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 // Every edit marks the template changed, also those the user cannot lose otherwise: the
 // custom code and every option.
 void frm_Main::connectChangeMarking() {
-    for (QLineEdit* vField : {txt_Name, txt_Project, txt_File, txt_Author, txt_Copyright, txt_Build,
-                              txt_Description, txt_DatabaseType})
-        connect(vField, &QLineEdit::textChanged, this, &frm_Main::markChanged);
+    for (QLineEdit* field : {txt_Name, txt_Project, txt_File, txt_Author, txt_Copyright, txt_Build,
+                             txt_Description, txt_DatabaseType})
+        connect(field, &QLineEdit::textChanged, this, &frm_Main::markChanged);
     connect(txt_Name, &QLineEdit::textChanged, this, &frm_Main::txt_Name_Change);
-    for (QCheckBox* vOption : {opt_DatabaseAdvanced, opt_DatabaseLock, opt_DataLoadSave,
-                               opt_DataLock, opt_DataEditor, opt_DataParent})
-        connect(vOption, &QCheckBox::toggled, this, &frm_Main::markChanged);
+    for (QCheckBox* option : {opt_DatabaseAdvanced, opt_DatabaseLock, opt_DataLoadSave,
+                              opt_DataLock, opt_DataEditor, opt_DataParent})
+        connect(option, &QCheckBox::toggled, this, &frm_Main::markChanged);
     connect(txt_Custom, &QPlainTextEdit::textChanged, this, &frm_Main::markChanged);
+}
+
+void frm_Main::connectMemberList() {
     connect(but_Add, &QPushButton::clicked, this, &frm_Main::mnu_MemberAdd_Click);
     connect(but_Edit, &QPushButton::clicked, this, &frm_Main::mnu_MemberEdit_Click);
     connect(but_Remove, &QPushButton::clicked, this, &frm_Main::mnu_MemberRemove_Click);
+    connect(but_Up, &QPushButton::clicked, this, &frm_Main::mnu_MemberUp_Click);
+    connect(but_Down, &QPushButton::clicked, this, &frm_Main::mnu_MemberDown_Click);
     connect(lst_Members, &QTreeWidget::itemDoubleClicked, this, &frm_Main::mnu_MemberEdit_Click);
+    connect(lst_Members, &QTreeWidget::itemSelectionChanged, this, &frm_Main::updateMemberCommands);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        new QShortcut(keys, lst_Members, this, &frm_Main::mnu_MemberEdit_Click, Qt::WidgetShortcut);
+    new QShortcut(QKeySequence::Delete, lst_Members, this, &frm_Main::mnu_MemberRemove_Click,
+                  Qt::WidgetShortcut);
 }
 
 QAction* frm_Main::makeAction(const char* name, const QString& caption,
                               const QKeySequence& shortcut, void (frm_Main::*slot)()) {
-    auto* vAction = named(new QAction(caption, this), name);
-    vAction->setShortcut(shortcut);
-    connect(vAction, &QAction::triggered, this, slot);
-    m_actions.insert(QLatin1String(name), vAction);
-    return vAction;
+    auto* action = named(new QAction(caption, this), name);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, slot);
+    m_actions.insert(QLatin1String(name), action);
+    return action;
 }
 
 void frm_Main::createActions() {
@@ -214,16 +281,20 @@ void frm_Main::createActions() {
                &frm_Main::mnu_FileCreateClipboard_Click);
     makeAction("mnu_FileCompileNotepad", QStringLiteral("&Ansehen"), Qt::Key_F7,
                &frm_Main::mnu_FileCompileNotepad_Click);
-    auto* vQuit = named(new QAction(QStringLiteral("&Beenden"), this), "mnu_FileQuit");
-    vQuit->setShortcut(Qt::CTRL | Qt::Key_Q);
-    connect(vQuit, &QAction::triggered, this, &QWidget::close);
-    m_actions.insert(QStringLiteral("mnu_FileQuit"), vQuit);
+    auto* quit = named(new QAction(QStringLiteral("&Beenden"), this), "mnu_FileQuit");
+    quit->setShortcut(Qt::CTRL | Qt::Key_Q);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    m_actions.insert(QStringLiteral("mnu_FileQuit"), quit);
     makeAction("mnu_MemberAdd", QStringLiteral("&Hinzufügen"), Qt::CTRL | Qt::Key_H,
                &frm_Main::mnu_MemberAdd_Click);
     makeAction("mnu_MemberEdit", QStringLiteral("&Bearbeiten"), Qt::CTRL | Qt::Key_B,
                &frm_Main::mnu_MemberEdit_Click);
     makeAction("mnu_MemberRemove", QStringLiteral("&Entfernen"), Qt::CTRL | Qt::Key_E,
                &frm_Main::mnu_MemberRemove_Click);
+    makeAction("mnu_MemberUp", QStringLiteral("Nach &oben"), Qt::ALT | Qt::Key_Up,
+               &frm_Main::mnu_MemberUp_Click);
+    makeAction("mnu_MemberDown", QStringLiteral("Nach &unten"), Qt::ALT | Qt::Key_Down,
+               &frm_Main::mnu_MemberDown_Click);
     makeAction("mnu_HelpAbout", QStringLiteral("&Info über"), Qt::Key_F1,
                &frm_Main::mnu_HelpAbout_Click);
     makeAction("mnu_HelpVersion", QStringLiteral("&Version"), Qt::Key_F2,
@@ -235,41 +306,46 @@ void frm_Main::createActions() {
 }
 
 void frm_Main::createMenus() {
-    auto vMenu = [this](QMenu* parentMenu, const QString& caption, const char* name) {
-        QMenu* vSub = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
-        return named(vSub, name);
+    auto menu = [this](QMenu* parentMenu, const QString& caption, const char* name) {
+        QMenu* sub = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
+        return named(sub, name);
     };
-    auto vAdd = [this](QMenu* menu, const char* name) {
-        menu->addAction(m_actions.value(QLatin1String(name)));
+    auto add = [this](QMenu* target, const char* name) {
+        target->addAction(m_actions.value(QLatin1String(name)));
     };
-    auto vSeparator = [](QMenu* menu, const char* name) { named(menu->addSeparator(), name); };
+    auto separator = [](QMenu* target, const char* name) { named(target->addSeparator(), name); };
 
-    QMenu* vFile = vMenu(nullptr, QStringLiteral("&Datei"), "mnu_File");
-    vAdd(vFile, "mnu_FileNew");
-    vSeparator(vFile, "mnu_FileSep1");
-    vAdd(vFile, "mnu_FileOpen");
-    vAdd(vFile, "mnu_FileSave");
-    vAdd(vFile, "mnu_FileSaveAs");
-    vSeparator(vFile, "mnu_FileSep2");
-    QMenu* vCreate = vMenu(vFile, QStringLiteral("&Erstellen"), "mnu_FileCreate");
-    vAdd(vCreate, "mnu_FileCreateFile");
-    vAdd(vCreate, "mnu_FileCreateClipboard");
-    vAdd(vCreate, "mnu_FileCompileNotepad");
-    vSeparator(vFile, "mnu_FileSep3");
-    vAdd(vFile, "mnu_FileQuit");
+    QMenu* file = menu(nullptr, QStringLiteral("&Datei"), "mnu_File");
+    add(file, "mnu_FileNew");
+    separator(file, "mnu_FileSep1");
+    add(file, "mnu_FileOpen");
+    m_recentMenu = menu(file, QStringLiteral("&Zuletzt geöffnet"), "mnu_FileRecent");
+    fillRecentMenu();
+    add(file, "mnu_FileSave");
+    add(file, "mnu_FileSaveAs");
+    separator(file, "mnu_FileSep2");
+    QMenu* create = menu(file, QStringLiteral("&Erstellen"), "mnu_FileCreate");
+    add(create, "mnu_FileCreateFile");
+    add(create, "mnu_FileCreateClipboard");
+    add(create, "mnu_FileCompileNotepad");
+    separator(file, "mnu_FileSep3");
+    add(file, "mnu_FileQuit");
 
-    QMenu* vMember = vMenu(nullptr, QStringLiteral("&Mitglied"), "mnu_Member");
-    vAdd(vMember, "mnu_MemberAdd");
-    vAdd(vMember, "mnu_MemberEdit");
-    vAdd(vMember, "mnu_MemberRemove");
+    QMenu* member = menu(nullptr, QStringLiteral("&Mitglied"), "mnu_Member");
+    add(member, "mnu_MemberAdd");
+    add(member, "mnu_MemberEdit");
+    add(member, "mnu_MemberRemove");
+    member->addSeparator();
+    add(member, "mnu_MemberUp");
+    add(member, "mnu_MemberDown");
 
-    QMenu* vHelp = vMenu(nullptr, QStringLiteral("&?"), "mnu_Help");
-    vAdd(vHelp, "mnu_HelpAbout");
-    vAdd(vHelp, "mnu_HelpVersion");
-    vSeparator(vHelp, "mnu_HelpSep1");
-    QMenu* vINet = vMenu(vHelp, QStringLiteral("&Internet"), "mnu_HelpINet");
-    vAdd(vINet, "mnu_HelpINetVLT");
-    vAdd(vINet, "mnu_HelpINetBenchkit");
+    QMenu* help = menu(nullptr, QStringLiteral("&?"), "mnu_Help");
+    add(help, "mnu_HelpAbout");
+    add(help, "mnu_HelpVersion");
+    separator(help, "mnu_HelpSep1");
+    QMenu* internet = menu(help, QStringLiteral("&Internet"), "mnu_HelpINet");
+    add(internet, "mnu_HelpINetVLT");
+    add(internet, "mnu_HelpINetBenchkit");
 }
 
 void frm_Main::setMemberDialogRunner(MemberDialogRunner runner) {
@@ -280,39 +356,64 @@ CodeViewer* frm_Main::viewer() const {
     return m_viewer;
 }
 
+bool frm_Main::isMenuShortcut(const QKeyEvent* event) const {
+    const QKeySequence pressed(event->keyCombination());
+    for (const QAction* action : m_actions)
+        if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+            return true;
+    return false;
+}
+
+// A ShortcutOverride that no field accepts goes to the menu's shortcut instead of the field.
+// The member list's columns share its width whenever it changes.
+bool frm_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lst_Members && event->type() == QEvent::Resize)
+        splitMemberColumns();
+    if (event->type() == QEvent::ShortcutOverride &&
+        isMenuShortcut(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // Before the first show the window has its size but its children are not laid out yet.
 // Laying out every level, outermost first, gives the list the width it will be shown with.
 void frm_Main::layOutBeforeShow() {
-    QList<QWidget*> vWidgets{this};
-    vWidgets += findChildren<QWidget*>();
-    for (QWidget* vWidget : vWidgets) {
+    QList<QWidget*> widgets{this};
+    widgets += findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
         // A splitter places its panes in its resize event, which a hidden window never gets.
-        if (auto* vSplitter = qobject_cast<QSplitter*>(vWidget)) {
-            QResizeEvent vResize(vSplitter->size(), vSplitter->size());
-            QCoreApplication::sendEvent(vSplitter, &vResize);
+        if (auto* splitter = qobject_cast<QSplitter*>(widget)) {
+            QResizeEvent resize(splitter->size(), splitter->size());
+            QCoreApplication::sendEvent(splitter, &resize);
         }
-        if (!vWidget->layout())
+        if (!widget->layout())
             continue;
-        vWidget->layout()->invalidate();
-        vWidget->layout()->activate();
+        widget->layout()->invalidate();
+        widget->layout()->activate();
     }
 }
 
 void frm_Main::setMemberColumnWidths() {
     if (!isVisible())
         layOutBeforeShow();
-    const int vWidth = lst_Members->width() - 26;
-    lst_Members->setColumnWidth(0, qRound(vWidth * 0.4));
-    lst_Members->setColumnWidth(1, qRound(vWidth * 0.4));
-    lst_Members->setColumnWidth(2, qRound(vWidth * 0.2));
+    splitMemberColumns();
+}
+
+void frm_Main::splitMemberColumns() {
+    const int width = lst_Members->width() - 26;
+    lst_Members->setColumnWidth(0, qRound(width * 0.4));
+    lst_Members->setColumnWidth(1, qRound(width * 0.4));
+    lst_Members->setColumnWidth(2, qRound(width * 0.2));
 }
 
 void frm_Main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    static bool vMeasured = false;
-    if (vMeasured || qEnvironmentVariable("CLASSSHAPER_MEASURE_STARTUP") != QLatin1String("1"))
+    static bool measured = false;
+    if (measured || qEnvironmentVariable("CLASSSHAPER_MEASURE_STARTUP") != QLatin1String("1"))
         return;
-    vMeasured = true;
+    measured = true;
     std::fprintf(stderr, "startup-ms: %lld\n", static_cast<long long>(gProcessClock.elapsed()));
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FieldBinding.h"
 #include "TemplateShell.h"
 
 #include <QHash>
@@ -10,12 +11,16 @@
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 class CodeViewer;
+class CustomCodeEdit;
+class cls_Class;
 class cls_Member;
 class ctl_Button;
 class frm_Member;
@@ -24,6 +29,9 @@ struct AppState;
 namespace gen {
 struct Finding;
 }
+
+// A member row's tooltip naming its flags, kept so that findings can be added to it.
+inline constexpr int kFlagsTipRole = Qt::UserRole + 1;
 
 // The program's window: every field of the current template, its member list and the menus.
 // The controls are views of app.currentTemplate: filled from it by showTemplate(), copied
@@ -71,11 +79,18 @@ public:
     QCheckBox* opt_DataLock;
     QCheckBox* opt_DataEditor;
     QCheckBox* opt_DataParent;
-    QPlainTextEdit* txt_Custom;
+    ctl_Button* but_Up;
+    ctl_Button* but_Down;
+    CustomCodeEdit* txt_Custom;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    // Lets the menu shortcuts win over the text fields' own key bindings (Ctrl+U, Ctrl+E, ...)
+    // and keeps the member list's columns sharing its width.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void mnu_FileNew_Click();
@@ -88,15 +103,20 @@ private slots:
     void mnu_MemberAdd_Click();
     void mnu_MemberEdit_Click();
     void mnu_MemberRemove_Click();
+    void mnu_MemberUp_Click();
+    void mnu_MemberDown_Click();
     void mnu_HelpAbout_Click();
     void mnu_HelpVersion_Click();
     void mnu_HelpINetVLT_Click();
     void mnu_HelpINetBenchkit_Click();
     void txt_Name_Change();
     void markChanged();
+    void updateMemberCommands();
 
 private:
     void createControls();
+    void createBindings();
+    void setBuddies();
     QWidget* createPropertiesPanel();
     QWidget* createDatabasePanel();
     QWidget* createMembersPanel();
@@ -105,10 +125,22 @@ private:
     void createLayout();
     void layOutBeforeShow();
     void connectChangeMarking();
+    void connectMemberList();
     void createActions();
     void createMenus();
     QAction* makeAction(const char* name, const QString& caption, const QKeySequence& shortcut,
                         void (frm_Main::*slot)());
+
+    void restoreSettings();
+    void saveSettings() const;
+    void rememberRecentFile(const QString& path);
+    void fillRecentMenu();
+    void openFile(const QString& path);
+    void status(const QString& text);
+    void splitMemberColumns();
+    void selectMemberRow(int row);
+    void moveSelectedMember(int step);
+    bool isMenuShortcut(const QKeyEvent* event) const;
 
     bool maybeSave();
     void setTitle();
@@ -133,4 +165,6 @@ private:
     MemberDialogRunner m_memberDialogRunner;
     QPointer<CodeViewer> m_viewer;
     QHash<QString, QAction*> m_actions;
+    QMenu* m_recentMenu = nullptr;
+    QList<FieldBinding<cls_Class>> m_fields;
 };

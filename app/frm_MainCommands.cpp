@@ -1,17 +1,19 @@
 // frm_Main: the template operations, the file, member and help commands.
 #include "frm_Main.h"
 
+#include "ctl_Button.h"
 #include "frm_Member.h"
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"
 #include "model/AppState.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QMimeData>
+#include <QStatusBar>
 #include <QTreeWidget>
+#include <QUrl>
 
 namespace {
 
@@ -27,8 +29,32 @@ const QString kAboutText = QStringLiteral(
     "Datenbankschnittstelle, Satzsperren und Editor-Prozeduren.\n\n"
     "Veltrane Benchkit");
 
-bool isTicked(const QCheckBox* option) {
-    return option->checkState() != Qt::Unchecked;
+QString flagsText(const cls_Member& member) {
+    QStringList flags;
+    if (member.MPUBLIC)
+        flags << QStringLiteral("öffentlich");
+    if (member.MARRAY)
+        flags << QStringLiteral("Datenfeld");
+    if (member.MDATAID)
+        flags << QStringLiteral("an ID angebunden");
+    if (member.MNOTBOUND)
+        flags << QStringLiteral("nicht datengebunden");
+    if (member.MCHILD)
+        flags << QStringLiteral("Child");
+    if (flags.isEmpty())
+        return QStringLiteral("%1 As %2").arg(member.MNAME, member.MTYPE);
+    return QStringLiteral("%1 As %2: %3").arg(member.MNAME, member.MTYPE, flags.join(", "));
+}
+
+// The values a user edits; the member objects keep their places in the list.
+void swapMemberValues(cls_Member& first, cls_Member& second) {
+    std::swap(first.MNAME, second.MNAME);
+    std::swap(first.MTYPE, second.MTYPE);
+    std::swap(first.MPUBLIC, second.MPUBLIC);
+    std::swap(first.MARRAY, second.MARRAY);
+    std::swap(first.MDATAID, second.MDATAID);
+    std::swap(first.MNOTBOUND, second.MNOTBOUND);
+    std::swap(first.MCHILD, second.MCHILD);
 }
 
 } // namespace
@@ -62,72 +88,75 @@ void frm_Main::setTitle() {
 
 // Filling the controls runs their change marking; the flag is put back afterwards.
 void frm_Main::showTemplate() {
-    const bool vChanged = app.changed;
-    cls_Class& vTemplate = *app.currentTemplate;
-    txt_Name->setText(vTemplate.CLASSNAME);
-    txt_Project->setText(vTemplate.PROJECT);
-    txt_File->setText(vTemplate.FILENAME);
-    txt_Author->setText(vTemplate.AUTHOR);
-    txt_Copyright->setText(vTemplate.COPYRIGHT);
-    txt_Build->setText(vTemplate.BUILD);
-    txt_Description->setText(vTemplate.DESCRIPTION);
-    txt_Custom->setPlainText(vTemplate.CUSTOM);
-    txt_DatabaseType->setText(vTemplate.DATABASE_TYPE);
-    opt_DatabaseLock->setChecked(vTemplate.DATABASE_LOCK);
-    opt_DatabaseAdvanced->setChecked(vTemplate.DATABASE_ADVANCED);
-    opt_DataParent->setChecked(vTemplate.DATA_PARENT);
-    opt_DataLock->setChecked(vTemplate.DATA_LOCK);
-    opt_DataLoadSave->setChecked(vTemplate.DATA_LOADSAVE);
-    opt_DataEditor->setChecked(vTemplate.DATA_EDITOR);
+    const bool changed = app.changed;
+    showFields(m_fields, *app.currentTemplate);
     setTitle();
     refreshMemberList();
-    app.changed = vChanged;
+    app.changed = changed;
 }
 
 void frm_Main::takeOver() {
-    cls_Class& vTemplate = *app.currentTemplate;
-    vTemplate.CLASSNAME = txt_Name->text();
-    vTemplate.PROJECT = txt_Project->text();
-    vTemplate.FILENAME = txt_File->text();
-    vTemplate.AUTHOR = txt_Author->text();
-    vTemplate.COPYRIGHT = txt_Copyright->text();
-    vTemplate.BUILD = txt_Build->text();
-    vTemplate.DESCRIPTION = txt_Description->text();
-    vTemplate.CUSTOM = txt_Custom->toPlainText();
-    vTemplate.DATABASE_TYPE = txt_DatabaseType->text();
-    vTemplate.DATABASE_LOCK = isTicked(opt_DatabaseLock);
-    vTemplate.DATABASE_ADVANCED = isTicked(opt_DatabaseAdvanced);
-    vTemplate.DATA_PARENT = isTicked(opt_DataParent);
-    vTemplate.DATA_LOCK = isTicked(opt_DataLock);
-    vTemplate.DATA_LOADSAVE = isTicked(opt_DataLoadSave);
-    vTemplate.DATA_EDITOR = isTicked(opt_DataEditor);
+    takeOverFields(m_fields, *app.currentTemplate);
 }
 
+// Rebuilds the rows; the selected position stays selected as long as it exists.
 void frm_Main::refreshMemberList() {
+    const int selectedRow = lst_Members->indexOfTopLevelItem(lst_Members->currentItem());
     lst_Members->clear();
-    cls_Members& vMembers = app.currentTemplate->MEMBERS();
-    const qint32 vCount = vMembers.COUNT();
-    QList<QTreeWidgetItem*> vRows;
-    vRows.reserve(vCount);
-    for (qint32 i = 1; i <= vCount; ++i) {
-        const std::shared_ptr<cls_Member> vItem = vMembers.ITEM(vlt::Variant(i), true);
-        auto* vRow = new QTreeWidgetItem(
-            {vItem->MNAME, vItem->MTYPE,
-             vItem->MPUBLIC ? QStringLiteral("True") : QStringLiteral("False")});
-        vRow->setData(0, Qt::UserRole, QString::number(i));
-        vRows.append(vRow);
+    cls_Members& members = app.currentTemplate->MEMBERS();
+    const qint32 count = members.COUNT();
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(count);
+    for (qint32 i = 1; i <= count; ++i) {
+        const std::shared_ptr<cls_Member> item = members.ITEM(vlt::Variant(i), true);
+        auto* row =
+            new QTreeWidgetItem({item->MNAME, item->MTYPE,
+                                 item->MPUBLIC ? QStringLiteral("True") : QStringLiteral("False")});
+        row->setData(0, Qt::UserRole, QString::number(i));
+        const QString tip = flagsText(*item);
+        row->setData(0, kFlagsTipRole, tip);
+        for (int column = 0; column < 3; ++column)
+            row->setToolTip(column, tip);
+        rows.append(row);
     }
-    lst_Members->addTopLevelItems(vRows);
+    lst_Members->addTopLevelItems(rows);
+    selectMemberRow(qMin(selectedRow, int(count) - 1));
+}
+
+void frm_Main::selectMemberRow(int row) {
+    if (QTreeWidgetItem* item = lst_Members->topLevelItem(row))
+        lst_Members->setCurrentItem(item);
+    updateMemberCommands();
+}
+
+void frm_Main::updateMemberCommands() {
+    const int row = lst_Members->selectedItems().isEmpty()
+                        ? -1
+                        : lst_Members->indexOfTopLevelItem(lst_Members->selectedItems().first());
+    const int count = lst_Members->topLevelItemCount();
+    const bool selected = row >= 0;
+    for (const char* name : {"mnu_MemberEdit", "mnu_MemberRemove"})
+        m_actions.value(QLatin1String(name))->setEnabled(selected);
+    m_actions.value(QStringLiteral("mnu_MemberUp"))->setEnabled(selected && row > 0);
+    m_actions.value(QStringLiteral("mnu_MemberDown"))->setEnabled(selected && row < count - 1);
+    but_Edit->setEnabled(selected);
+    but_Remove->setEnabled(selected);
+    but_Up->setEnabled(selected && row > 0);
+    but_Down->setEnabled(selected && row < count - 1);
+}
+
+void frm_Main::status(const QString& text) {
+    statusBar()->showMessage(text, 8000);
 }
 
 void frm_Main::newTemplate() {
-    auto vTemplate = std::make_shared<cls_Class>();
+    auto fresh = std::make_shared<cls_Class>();
     if (app.currentTemplate) {
-        vTemplate->PROJECT = app.currentTemplate->PROJECT;
-        vTemplate->AUTHOR = app.currentTemplate->AUTHOR;
-        vTemplate->COPYRIGHT = app.currentTemplate->COPYRIGHT;
+        fresh->PROJECT = app.currentTemplate->PROJECT;
+        fresh->AUTHOR = app.currentTemplate->AUTHOR;
+        fresh->COPYRIGHT = app.currentTemplate->COPYRIGHT;
     }
-    app.currentTemplate = vTemplate;
+    app.currentTemplate = fresh;
     app.currentTemplatePath.clear();
     app.changed = false;
     showTemplate();
@@ -148,8 +177,26 @@ void frm_Main::mnu_FileOpen_Click() {
     if (!maybeSave())
         return;
     guarded([this] {
-        if (app.currentTemplate->LOAD(app))
-            showTemplate();
+        if (!app.currentTemplate->LOAD(app)) {
+            status(QStringLiteral("Öffnen abgebrochen"));
+            return;
+        }
+        showTemplate();
+        rememberRecentFile(app.currentTemplatePath);
+        status(QStringLiteral("Geöffnet: %1").arg(app.currentTemplatePath));
+    });
+}
+
+// A file of the recent list or one dropped onto the window.
+void frm_Main::openFile(const QString& path) {
+    if (!maybeSave())
+        return;
+    guarded([this, path] {
+        if (!app.currentTemplate->LOAD(app, path))
+            return;
+        showTemplate();
+        rememberRecentFile(app.currentTemplatePath);
+        status(QStringLiteral("Geöffnet: %1").arg(app.currentTemplatePath));
     });
 }
 
@@ -167,70 +214,108 @@ void frm_Main::saveTemplate() {
         return;
     }
     takeOver();
-    app.currentTemplate->SAVE(app, app.currentTemplatePath);
+    if (app.currentTemplate->SAVE(app, app.currentTemplatePath))
+        status(QStringLiteral("Gespeichert: %1").arg(app.currentTemplatePath));
 }
 
 void frm_Main::saveTemplateAs() {
     takeOver();
-    if (app.currentTemplate->SAVE(app))
-        showTemplate();
+    if (!app.currentTemplate->SAVE(app)) {
+        status(QStringLiteral("Speichern abgebrochen"));
+        return;
+    }
+    showTemplate();
+    rememberRecentFile(app.currentTemplatePath);
+    status(QStringLiteral("Gespeichert: %1").arg(app.currentTemplatePath));
 }
 
 void frm_Main::closeEvent(QCloseEvent* event) {
-    if (maybeSave())
-        event->accept();
-    else
+    if (!maybeSave()) {
         event->ignore();
+        return;
+    }
+    saveSettings();
+    event->accept();
 }
 
 void frm_Main::runMemberDialog(const std::shared_ptr<cls_Member>& member) {
-    frm_Member vDialog(app, member, this);
-    m_memberDialogRunner(vDialog);
+    frm_Member dialog(app, member, this);
+    m_memberDialogRunner(dialog);
 }
 
 int frm_Main::selectedMemberPosition() {
-    const QList<QTreeWidgetItem*> vSelected = lst_Members->selectedItems();
-    if (vSelected.isEmpty()) {
+    const QList<QTreeWidgetItem*> selected = lst_Members->selectedItems();
+    if (selected.isEmpty()) {
         app.ui.errorMessage(kSelectMemberFirst);
         return 0;
     }
-    return vSelected.constFirst()->data(0, Qt::UserRole).toString().toInt();
+    return selected.constFirst()->data(0, Qt::UserRole).toString().toInt();
 }
 
 void frm_Main::mnu_MemberAdd_Click() {
     guarded([this] {
-        auto vMember = std::make_shared<cls_Member>();
-        runMemberDialog(vMember);
-        if (vMember->MNAME.isEmpty())
+        auto member = std::make_shared<cls_Member>();
+        runMemberDialog(member);
+        if (member->MNAME.isEmpty())
             return;
-        app.currentTemplate->MEMBERS().DATABASE.ADD(vMember);
+        app.currentTemplate->MEMBERS().DATABASE.ADD(member);
         app.changed = true;
         refreshMemberList();
+        selectMemberRow(lst_Members->topLevelItemCount() - 1);
+        status(QStringLiteral("Mitglied hinzugefügt: %1").arg(member->MNAME));
     });
 }
 
 void frm_Main::mnu_MemberEdit_Click() {
     guarded([this] {
-        const int vPosition = selectedMemberPosition();
-        if (vPosition == 0)
+        const int position = selectedMemberPosition();
+        if (position == 0)
             return;
-        runMemberDialog(app.currentTemplate->MEMBERS().ITEM(vlt::Variant(vPosition), true));
+        runMemberDialog(app.currentTemplate->MEMBERS().ITEM(vlt::Variant(position), true));
         refreshMemberList();
     });
 }
 
 void frm_Main::mnu_MemberRemove_Click() {
     guarded([this] {
-        const int vPosition = selectedMemberPosition();
-        if (vPosition == 0)
+        const int position = selectedMemberPosition();
+        if (position == 0)
             return;
         if (app.ui.yesNoQuestion(QStringLiteral(
-                "Wollen Sie das ausgewählte Mitglied wirklich entfernen?")) != vlt::ID_Yes)
+                "Wollen Sie das ausgewählte Mitglied wirklich entfernen?")) != vlt::ID_Yes) {
+            status(QStringLiteral("Nichts entfernt"));
             return;
-        app.currentTemplate->MEMBERS().DATABASE.REMOVE(vlt::Variant(vPosition), true);
+        }
+        app.currentTemplate->MEMBERS().DATABASE.REMOVE(vlt::Variant(position), true);
         app.changed = true;
         refreshMemberList();
+        status(QStringLiteral("Mitglied entfernt"));
     });
+}
+
+void frm_Main::mnu_MemberUp_Click() {
+    moveSelectedMember(-1);
+}
+
+void frm_Main::mnu_MemberDown_Click() {
+    moveSelectedMember(1);
+}
+
+// The list's order is the order of the generated code.
+void frm_Main::moveSelectedMember(int step) {
+    const QList<QTreeWidgetItem*> selected = lst_Members->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int position = selected.constFirst()->data(0, Qt::UserRole).toString().toInt();
+    const int target = position + step;
+    cls_Members& members = app.currentTemplate->MEMBERS();
+    if (target < 1 || target > members.COUNT())
+        return;
+    swapMemberValues(*members.ITEM(vlt::Variant(position), true),
+                     *members.ITEM(vlt::Variant(target), true));
+    app.changed = true;
+    refreshMemberList();
+    selectMemberRow(target - 1);
 }
 
 void frm_Main::mnu_HelpAbout_Click() {
@@ -239,6 +324,21 @@ void frm_Main::mnu_HelpAbout_Click() {
 
 void frm_Main::mnu_HelpVersion_Click() {
     app.ui.infoMessage(QStringLiteral("Version 1.4"));
+}
+
+void frm_Main::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile() &&
+        urls.first().toLocalFile().endsWith(QStringLiteral(".vlt-ctf"), Qt::CaseInsensitive))
+        event->acceptProposedAction();
+}
+
+void frm_Main::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    const QString path = event->mimeData()->urls().first().toLocalFile();
+    // Opening asks questions; the drop itself must end first.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openFile(path); }, Qt::QueuedConnection);
 }
 
 void frm_Main::mnu_HelpINetVLT_Click() {

@@ -13,13 +13,15 @@
 
 namespace {
 
-// The template file's folder, or the template folder while it has no file, joined with the
-// module's file name.
+// The folder the module last went to; before the first module the template file's folder, or
+// the template folder while it has no file; joined with the module's file name.
 QString proposedModulePath(const AppState& app) {
-    QString vPath = app.currentTemplatePath;
-    if (vPath.isEmpty())
-        vPath = app.templateFolder + app.currentTemplate->CLASSNAME + QStringLiteral(".cls");
-    return vlt::folderPart(vPath) + app.currentTemplate->FILENAME;
+    QString path = app.currentTemplate->COMPILED;
+    if (path.isEmpty())
+        path = app.currentTemplatePath;
+    if (path.isEmpty())
+        path = app.templateFolder + app.currentTemplate->CLASSNAME + QStringLiteral(".cls");
+    return vlt::folderPart(path) + app.currentTemplate->FILENAME;
 }
 
 } // namespace
@@ -35,8 +37,10 @@ void frm_Main::createFile() {
         const QString vTarget =
             app.ui.saveFileDialog({proposedModulePath(app), QStringLiteral("Klasse erstellen"),
                                    QStringLiteral("Klasse|*.cls"), 1, QStringLiteral(".cls")});
-        if (vTarget.isEmpty())
+        if (vTarget.isEmpty()) {
+            status(QStringLiteral("Kein Modul geschrieben: abgebrochen"));
             return;
+        }
         cls_Class& vTemplate = *app.currentTemplate;
         const QString vPreviousTarget = vTemplate.COMPILED;
         vTemplate.COMPILED = vTarget;
@@ -47,6 +51,7 @@ void frm_Main::createFile() {
             vTemplate.COMPILED = vPreviousTarget;
             throw;
         }
+        status(QStringLiteral("Modul geschrieben: %1").arg(vTarget));
         if (!vReplaced.isEmpty())
             app.ui.infoMessage(gen::replacedCharactersReport(vTarget, vReplaced));
     });
@@ -64,7 +69,10 @@ void frm_Main::mnu_FileCreateFile_Click() {
 }
 
 void frm_Main::mnu_FileCreateClipboard_Click() {
-    guarded([this] { createToClipboard(); });
+    guarded([this] {
+        createToClipboard();
+        status(QStringLiteral("In die Zwischenablage kopiert"));
+    });
 }
 
 void frm_Main::mnu_FileCompileNotepad_Click() {

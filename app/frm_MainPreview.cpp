@@ -1,6 +1,7 @@
 // frm_Main: the module preview beside the form, and the fields its findings mark.
 #include "frm_Main.h"
 
+#include "CustomCodeEdit.h"
 #include "FindingsList.h"
 #include "PreviewPane.h"
 
@@ -95,18 +96,10 @@ void frm_Main::connectPreview() {
 }
 
 QWidget* frm_Main::fieldWidget(const QString& field) const {
-    const QHash<QString, QWidget*> widgets{{QStringLiteral("CLASSNAME"), txt_Name},
-                                           {QStringLiteral("PROJECT"), txt_Project},
-                                           {QStringLiteral("FILENAME"), txt_File},
-                                           {QStringLiteral("AUTHOR"), txt_Author},
-                                           {QStringLiteral("COPYRIGHT"), txt_Copyright},
-                                           {QStringLiteral("BUILD"), txt_Build},
-                                           {QStringLiteral("DESCRIPTION"), txt_Description},
-                                           {QStringLiteral("CUSTOM"), txt_Custom},
-                                           {QStringLiteral("DATABASE_TYPE"), txt_DatabaseType},
-                                           {QStringLiteral("DATABASE_LOCK"), opt_DatabaseLock},
-                                           {QStringLiteral("DATA_LOCK"), opt_DataLock}};
-    return widgets.value(field);
+    for (const FieldBinding<cls_Class>& binding : m_fields)
+        if (field == QLatin1String(binding.field))
+            return binding.control;
+    return nullptr;
 }
 
 void frm_Main::markFindings() {
@@ -122,18 +115,17 @@ void frm_Main::markFindings() {
             fieldErrors[widget] = fieldErrors.value(widget) || error;
         }
     }
-    for (const char* field :
-         {"CLASSNAME", "PROJECT", "FILENAME", "AUTHOR", "COPYRIGHT", "BUILD", "DESCRIPTION",
-          "CUSTOM", "DATABASE_TYPE", "DATABASE_LOCK", "DATA_LOCK"}) {
-        QWidget* widget = fieldWidget(QLatin1String(field));
-        markWidget(widget, fieldLines.value(widget), fieldErrors.value(widget));
-    }
+    for (const FieldBinding<cls_Class>& binding : m_fields)
+        markWidget(binding.control, fieldLines.value(binding.control),
+                   fieldErrors.value(binding.control));
     for (int row = 0; row < lst_Members->topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = lst_Members->topLevelItem(row);
         const QStringList lines = memberLines.value(row + 1);
+        const QString tip =
+            (QStringList{item->data(0, kFlagsTipRole).toString()} + lines).join(u'\n');
         for (int column = 0; column < item->columnCount(); ++column) {
             item->setForeground(column, lines.isEmpty() ? palette().text() : QBrush(Qt::red));
-            item->setToolTip(column, lines.join(u'\n'));
+            item->setToolTip(column, tip);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "frm_Member.h"
 
 #include "MemberFindings.h"
+#include "ctl_Button.h"
 #include "ctl_CmdBar.h"
 #include "ctl_Seperator.h"
 
@@ -20,14 +21,15 @@
 namespace {
 
 QCheckBox* makeOption(const QString& caption, const QString& name, QWidget* parent) {
-    auto* vOption = new QCheckBox(caption, parent);
-    vOption->setObjectName(name);
-    return vOption;
+    auto* option = new QCheckBox(caption, parent);
+    option->setObjectName(name);
+    return option;
 }
 
-// Blanks only, as the template's other texts are trimmed: tabs and line breaks count as text.
-bool isTicked(const QCheckBox* option) {
-    return option->checkState() != Qt::Unchecked;
+QLabel* buddyLabel(const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    return label;
 }
 
 } // namespace
@@ -38,6 +40,7 @@ frm_Member::frm_Member(AppState& app, std::shared_ptr<cls_Member> member, QWidge
     setWindowTitle(QStringLiteral("Mitglied"));
     setModal(true);
     createControls();
+    createBindings();
     createLayout();
     connectFlagRules();
     loadMember();
@@ -54,17 +57,19 @@ void frm_Member::createControls() {
     txt_Type->addItems({QStringLiteral("Long"), QStringLiteral("Double"), QStringLiteral("String"),
                         QStringLiteral("Variant"), QStringLiteral("Boolean"),
                         QStringLiteral("Date")});
-    opt_Public = makeOption(QStringLiteral("Öffentlich"), QStringLiteral("opt_Public"), this);
-    opt_Array = makeOption(QStringLiteral("Datenfeld"), QStringLiteral("opt_Array"), this);
-    opt_DataID = makeOption(QStringLiteral("An ID anbinden"), QStringLiteral("opt_DataID"), this);
+    opt_Public = makeOption(QStringLiteral("&Öffentlich"), QStringLiteral("opt_Public"), this);
+    opt_Array = makeOption(QStringLiteral("&Datenfeld"), QStringLiteral("opt_Array"), this);
+    opt_DataID = makeOption(QStringLiteral("An &ID anbinden"), QStringLiteral("opt_DataID"), this);
     opt_NotBound =
-        makeOption(QStringLiteral("Nicht Datengebunden"), QStringLiteral("opt_NotBound"), this);
-    opt_Child = makeOption(QStringLiteral("Child"), QStringLiteral("opt_Child"), this);
+        makeOption(QStringLiteral("Nicht Daten&gebunden"), QStringLiteral("opt_NotBound"), this);
+    opt_Child = makeOption(QStringLiteral("&Child"), QStringLiteral("opt_Child"), this);
     bar_Buttons = new ctl_CmdBar(this);
     bar_Buttons->setObjectName(QStringLiteral("bar_Buttons"));
     bar_Buttons->addButton(QStringLiteral("OK"), QStringLiteral("OK"));
-    bar_Buttons->addButton(QStringLiteral("ABORT"), QStringLiteral("Abbrechen"));
-    bar_Buttons->addButton(QStringLiteral("HELP"), QStringLiteral("Hilfe"));
+    bar_Buttons->addButton(QStringLiteral("ABORT"), QStringLiteral("A&bbrechen"));
+    bar_Buttons->addButton(QStringLiteral("HELP"), QStringLiteral("&Hilfe"));
+    // Return confirms from any field; a focused button still takes its own Return.
+    bar_Buttons->button(QStringLiteral("OK"))->setDefault(true);
     connect(bar_Buttons, &ctl_CmdBar::buttonClicked, this, &frm_Member::bar_Buttons_ButtonClick);
     lbl_Findings = new QLabel(this);
     lbl_Findings->setObjectName(QStringLiteral("lbl_Findings"));
@@ -72,72 +77,92 @@ void frm_Member::createControls() {
     lbl_Findings->setStyleSheet(QStringLiteral("color: #c00000;"));
 }
 
+// Loading and confirming both walk this table, in this order.
+void frm_Member::createBindings() {
+    m_fields = {
+        {"MNAME", &cls_Member::MNAME, txt_Name},
+        {"MTYPE", &cls_Member::MTYPE, txt_Type},
+        {"MPUBLIC", &cls_Member::MPUBLIC, opt_Public},
+        {"MARRAY", &cls_Member::MARRAY, opt_Array},
+        {"MDATAID", &cls_Member::MDATAID, opt_DataID},
+        {"MNOTBOUND", &cls_Member::MNOTBOUND, opt_NotBound},
+        {"MCHILD", &cls_Member::MCHILD, opt_Child},
+    };
+}
+
 void frm_Member::createLayout() {
-    auto* vFields = new QFormLayout;
-    vFields->addRow(QStringLiteral("Name"), txt_Name);
-    vFields->addRow(QStringLiteral("Type"), txt_Type);
+    auto* fields = new QFormLayout;
+    fields->addRow(buddyLabel(QStringLiteral("&Name"), txt_Name), txt_Name);
+    fields->addRow(buddyLabel(QStringLiteral("&Type"), txt_Type), txt_Type);
 
-    auto* vOptions = new QGridLayout;
-    vOptions->addWidget(opt_Public, 0, 0);
-    vOptions->addWidget(opt_Array, 1, 0);
-    vOptions->addWidget(opt_Child, 2, 0);
-    vOptions->addWidget(opt_DataID, 0, 1);
-    vOptions->addWidget(opt_NotBound, 1, 1);
+    auto* options = new QGridLayout;
+    options->addWidget(opt_Public, 0, 0);
+    options->addWidget(opt_Array, 1, 0);
+    options->addWidget(opt_Child, 2, 0);
+    options->addWidget(opt_DataID, 0, 1);
+    options->addWidget(opt_NotBound, 1, 1);
 
-    auto* vEditing = new QVBoxLayout;
-    vEditing->addLayout(vFields);
-    vEditing->addWidget(new ctl_Seperator(Qt::Horizontal, this));
-    vEditing->addLayout(vOptions);
-    vEditing->addWidget(lbl_Findings);
-    vEditing->addStretch();
+    auto* editing = new QVBoxLayout;
+    editing->addLayout(fields);
+    editing->addWidget(new ctl_Seperator(Qt::Horizontal, this));
+    editing->addLayout(options);
+    editing->addWidget(lbl_Findings);
+    editing->addStretch();
 
-    auto* vMain = new QHBoxLayout(this);
-    vMain->addLayout(vEditing, 1);
-    vMain->addWidget(new ctl_Seperator(Qt::Vertical, this));
-    vMain->addWidget(bar_Buttons);
-    setMinimumWidth(440);
+    auto* main = new QHBoxLayout(this);
+    main->addLayout(editing, 1);
+    main->addWidget(new ctl_Seperator(Qt::Vertical, this));
+    main->addWidget(bar_Buttons);
+    // Tab follows the columns as they stand, then the buttons.
+    QWidget* order[] = {txt_Name,
+                        txt_Type,
+                        opt_Public,
+                        opt_Array,
+                        opt_Child,
+                        opt_DataID,
+                        opt_NotBound,
+                        bar_Buttons->button(QStringLiteral("OK")),
+                        bar_Buttons->button(QStringLiteral("ABORT")),
+                        bar_Buttons->button(QStringLiteral("HELP"))};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 // Each rule runs when its box has just changed state, whether by a click, by loading or by
 // another rule, so the rules cascade the same way in every case.
 void frm_Member::connectFlagRules() {
-    connect(opt_Public, &QCheckBox::toggled, this, [this](bool pTicked) {
-        if (pTicked)
+    connect(opt_Public, &QCheckBox::toggled, this, [this](bool ticked) {
+        if (ticked)
             opt_Array->setChecked(false);
     });
-    connect(opt_Array, &QCheckBox::toggled, this, [this](bool pTicked) {
-        if (pTicked)
+    connect(opt_Array, &QCheckBox::toggled, this, [this](bool ticked) {
+        if (ticked)
             opt_Public->setChecked(false);
     });
-    connect(opt_DataID, &QCheckBox::toggled, this, [this](bool pTicked) {
-        if (!pTicked)
+    connect(opt_DataID, &QCheckBox::toggled, this, [this](bool ticked) {
+        if (!ticked)
             return;
         opt_NotBound->setChecked(true);
         opt_Array->setChecked(false);
     });
-    connect(opt_NotBound, &QCheckBox::toggled, this, [this](bool pTicked) {
-        if (!pTicked)
+    connect(opt_NotBound, &QCheckBox::toggled, this, [this](bool ticked) {
+        if (!ticked)
             opt_DataID->setChecked(false);
     });
 }
 
+// Setting a box runs its rule, so the rules act while loading, in table order.
 void frm_Member::loadMember() {
-    txt_Name->setText(vMember->MNAME);
-    txt_Type->setCurrentText(vMember->MTYPE);
-    opt_Public->setChecked(vMember->MPUBLIC);
-    opt_Array->setChecked(vMember->MARRAY);
-    opt_DataID->setChecked(vMember->MDATAID);
-    opt_NotBound->setChecked(vMember->MNOTBOUND);
-    opt_Child->setChecked(vMember->MCHILD);
+    showFields(m_fields, *vMember);
 }
 
-void frm_Member::bar_Buttons_ButtonClick(const QString& pKey) {
-    const QString vKey = pKey.toUpper();
-    if (vKey == QLatin1String("OK"))
+void frm_Member::bar_Buttons_ButtonClick(const QString& key) {
+    const QString upper = key.toUpper();
+    if (upper == QLatin1String("OK"))
         confirm();
-    else if (vKey == QLatin1String("ABORT"))
+    else if (upper == QLatin1String("ABORT"))
         reject();
-    else if (vKey == QLatin1String("HELP"))
+    else if (upper == QLatin1String("HELP"))
         m_app.ui.infoMessage(QStringLiteral(
             "In diesem Dialog können Sie die Eigenschaften des Mitglieds verändern."));
 }
@@ -147,13 +172,7 @@ void frm_Member::confirm() {
         m_app.ui.errorMessage(QStringLiteral("Sie müssen einen Namen und einen Typ eingeben!"));
         return;
     }
-    vMember->MNAME = txt_Name->text();
-    vMember->MTYPE = txt_Type->currentText();
-    vMember->MPUBLIC = isTicked(opt_Public);
-    vMember->MARRAY = isTicked(opt_Array);
-    vMember->MDATAID = isTicked(opt_DataID);
-    vMember->MNOTBOUND = isTicked(opt_NotBound);
-    vMember->MCHILD = isTicked(opt_Child);
+    takeOverFields(m_fields, *vMember);
     m_app.changed = true;
     accept();
 }

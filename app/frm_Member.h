@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FieldBinding.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -31,10 +33,11 @@ public:
     QLabel* lbl_Findings; // what the checks find in the member as typed
 
 private slots:
-    void bar_Buttons_ButtonClick(const QString& pKey);
+    void bar_Buttons_ButtonClick(const QString& key);
 
 private:
     void createControls();
+    void createBindings();
     void createLayout();
     void connectFlagRules();
     void loadMember();
@@ -43,4 +46,5 @@ private:
     void showFindings();
 
     AppState& m_app;
+    QList<FieldBinding<cls_Member>> m_fields;
 };

@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsodium-dev libbenchmark-dev
     clang libclang-rt-dev
-    xvfb xauth
+    qt6-translations-l10n
+    xvfb xauth openbox xdotool
     "$@"
 )
 

@@ -1,54 +1,96 @@
 #!/usr/bin/env bash
-# Starts the program on the example template in a virtual X display and writes
-# docs/screenshots/main-window.png, member-dialog.png and module-viewer.png.
+# Starts the program on the example template in a virtual X display with the openbox window
+# manager and writes the screenshots of docs/screenshots/, frames included: the main window,
+# the member dialog, the module viewer, the save dialog, and the main window and the viewer
+# with a dark colour scheme (KDE's kdeglobals, which Qt reads) and at a scale factor of 1.5.
 # Usage: scripts/screenshots.sh [build folder]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Runs inside the virtual display: the script calls itself through xvfb-run.
-capture() {
-    local program="$1" out="$2" window dialog viewer
-    # A private XDG folder keeps the desktop registration out of the user's home.
-    XDG_DATA_HOME="$(mktemp -d)" "$program" examples/Kunde.vlt-ctf &
-    app_pid=$!
-    trap 'kill "$app_pid" 2>/dev/null || true' EXIT
-    window="$(xdotool search --sync --onlyvisible --name 'Class Shaper' | head -n1)"
-    sleep 1
-    import -window "$window" "$out/main-window.png"
+shot() { # window name pattern, file
+    local id
+    id="$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n1)"
+    sleep 0.7
+    import -frame -window "$id" "$out/$2"
+    echo "$out/$2"
+}
 
-    # Mitglied > Hinzufügen, then fill the dialog as a user would.
-    xdotool windowfocus --sync "$window"
-    xdotool key --window "$window" ctrl+h
-    dialog="$(xdotool search --sync --onlyvisible --name '^Mitglied$' | head -n1)"
-    xdotool windowfocus --sync "$dialog"
+start() { # extra environment...
+    env "$@" "$program" examples/Kunde.vlt-ctf &
+    app_pid=$!
+    timeout 10 xdotool search --sync --onlyvisible --name 'Class Shaper' >/dev/null
+    sleep 0.5
+}
+
+stop() { kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; }
+
+dark_scheme() {
+    cat >"$1/kdeglobals" <<'INI'
+[Colors:Window]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+[Colors:View]
+BackgroundNormal=35,38,41
+ForegroundNormal=239,240,241
+ForegroundLink=61,174,233
+ForegroundVisited=246,116,0
+[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+[Colors:Selection]
+BackgroundNormal=61,174,233
+ForegroundNormal=252,252,252
+INI
+}
+
+capture() {
+    openbox >/dev/null 2>&1 &
+    sleep 0.5
+    local config dark
+    config="$(mktemp -d)" dark="$(mktemp -d)"
+    dark_scheme "$dark"
+    export XDG_DATA_HOME="$config" XDG_CONFIG_HOME="$config"
+
+    start
+    shot 'Class Shaper' main-window.png
+    xdotool key ctrl+h
+    timeout 10 xdotool search --sync --onlyvisible --name '^Mitglied$' >/dev/null
     xdotool type --delay 20 'KREDITLIMIT'
     xdotool key Tab ctrl+a
     xdotool type --delay 20 'Double'
-    sleep 0.5
-    import -window "$dialog" "$out/member-dialog.png"
-
-    # Leave the dialog, then Datei > Erstellen > Ansehen.
+    shot '^Mitglied$' member-dialog.png
     xdotool key Escape
-    xdotool windowfocus --sync "$window"
+    sleep 0.3
     xdotool key F7
-    viewer="$(xdotool search --sync --onlyvisible --name '^Klassenmodul' | head -n1)"
-    sleep 0.5
-    import -window "$viewer" "$out/module-viewer.png"
+    shot '^Klassenmodul' module-viewer.png
+    xdotool key Escape
+    sleep 0.3
+    xdotool key ctrl+u
+    shot 'Klassenvorlage speichern' file-dialog.png
+    xdotool key Escape
+    stop
+
+    start XDG_CONFIG_HOME="$dark" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+    shot 'Class Shaper' main-window-dark.png
+    xdotool key F7
+    shot '^Klassenmodul' module-viewer-dark.png
+    stop
+
+    start QT_SCALE_FACTOR=1.5
+    shot 'Class Shaper' main-window-scale-1.5.png
+    stop
 }
 
 if [ "${1:-}" = "--inside-display" ]; then
-    capture "$2" "$3"
+    program="$2" out="$3"
+    capture
     exit
 fi
 
 build_dir="${1:-build}"
 program="$build_dir/app/classshaper"
 [ -x "$program" ] || { echo "$program fehlt: erst bauen (scripts/run.sh oder cmake --build)" >&2; exit 2; }
-scripts/install-deps.sh imagemagick xdotool
+scripts/install-deps.sh imagemagick
 mkdir -p docs/screenshots
-
 xvfb-run --auto-servernum --server-args='-screen 0 1280x900x24' \
-    "$0" --inside-display "$program" docs/screenshots
-echo "docs/screenshots/main-window.png"
-echo "docs/screenshots/member-dialog.png"
-echo "docs/screenshots/module-viewer.png"
+    "$0" --inside-display "$(realpath "$program")" docs/screenshots

@@ -5,6 +5,7 @@
 #include "app/frm_Main.h"
 #include "app/frm_Member.h"
 #include "support/ScriptedUi.h"
+#include "support/TestFiles.h"
 
 #include "model/AppState.h"
 
@@ -30,24 +31,20 @@ struct WindowFixture {
     WindowFixture() {
         window = std::make_unique<frm_Main>(app);
         window->setMemberDialogRunner([this](frm_Member& dialog) {
-            if (dialogScripts.isEmpty())
-                return;
-            dialogScripts.takeFirst()(dialog);
+            if (!dialogScripts.isEmpty())
+                dialogScripts.takeFirst()(dialog);
         });
-        window->setMemberColumnWidths();
         window->newTemplate();
-        window->refreshMemberList();
     }
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
     void trigger(const char* actionName) {
-        auto* vAction = window->findChild<QAction*>(QLatin1String(actionName));
-        QVERIFY2(vAction, actionName);
-        vAction->trigger();
+        auto* action = window->findChild<QAction*>(QLatin1String(actionName));
+        QVERIFY2(action, actionName);
+        action->trigger();
     }
 
-    // Adds a member through the window's Add button and a confirmed dialog.
     void addMember(const QString& name, const QString& type = QStringLiteral("String")) {
         dialogScripts.append([name, type](frm_Member& dialog) {
             dialog.txt_Name->setText(name);
@@ -61,17 +58,23 @@ struct WindowFixture {
         window->lst_Members->setCurrentItem(window->lst_Members->topLevelItem(row));
     }
 
-    QStringList rowNames() const {
-        QStringList vNames;
+    QStringList rows(int column = 0) const {
+        QStringList texts;
         for (int i = 0; i < window->lst_Members->topLevelItemCount(); ++i)
-            vNames.append(window->lst_Members->topLevelItem(i)->text(0));
-        return vNames;
+            texts.append(
+                column < 0 ? window->lst_Members->topLevelItem(i)->data(0, Qt::UserRole).toString()
+                           : window->lst_Members->topLevelItem(i)->text(column));
+        return texts;
     }
 
-    QStringList rowTags() const {
-        QStringList vTags;
-        for (int i = 0; i < window->lst_Members->topLevelItemCount(); ++i)
-            vTags.append(window->lst_Members->topLevelItem(i)->data(0, Qt::UserRole).toString());
-        return vTags;
+    // The last message or dialog of that kind; an empty one when there was none.
+    ScriptedUi::Shown lastShown(const QString& kind) const {
+        const ScriptedUi::Shown* shown = ui.last(kind);
+        return shown ? *shown : ScriptedUi::Shown{};
+    }
+
+    void showActive() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 };

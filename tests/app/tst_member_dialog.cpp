@@ -10,119 +10,100 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
 
-// The boxes Public, Array, DataID, NotBound, Child as "PADNC": upper case when ticked, lower
-// case when cleared.
+// The boxes and their fields as letters: Public, Array, DataID, NotBound, Child.
+QList<QCheckBox*> boxes(const frm_Member& dialog) {
+    return {dialog.opt_Public, dialog.opt_Array, dialog.opt_DataID, dialog.opt_NotBound,
+            dialog.opt_Child};
+}
+
+QList<bool cls_Member::*> flags() {
+    return {&cls_Member::MPUBLIC, &cls_Member::MARRAY, &cls_Member::MDATAID, &cls_Member::MNOTBOUND,
+            &cls_Member::MCHILD};
+}
+
+// "pAdnc": upper case where ticked (or True), lower case where cleared.
+QString letters(const QList<bool>& states) {
+    QString text;
+    for (int i = 0; i < states.size(); ++i)
+        text += states[i] ? QLatin1Char("PADNC"[i]) : QLatin1Char("padnc"[i]);
+    return text;
+}
+
 QString boxStates(const frm_Member& dialog) {
-    QString vStates;
-    const QList<QPair<QCheckBox*, QChar>> vBoxes = {{dialog.opt_Public, 'P'},
-                                                    {dialog.opt_Array, 'A'},
-                                                    {dialog.opt_DataID, 'D'},
-                                                    {dialog.opt_NotBound, 'N'},
-                                                    {dialog.opt_Child, 'C'}};
-    for (const auto& [vBox, vLetter] : vBoxes)
-        vStates += vBox->isChecked() ? vLetter : vLetter.toLower();
-    return vStates;
+    QList<bool> states;
+    for (const QCheckBox* box : boxes(dialog))
+        states.append(box->isChecked());
+    return letters(states);
 }
 
-std::shared_ptr<cls_Member> memberWithFlags(const QString& flags) {
-    auto vMember = std::make_shared<cls_Member>();
-    vMember->MNAME = QStringLiteral("WERT");
-    vMember->MTYPE = QStringLiteral("Long");
-    vMember->MPUBLIC = flags.contains('P');
-    vMember->MARRAY = flags.contains('A');
-    vMember->MDATAID = flags.contains('D');
-    vMember->MNOTBOUND = flags.contains('N');
-    vMember->MCHILD = flags.contains('C');
-    return vMember;
+QString memberFlags(const cls_Member& member) {
+    QList<bool> states;
+    for (bool cls_Member::*flag : flags())
+        states.append(member.*flag);
+    return letters(states);
 }
 
-QCheckBox* boxByLetter(frm_Member& dialog, QChar letter) {
-    switch (letter.toUpper().toLatin1()) {
-    case 'P':
-        return dialog.opt_Public;
-    case 'A':
-        return dialog.opt_Array;
-    case 'D':
-        return dialog.opt_DataID;
-    case 'N':
-        return dialog.opt_NotBound;
-    default:
-        return dialog.opt_Child;
-    }
+std::shared_ptr<cls_Member> memberWithFlags(const QString& set) {
+    auto member = std::make_shared<cls_Member>();
+    member->MNAME = QStringLiteral("WERT");
+    member->MTYPE = QStringLiteral("Long");
+    for (int i = 0; i < 5; ++i)
+        (*member).*flags()[i] = set.contains(QLatin1Char("PADNC"[i]));
+    return member;
 }
+
+struct Dialog {
+    ScriptedUi ui;
+    AppState app{ui};
+    std::shared_ptr<cls_Member> member;
+    frm_Member dialog;
+    explicit Dialog(const QString& set = QStringLiteral("P"))
+        : member(memberWithFlags(set)), dialog(app, member) {}
+};
 
 } // namespace
 
 class MemberDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void controlsAndCaption();
-    void rulesRunWhileLoading_data();
-    void rulesRunWhileLoading();
-    void clicksFollowTheRules_data();
-    void clicksFollowTheRules();
-    void okValidatesNameAndType_data();
-    void okValidatesNameAndType();
-    void okWritesEveryFieldAndMarksChanged();
-    void abortAndTitleBarCloseWriteNothing_data();
-    void abortAndTitleBarCloseWriteNothing();
-    void helpKeepsTheDialogOpen();
-    void modalRunEndsWithOk();
+    void eachBoxLoadsAndConfirmsItsOwnField_data();
+    void eachBoxLoadsAndConfirmsItsOwnField();
+    void keysConfirmOrAbort_data();
+    void keysConfirmOrAbort();
 };
 
-void MemberDialogTest::controlsAndCaption() {
-    ScriptedUi vUi;
-    AppState vApp(vUi);
-    frm_Member vDialog(vApp, std::make_shared<cls_Member>());
-    QCOMPARE(vDialog.windowTitle(), QStringLiteral("Mitglied"));
-    QStringList vTypes;
-    for (int i = 0; i < vDialog.txt_Type->count(); ++i)
-        vTypes.append(vDialog.txt_Type->itemText(i));
-    QCOMPARE(vTypes, (QStringList{"Long", "Double", "String", "Variant", "Boolean", "Date"}));
-    QVERIFY(vDialog.txt_Type->isEditable());
-    QCOMPARE(vDialog.txt_Type->currentText(), QStringLiteral("String"));
-    QCOMPARE(boxStates(vDialog), QStringLiteral("Padnc"));
-    for (const char* vKey : {"OK", "ABORT", "HELP"})
-        QVERIFY(vDialog.bar_Buttons->button(QLatin1String(vKey)));
-}
-
-void MemberDialogTest::rulesRunWhileLoading_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("public and array: array wins") << "PA"
-                                                  << "pAdnc";
-    QTest::newRow("data id without not bound: both cleared") << "D"
-                                                             << "padnc";
-    QTest::newRow("data id with not bound") << "DN"
-                                            << "paDNc";
-    QTest::newRow("data id clears array") << "ADN"
-                                          << "paDNc";
-    QTest::newRow("public data id") << "PDN"
-                                    << "PaDNc";
-    QTest::newRow("child alone") << "C"
-                                 << "padnC";
-    QTest::newRow("everything") << "PADNC"
-                                << "paDNC";
-}
-
-void MemberDialogTest::rulesRunWhileLoading() {
-    QFETCH(QString, stored);
-    QFETCH(QString, shown);
-    ScriptedUi vUi;
-    AppState vApp(vUi);
-    frm_Member vDialog(vApp, memberWithFlags(stored));
-    QCOMPARE(boxStates(vDialog), shown);
-}
-
-void MemberDialogTest::clicksFollowTheRules_data() {
+void MemberDialogTest::eachBoxLoadsAndConfirmsItsOwnField_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("clicks");
-    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("public") << "P"
+                            << ""
+                            << "Padnc";
+    QTest::newRow("array") << "A"
+                           << ""
+                           << "pAdnc";
+    QTest::newRow("not bound") << "N"
+                               << ""
+                               << "padNc";
+    QTest::newRow("child") << "C"
+                           << ""
+                           << "padnC";
+    QTest::newRow("data id with not bound") << "DN"
+                                            << ""
+                                            << "paDNc";
+    QTest::newRow("public and array: array wins") << "PA"
+                                                  << ""
+                                                  << "pAdnc";
+    QTest::newRow("data id alone: both cleared") << "D"
+                                                 << ""
+                                                 << "padnc";
+    QTest::newRow("data id clears array") << "ADN"
+                                          << ""
+                                          << "paDNc";
     QTest::newRow("array clears public") << "P"
                                          << "A"
                                          << "pAdnc";
@@ -135,150 +116,79 @@ void MemberDialogTest::clicksFollowTheRules_data() {
     QTest::newRow("clearing not bound clears data id") << "DN"
                                                        << "N"
                                                        << "padnc";
-    QTest::newRow("array still possible after data id") << "DN"
-                                                        << "A"
-                                                        << "pADNc";
+    QTest::newRow("array after data id") << "DN"
+                                         << "A"
+                                         << "pADNc";
     QTest::newRow("clearing data id keeps not bound") << "DN"
                                                       << "D"
                                                       << "padNc";
-    QTest::newRow("child has no rule") << "PDN"
-                                       << "C"
-                                       << "PaDNC";
 }
 
-void MemberDialogTest::clicksFollowTheRules() {
+// Loading shows each field in its own box (the rules acting), OK writes each box and text
+// into its own field and marks the template changed.
+void MemberDialogTest::eachBoxLoadsAndConfirmsItsOwnField() {
     QFETCH(QString, stored);
     QFETCH(QString, clicks);
-    QFETCH(QString, after);
-    ScriptedUi vUi;
-    AppState vApp(vUi);
-    frm_Member vDialog(vApp, memberWithFlags(stored));
-    for (const QChar vLetter : clicks)
-        boxByLetter(vDialog, vLetter)->click();
-    QCOMPARE(boxStates(vDialog), after);
+    QFETCH(QString, shown);
+    Dialog d(stored);
+    QCOMPARE(d.dialog.txt_Name->text() + '|' + d.dialog.txt_Type->currentText(), "WERT|Long");
+    for (const QChar letter : clicks)
+        boxes(d.dialog)[QStringLiteral("PADNC").indexOf(letter)]->click();
+    QCOMPARE(boxStates(d.dialog), shown);
+    d.dialog.txt_Name->setText(QStringLiteral("NAME"));
+    d.dialog.txt_Type->setCurrentText(QStringLiteral("Typ"));
+    d.dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+    QCOMPARE(d.member->MNAME + '|' + d.member->MTYPE, QStringLiteral("NAME|Typ"));
+    QCOMPARE(memberFlags(*d.member), shown);
+    QVERIFY(d.app.changed);
 }
 
-void MemberDialogTest::okValidatesNameAndType_data() {
+void MemberDialogTest::keysConfirmOrAbort_data() {
+    QTest::addColumn<QString>("focus"); // the control holding the focus; none: the title bar
+    QTest::addColumn<int>("key");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("name and type") << "NAME"
-                                   << "Long" << true;
-    QTest::newRow("blanks kept") << "  NAME "
-                                 << " Typ" << true;
-    QTest::newRow("any type name") << "NAME"
-                                   << "cls_Adresse" << true;
-    QTest::newRow("empty name") << ""
-                                << "Long" << false;
-    QTest::newRow("blank name") << "   "
-                                << "Long" << false;
-    QTest::newRow("empty type") << "NAME"
-                                << "" << false;
-    QTest::newRow("blank type") << "NAME"
-                                << "  " << false;
+    QTest::addColumn<QString>("member"); // MNAME and flags afterwards; "" when the dialog stays
+    const QString kept = QStringLiteral("WERTPadnc");
+    QTest::newRow("Return in name") << "txt_Name" << int(Qt::Key_Return) << " N "
+                                    << " N pAdnc";
+    QTest::newRow("Enter in type") << "txt_Type" << int(Qt::Key_Enter) << "N"
+                                   << "NpAdnc";
+    QTest::newRow("Return on OK") << "but_OK" << int(Qt::Key_Return) << "N"
+                                  << "NpAdnc";
+    QTest::newRow("blank name refused") << "txt_Name" << int(Qt::Key_Return) << "  "
+                                        << "";
+    QTest::newRow("Return on Abort") << "but_ABORT" << int(Qt::Key_Return) << "N" << kept;
+    QTest::newRow("Escape in name") << "txt_Name" << int(Qt::Key_Escape) << "N" << kept;
+    QTest::newRow("Space on Abort") << "but_ABORT" << int(Qt::Key_Space) << "N" << kept;
+    QTest::newRow("title bar") << "" << 0 << "N" << kept;
 }
 
-void MemberDialogTest::okValidatesNameAndType() {
+void MemberDialogTest::keysConfirmOrAbort() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
     QFETCH(QString, name);
-    QFETCH(QString, type);
-    QFETCH(bool, accepted);
-    ScriptedUi vUi;
-    AppState vApp(vUi);
-    auto vMember = std::make_shared<cls_Member>();
-    frm_Member vDialog(vApp, vMember);
-    vDialog.show();
-    vDialog.txt_Name->setText(name);
-    vDialog.txt_Type->setCurrentText(type);
-    vDialog.bar_Buttons->button(QStringLiteral("OK"))->click();
-
-    QCOMPARE(vDialog.result() == QDialog::Accepted, accepted);
-    QCOMPARE(vDialog.isVisible(), !accepted);
-    QCOMPARE(vApp.changed, accepted);
-    QCOMPARE(vMember->MNAME, accepted ? name : QString());
-    QCOMPARE(vMember->MTYPE, accepted ? type : QStringLiteral("String"));
-    if (!accepted) {
-        QCOMPARE(vUi.kinds(), QStringList{QStringLiteral("error")});
-        QCOMPARE(vUi.shown.constFirst().text,
-                 QStringLiteral("Sie müssen einen Namen und einen Typ eingeben!"));
-        QVERIFY(vUi.shown.constFirst().title.isEmpty());
+    QFETCH(QString, member);
+    Dialog d;
+    d.dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
+    d.dialog.txt_Name->setText(name);
+    d.dialog.opt_Array->click();
+    if (focus.isEmpty()) {
+        d.dialog.close();
+    } else {
+        d.dialog.findChild<QWidget*>(focus)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     }
-}
-
-void MemberDialogTest::okWritesEveryFieldAndMarksChanged() {
-    ScriptedUi vUi;
-    AppState vApp(vUi);
-    auto vMember = memberWithFlags(QStringLiteral("PA"));
-    frm_Member vDialog(vApp, vMember);
-    vDialog.opt_Child->click();
-    vDialog.bar_Buttons->button(QStringLiteral("OK"))->click();
-    QVERIFY(vApp.changed);
-    QCOMPARE(vMember->MNAME, QStringLiteral("WERT"));
-    QCOMPARE(vMember->MTYPE, QStringLiteral("Long"));
-    QVERIFY(!vMember->MPUBLIC);
-    QVERIFY(vMember->MARRAY);
-    QVERIFY(!vMember->MDATAID);
-    QVERIFY(!vMember->MNOTBOUND);
-    QVERIFY(vMember->MCHILD);
-}
-
-void MemberDialogTest::abortAndTitleBarCloseWriteNothing_data() {
-    QTest::addColumn<bool>("fromTitleBar");
-    QTest::newRow("abort button") << false;
-    QTest::newRow("title bar") << true;
-}
-
-void MemberDialogTest::abortAndTitleBarCloseWriteNothing() {
-    QFETCH(bool, fromTitleBar);
-    ScriptedUi vUi;
-    AppState vApp(vUi);
-    auto vMember = memberWithFlags(QStringLiteral("P"));
-    frm_Member vDialog(vApp, vMember);
-    vDialog.show();
-    vDialog.txt_Name->setText(QStringLiteral("ANDERS"));
-    vDialog.opt_Array->click();
-    if (fromTitleBar)
-        vDialog.close();
-    else
-        vDialog.bar_Buttons->button(QStringLiteral("ABORT"))->click();
-    QCOMPARE(vDialog.result(), int(QDialog::Rejected));
-    QVERIFY(!vDialog.isVisible());
-    QCOMPARE(vMember->MNAME, QStringLiteral("WERT"));
-    QVERIFY(vMember->MPUBLIC);
-    QVERIFY(!vMember->MARRAY);
-    QVERIFY(!vApp.changed);
-}
-
-void MemberDialogTest::helpKeepsTheDialogOpen() {
-    ScriptedUi vUi;
-    AppState vApp(vUi);
-    frm_Member vDialog(vApp, std::make_shared<cls_Member>());
-    vDialog.show();
-    vDialog.bar_Buttons->button(QStringLiteral("HELP"))->click();
-    QVERIFY(vDialog.isVisible());
-    QCOMPARE(vUi.kinds(), QStringList{QStringLiteral("info")});
-    QCOMPARE(vUi.shown.constFirst().text,
-             QStringLiteral("In diesem Dialog können Sie die Eigenschaften des Mitglieds "
-                            "verändern."));
-}
-
-// The real modal run, ended from a timer so an offscreen test cannot hang.
-void MemberDialogTest::modalRunEndsWithOk() {
-    ScriptedUi vUi;
-    AppState vApp(vUi);
-    auto vMember = std::make_shared<cls_Member>();
-    frm_Member vDialog(vApp, vMember);
-    QTimer::singleShot(0, &vDialog, [&vDialog] {
-        vDialog.txt_Name->setText(QStringLiteral("MODAL"));
-        vDialog.bar_Buttons->button(QStringLiteral("OK"))->click();
-    });
-    QTimer::singleShot(5000, &vDialog, &QDialog::reject);
-    QCOMPARE(vDialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(vMember->MNAME, QStringLiteral("MODAL"));
+    QCOMPARE(d.dialog.isVisible(), member.isEmpty());
+    QCOMPARE(d.ui.kinds(), member.isEmpty() ? QStringList{"error"} : QStringList());
+    if (!member.isEmpty())
+        QCOMPARE(d.member->MNAME + memberFlags(*d.member), member);
+    QCOMPARE(d.app.changed, !member.isEmpty() && member != QStringLiteral("WERTPadnc"));
 }
 
 int runMemberDialogTests(int argc, char** argv) {
-    MemberDialogTest vTest;
-    return QTest::qExec(&vTest, argc, argv);
+    MemberDialogTest test;
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "tst_member_dialog.moc"

@@ -3,7 +3,6 @@
 
 #include "app/DesktopRegistration.h"
 #include "app/Startup.h"
-#include "corelib/Tokenizer.h"
 #include "model/AppState.h"
 
 #include <QFile>
@@ -69,8 +68,6 @@ private slots:
     void init();
     void commandLine_data();
     void commandLine();
-    void argumentsBecomeOneCommandLine_data();
-    void argumentsBecomeOneCommandLine();
 
 private:
     QString path(const QString& name) const { return m_dir->path() + QLatin1Char('/') + name; }
@@ -204,24 +201,6 @@ void tst_Startup::commandLine() {
         QCOMPARE(reloaded.currentTemplate->COMPILED,
                  modules.isEmpty() ? QString() : path(modules.first()));
     }
-}
-
-void tst_Startup::argumentsBecomeOneCommandLine_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("tokens");
-
-    QTest::newRow("none") << QStringList{} << QStringList{};
-    QTest::newRow("path with blank stays one token")
-        << QStringList{"/tmp/a b/K.vlt-ctf", "/compile"}
-        << QStringList{"\"/tmp/a b/K.vlt-ctf\"", "/compile"};
-    QTest::newRow("plain arguments unquoted")
-        << QStringList{"/tmp/K.vlt-ctf", "-?"} << QStringList{"/tmp/K.vlt-ctf", "-?"};
-}
-
-void tst_Startup::argumentsBecomeOneCommandLine() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, tokens);
-    QCOMPARE(vlt::tokenizeCommandLine(commandLineFromArguments(arguments)), tokens);
 }
 
 QObject* makeStartupTest() {

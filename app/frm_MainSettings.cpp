@@ -1,0 +1,67 @@
+// frm_Main: what the window remembers between runs (size and place, folders, recent files).
+#include "frm_Main.h"
+
+#include "model/AppState.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+
+const int kMaxRecentFiles = 8;
+const QString kRecentKey = QStringLiteral("recentFiles");
+
+// Room for the frame and the desktop's panels at any scale factor.
+QSize defaultWindowSize(const QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QSize wanted(1000, 720);
+    if (!screen)
+        return wanted;
+    return wanted.boundedTo(screen->availableGeometry().size() * 0.9);
+}
+
+} // namespace
+
+void frm_Main::restoreSettings() {
+    const QSettings settings;
+    if (!restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray()))
+        resize(defaultWindowSize(this));
+    if (app.templateFolder.isEmpty())
+        app.templateFolder = settings.value(QStringLiteral("folders/templates")).toString();
+}
+
+void frm_Main::saveSettings() const {
+    QSettings settings;
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    if (!app.templateFolder.isEmpty())
+        settings.setValue(QStringLiteral("folders/templates"), app.templateFolder);
+}
+
+void frm_Main::rememberRecentFile(const QString& path) {
+    QSettings settings;
+    QStringList files = settings.value(kRecentKey).toStringList();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    settings.setValue(kRecentKey, files.mid(0, kMaxRecentFiles));
+    settings.setValue(QStringLiteral("folders/templates"), app.templateFolder);
+    fillRecentMenu();
+}
+
+void frm_Main::fillRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList files = QSettings().value(kRecentKey).toStringList();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files.at(i);
+        QAction* action = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
+}
