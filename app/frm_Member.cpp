@@ -181,21 +181,14 @@ void frm_Member::confirm() {
 void frm_Member::connectFindings() {
     connect(txt_Name, &QLineEdit::textChanged, this, &frm_Member::showFindings);
     connect(txt_Type, &QComboBox::currentTextChanged, this, &frm_Member::showFindings);
-    for (QCheckBox* vOption : {opt_Public, opt_Array, opt_DataID, opt_NotBound, opt_Child})
-        connect(vOption, &QCheckBox::toggled, this, &frm_Member::showFindings);
+    for (QCheckBox* option : {opt_Public, opt_Array, opt_DataID, opt_NotBound, opt_Child})
+        connect(option, &QCheckBox::toggled, this, &frm_Member::showFindings);
     showFindings();
 }
 
 void frm_Member::showFindings() {
-    cls_Member vTyped;
-    vTyped.MNAME = txt_Name->text();
-    vTyped.MTYPE = txt_Type->currentText();
-    vTyped.MPUBLIC = isTicked(opt_Public);
-    vTyped.MARRAY = isTicked(opt_Array);
-    vTyped.MDATAID = isTicked(opt_DataID);
-    vTyped.MNOTBOUND = isTicked(opt_NotBound);
-    vTyped.MCHILD = isTicked(opt_Child);
-    cls_Class& vTemplate = *m_app.currentTemplate;
-    lbl_Findings->setText(
-        memberFindingsText(vTemplate, vTyped, memberPosition(vTemplate, *vMember)));
+    cls_Member typed;
+    takeOverFields(m_fields, typed);
+    cls_Class& tpl = *m_app.currentTemplate;
+    lbl_Findings->setText(memberFindingsText(tpl, typed, memberPosition(tpl, *vMember)));
 }
