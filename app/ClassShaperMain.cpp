@@ -1,12 +1,13 @@
 // The desktop program's entry: the window, start-up on the command line, the event loop.
-#include "ConsoleUiServices.h"
 #include "DesktopRegistration.h"
+#include "NonInteractiveRun.h"
 #include "QtUiServices.h"
 #include "Startup.h"
 #include "frm_Main.h"
 
+#include "app/AppState.h"
+#include "corelib/HeadlessUi.h"
 #include "corelib/Paths.h"
-#include "model/AppState.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -33,7 +34,7 @@ int runClassShaper(int argc, char** argv) {
     QApplication application(argc, argv);
     const bool nonInteractive = nonInteractiveRun();
     QtUiServices dialogs;
-    ConsoleUiServices console;
+    vlt::HeadlessUi console;
     vlt::UiServices& ui = nonInteractive ? static_cast<vlt::UiServices&>(console) : dialogs;
 
     AppState app(ui);

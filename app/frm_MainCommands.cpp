@@ -1,11 +1,12 @@
 // frm_Main: the template operations, the file, member and help commands.
 #include "frm_Main.h"
 
+#include "AppState.h"
+#include "TemplateDocument.h"
 #include "frm_Member.h"
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"
-#include "model/AppState.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -148,7 +149,7 @@ void frm_Main::mnu_FileOpen_Click() {
     if (!maybeSave())
         return;
     guarded([this] {
-        if (app.currentTemplate->LOAD(app))
+        if (openTemplate(app))
             showTemplate();
     });
 }
@@ -167,12 +168,12 @@ void frm_Main::saveTemplate() {
         return;
     }
     takeOver();
-    app.currentTemplate->SAVE(app, app.currentTemplatePath);
+    ::saveTemplate(app, app.currentTemplatePath);
 }
 
 void frm_Main::saveTemplateAs() {
     takeOver();
-    if (app.currentTemplate->SAVE(app))
+    if (::saveTemplate(app))
         showTemplate();
 }
 

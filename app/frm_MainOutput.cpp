@@ -3,10 +3,10 @@
 
 #include "CodeViewer.h"
 
+#include "app/AppState.h"
 #include "corelib/Paths.h"
 #include "generator/Generator.h"
 #include "generator/ModuleFile.h"
-#include "model/AppState.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

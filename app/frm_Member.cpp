@@ -3,8 +3,8 @@
 #include "ctl_CmdBar.h"
 #include "ctl_Seperator.h"
 
+#include "app/AppState.h"
 #include "corelib/HostText.h"
-#include "model/AppState.h"
 #include "model/Member.h"
 
 #include <QCheckBox>
@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
-
 
 namespace {
 

@@ -1,11 +1,10 @@
 #include "Run.h"
 
-#include "SilentUi.h"
-
 #include "corelib/Error.h"
 #include "generator/Generator.h"
 #include "generator/ModuleFile.h"
-#include "model/AppState.h"
+#include "model/Class.h"
+#include "model/TemplateFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,10 +73,8 @@ ExitStatus compareWithTarget(const QString& target, const QByteArray& bytes) {
 }
 
 ExitStatus processTemplate(const Options& options, const QString& templatePath) {
-    SilentUi ui;
-    AppState app(ui);
-    app.currentTemplate->LOAD(app, templatePath);
-    cls_Class& tpl = *app.currentTemplate;
+    cls_Class tpl;
+    readTemplate(templatePath, tpl);
     const QString text = gen::hCompile(tpl, options.attributes);
     const gen::EncodedModule encoded = gen::encodeModule(text);
     if (options.toStdout) {

@@ -6,7 +6,7 @@
 #include "app/frm_Member.h"
 #include "support/ScriptedUi.h"
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,8 @@
 #include "WindowFixture.h"
 
+#include "app/TemplateDocument.h"
 #include "corelib/Paths.h"
+#include "model/TemplateFile.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -233,7 +235,7 @@ void MainWindowTest::saveFallsBackToSaveAs() {
     if (!currentPath.isEmpty())
         f.app.currentTemplatePath = f.path(currentPath);
     if (fileExists)
-        QVERIFY(f.app.currentTemplate->SAVE(f.app, f.app.currentTemplatePath));
+        QVERIFY(saveTemplate(f.app, f.app.currentTemplatePath));
     f.window->txt_Name->setText(QStringLiteral("cls_Gespeichert"));
     const QString vChosen = f.path(QStringLiteral("gewaehlt.vlt-ctf"));
     f.ui.fileChoices.enqueue(vChosen);
@@ -245,9 +247,7 @@ void MainWindowTest::saveFallsBackToSaveAs() {
     QCOMPARE(f.app.currentTemplatePath, vExpectedPath);
     QVERIFY(!f.app.changed);
     cls_Class vSaved;
-    ScriptedUi vOtherUi;
-    AppState vOther(vOtherUi);
-    QVERIFY(vSaved.LOAD(vOther, vExpectedPath));
+    readTemplate(vExpectedPath, vSaved);
     QCOMPARE(vSaved.CLASSNAME, QStringLiteral("cls_Gespeichert"));
     if (dialogShown)
         QCOMPARE(f.window->windowTitle(), kTitle + " [" + vChosen + "]");

@@ -7,6 +7,7 @@
 
 #include "generator/Generator.h"
 #include "generator/ModuleFile.h"
+#include "model/TemplateFile.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -246,9 +247,7 @@ void OutputTest::defaultExtension() {
 void OutputTest::exampleTemplateIsCurrent() {
     const QString vExample = QStringLiteral(EXAMPLES_DIR "/Kunde.vlt-ctf");
     const QString vFresh = QStringLiteral(TEST_BINARY_DIR "/Kunde.vlt-ctf");
-    ScriptedUi vUi;
-    AppState vApp(vUi);
-    QVERIFY(kundeTemplate()->SAVE(vApp, vFresh));
+    writeTemplate(vFresh, *kundeTemplate());
     QVERIFY2(readBytes(vExample) == readBytes(vFresh),
              "examples/Kunde.vlt-ctf is out of date: rebuild and run "
              "tests/app/write_example examples/Kunde.vlt-ctf");

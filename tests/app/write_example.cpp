@@ -2,10 +2,8 @@
 // file format. Usage: write_example <target file>
 #include "ExampleTemplate.h"
 
-#include "support/ScriptedUi.h"
-
 #include "corelib/Error.h"
-#include "model/AppState.h"
+#include "model/TemplateFile.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -16,10 +14,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Aufruf: write_example <Zieldatei>\n");
         return 2;
     }
-    ScriptedUi vUi;
-    AppState vApp(vUi);
     try {
-        kundeTemplate()->SAVE(vApp, QString::fromLocal8Bit(argv[1]));
+        writeTemplate(QString::fromLocal8Bit(argv[1]), *kundeTemplate());
     } catch (const vlt::Error& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 1;

@@ -1,8 +1,8 @@
 // classshaper-gen run as a process, as build scripts run it.
-#include "support/ScriptedUi.h"
 #include "support/TestFiles.h"
 
-#include "model/AppState.h"
+#include "model/Class.h"
+#include "model/TemplateFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -46,12 +46,11 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 // A copy of a golden template saved in dir with the given COMPILED target.
 QString templateWithTarget(const QTemporaryDir& dir, const QString& name, const QString& compiled) {
-    ScriptedUi ui;
-    AppState app(ui);
-    app.currentTemplate->LOAD(app, golden(name + ".vlt-ctf"));
-    app.currentTemplate->COMPILED = compiled;
+    cls_Class tpl;
+    readTemplate(golden(name + ".vlt-ctf"), tpl);
+    tpl.COMPILED = compiled;
     const QString path = dir.filePath(name + ".vlt-ctf");
-    app.currentTemplate->SAVE(app, path);
+    writeTemplate(path, tpl);
     return path;
 }
 
@@ -229,11 +228,10 @@ void CommandLineGeneratorTest::damagedTemplateDoesNotStopTheOthers() {
 
 void CommandLineGeneratorTest::replacedCharactersWarn() {
     QTemporaryDir dir;
-    ScriptedUi ui;
-    AppState app(ui);
-    app.currentTemplate->CLASSNAME = QStringLiteral("cls_Ωmega");
+    cls_Class omega;
+    omega.CLASSNAME = QStringLiteral("cls_Ωmega");
     const QString tpl = dir.filePath("omega.vlt-ctf");
-    app.currentTemplate->SAVE(app, tpl);
+    writeTemplate(tpl, omega);
     const QString target = dir.filePath("omega.cls");
 
     const Result result = runGenerator({"-o", target, tpl});

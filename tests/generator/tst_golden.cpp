@@ -1,11 +1,10 @@
 #include "tst_golden.h"
 #include "support/TestFiles.h"
 
-#include "support/ScriptedUi.h"
-
 #include "generator/Generator.h"
 #include "generator/ModuleFile.h"
-#include "model/AppState.h"
+#include "model/Class.h"
+#include "model/TemplateFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,10 +15,9 @@ namespace {
 const QString kGoldenDir = QStringLiteral(GOLDEN_DIR);
 
 QByteArray moduleBytes(const QString& templateName, bool attributes) {
-    ScriptedUi ui;
-    AppState app(ui);
-    app.currentTemplate->LOAD(app, QDir(kGoldenDir).filePath(templateName + ".vlt-ctf"));
-    return gen::encodeModule(gen::hCompile(*app.currentTemplate, attributes)).bytes;
+    cls_Class tpl;
+    readTemplate(QDir(kGoldenDir).filePath(templateName + ".vlt-ctf"), tpl);
+    return gen::encodeModule(gen::hCompile(tpl, attributes)).bytes;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {

@@ -4,7 +4,7 @@
 
 #include "corelib/Error.h"
 #include "generator/ModuleFile.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 
 #include <QStringList>
 

@@ -4,7 +4,8 @@
 #include "app/DesktopRegistration.h"
 #include "app/Startup.h"
 #include "corelib/Tokenizer.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
+#include "app/TemplateDocument.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,7 +42,7 @@ void writeTemplate(const QString& path, const QString& className, const QString&
     state.currentTemplate->COMPILED = compiled;
     state.currentTemplate->MEMBERS().DATABASE.ADD(std::make_shared<cls_Member>());
     state.currentTemplate->MEMBERS().ITEM(1, true)->MNAME = QStringLiteral("Name");
-    QVERIFY(state.currentTemplate->SAVE(state, path));
+    QVERIFY(saveTemplate(state, path));
     writeAll(path, readAll(path).replace("\n", "\r\n"));
 }
 
@@ -200,7 +201,7 @@ void tst_Startup::commandLine() {
         // The saved template holds the target that was chosen, or none after a cancel.
         ScriptedUi reloadUi;
         AppState reloaded(reloadUi);
-        QVERIFY(reloaded.currentTemplate->LOAD(reloaded, path(name)));
+        QVERIFY(openTemplate(reloaded, path(name)));
         QCOMPARE(reloaded.currentTemplate->COMPILED,
                  modules.isEmpty() ? QString() : path(modules.first()));
     }

@@ -1,6 +1,7 @@
 #include "support/ScriptedUi.h"
 
-#include "model/AppState.h"
+#include "app/AppState.h"
+#include "app/TemplateDocument.h"
 
 #include <QFile>
 #include <QProcess>
@@ -76,7 +77,7 @@ void tst_StartupEndToEnd::writeTemplate(const QString& name, const QString& comp
     state.currentTemplate->CUSTOM = custom;
     state.currentTemplate->MEMBERS().DATABASE.ADD(std::make_shared<cls_Member>());
     state.currentTemplate->MEMBERS().ITEM(1, true)->MNAME = QStringLiteral("Straße");
-    QVERIFY(state.currentTemplate->SAVE(state, path(name)));
+    QVERIFY(saveTemplate(state, path(name)));
 }
 
 void tst_StartupEndToEnd::endsWithStatus_data() {

@@ -5,7 +5,8 @@
 #include "app/frm_Main.h"
 #include "generator/Generator.h"
 #include "generator/ModuleFile.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
+#include "app/TemplateDocument.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -25,7 +26,7 @@ QByteArray readAll(const QString& path) {
 QByteArray expectedModule(const QString& templateFile) {
     ScriptedUi ui;
     AppState state(ui);
-    state.currentTemplate->LOAD(state, templateFile);
+    openTemplate(state, templateFile);
     return gen::encodeModule(gen::hCompile(*state.currentTemplate, true)).bytes;
 }
 
@@ -66,7 +67,7 @@ void tst_StartupWithWindow::compileOpensTheWindow() {
         state.currentTemplate->COMPILED = module;
         state.currentTemplate->MEMBERS().DATABASE.ADD(std::make_shared<cls_Member>());
         state.currentTemplate->MEMBERS().ITEM(1, true)->MNAME = QStringLiteral("Name");
-        QVERIFY(state.currentTemplate->SAVE(state, templateFile));
+        QVERIFY(saveTemplate(state, templateFile));
     }
     QFile old(module);
     QVERIFY(old.open(QIODevice::WriteOnly));
