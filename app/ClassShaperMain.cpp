@@ -1,13 +1,14 @@
 // The desktop program's entry: the window, start-up on the command line, the event loop.
-#include "ConsoleUiServices.h"
 #include "DesktopRegistration.h"
+#include "NonInteractiveRun.h"
 #include "QtUiServices.h"
 #include "Startup.h"
-#include "SystemErrorText.h"
+#include "corelib/SystemErrorText.h"
 #include "frm_Main.h"
 
+#include "app/AppState.h"
+#include "corelib/HeadlessUi.h"
 #include "corelib/Paths.h"
-#include "model/AppState.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -49,12 +50,12 @@ void nameTheApplication() {
 int runClassShaper(int argc, char** argv) {
     nameTheApplication();
     QApplication application(argc, argv);
-    useEnglishSystemErrors();
+    vlt::useEnglishSystemErrors();
     QTranslator qtTexts;
     loadGermanQtTexts(qtTexts);
     const bool nonInteractive = nonInteractiveRun();
     QtUiServices dialogs;
-    ConsoleUiServices console;
+    vlt::HeadlessUi console;
     vlt::UiServices& ui = nonInteractive ? static_cast<vlt::UiServices&>(console) : dialogs;
 
     AppState app(ui);

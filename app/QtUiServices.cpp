@@ -1,7 +1,5 @@
 #include "QtUiServices.h"
 
-#include "SystemErrorText.h"
-
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -63,7 +61,7 @@ QString withDefaultExtension(const QString& path, const QString& defaultExtensio
 }
 
 void QtUiServices::errorMessage(const QString& text, const QString& title) {
-    QMessageBox::critical(m_parent, title, withGermanSystemErrors(text));
+    QMessageBox::critical(m_parent, title, text);
 }
 
 void QtUiServices::infoMessage(const QString& text, const QString& title) {

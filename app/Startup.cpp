@@ -1,13 +1,14 @@
 #include "Startup.h"
 
+#include "AppState.h"
 #include "DesktopRegistration.h"
+#include "TemplateDocument.h"
 #include "TemplateShell.h"
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"
 #include "corelib/Tokenizer.h"
 #include "generator/ModuleOutput.h"
-#include "model/AppState.h"
 
 #include <QTextStream>
 
@@ -58,7 +59,7 @@ private:
         if (m_givenFile.isEmpty())
             return;
         try {
-            if (m_app.currentTemplate->LOAD(m_app, m_givenFile))
+            if (openTemplate(m_app, m_givenFile))
                 m_shell.showTemplate();
         } catch (const vlt::Error& error) {
             showError(error.message());
@@ -107,7 +108,7 @@ private:
     void createFileAndSave() {
         m_shell.createFile();
         try {
-            m_app.currentTemplate->SAVE(m_app, m_app.currentTemplatePath);
+            saveTemplate(m_app, m_app.currentTemplatePath);
         } catch (const vlt::Error& error) {
             showError(error.message());
         }

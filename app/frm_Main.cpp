@@ -7,7 +7,7 @@
 #include "ctl_Pannel.h"
 #include "frm_Member.h"
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -144,8 +144,8 @@ private:
 
     bool maybeSave();
     void setTitle();
-    void saveTemplate();
-    void saveTemplateAs();
+    void saveToCurrentFile();
+    void saveUnderNewName();
     void createToClipboard();
     void runMemberDialog(const std::shared_ptr<cls_Member>& member);
     // The position held in the selected row's tag, or 0 after telling the user to select one.

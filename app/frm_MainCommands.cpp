@@ -1,12 +1,13 @@
 // frm_Main: the template operations, the file, member and help commands.
 #include "frm_Main.h"
 
+#include "AppState.h"
+#include "TemplateDocument.h"
 #include "ctl_Button.h"
 #include "frm_Member.h"
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"
-#include "model/AppState.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -177,7 +178,7 @@ void frm_Main::mnu_FileOpen_Click() {
     if (!maybeSave())
         return;
     guarded([this] {
-        if (!app.currentTemplate->LOAD(app)) {
+        if (!openTemplate(app)) {
             status(QStringLiteral("Öffnen abgebrochen"));
             return;
         }
@@ -192,7 +193,7 @@ void frm_Main::openFile(const QString& path) {
     if (!maybeSave())
         return;
     guarded([this, path] {
-        if (!app.currentTemplate->LOAD(app, path))
+        if (!openTemplate(app, path))
             return;
         showTemplate();
         rememberRecentFile(app.currentTemplatePath);
@@ -201,26 +202,26 @@ void frm_Main::openFile(const QString& path) {
 }
 
 void frm_Main::mnu_FileSave_Click() {
-    guarded([this] { saveTemplate(); });
+    guarded([this] { saveToCurrentFile(); });
 }
 
 void frm_Main::mnu_FileSaveAs_Click() {
-    guarded([this] { saveTemplateAs(); });
+    guarded([this] { saveUnderNewName(); });
 }
 
-void frm_Main::saveTemplate() {
+void frm_Main::saveToCurrentFile() {
     if (!vlt::fileExists(app.currentTemplatePath)) {
-        saveTemplateAs();
+        saveUnderNewName();
         return;
     }
     takeOver();
-    if (app.currentTemplate->SAVE(app, app.currentTemplatePath))
+    if (saveTemplate(app, app.currentTemplatePath))
         status(QStringLiteral("Gespeichert: %1").arg(app.currentTemplatePath));
 }
 
-void frm_Main::saveTemplateAs() {
+void frm_Main::saveUnderNewName() {
     takeOver();
-    if (!app.currentTemplate->SAVE(app)) {
+    if (!saveTemplate(app)) {
         status(QStringLiteral("Speichern abgebrochen"));
         return;
     }

@@ -1,12 +1,12 @@
 // frm_Main: the output commands of the "Erstellen" menu.
 #include "frm_Main.h"
 
+#include "AppState.h"
 #include "CodeViewer.h"
 
 #include "corelib/Paths.h"
 #include "generator/Generator.h"
 #include "generator/ModuleOutput.h"
-#include "model/AppState.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -5,8 +5,8 @@
 #include "ctl_CmdBar.h"
 #include "ctl_Seperator.h"
 
+#include "app/AppState.h"
 #include "corelib/HostText.h"
-#include "model/AppState.h"
 #include "model/Member.h"
 
 #include <QCheckBox>

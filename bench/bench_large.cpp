@@ -1,28 +1,17 @@
 // Large inputs end to end: templates of many members and with very long texts are saved,
-// loaded through LOAD, generated, written as a module and packed and unpacked. Each step runs
+// loaded, generated, written as a module and packed and unpacked. Each step runs
 // once per size (these are minutes, not microseconds); the peak resident memory of the process
 // so far is reported beside it. Compare the two sizes of a step for linear growth.
 #include "generator/Generator.h"
 #include "generator/ModuleOutput.h"
-#include "model/AppState.h"
-
-#include "corelib/UiServices.h"
+#include "model/Class.h"
+#include "model/TemplateFile.h"
 
 #include <QDir>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 namespace {
-
-class NoUi : public vlt::UiServices {
-public:
-    void errorMessage(const QString&, const QString&) override {}
-    void infoMessage(const QString&, const QString&) override {}
-    int yesNoQuestion(const QString&, const QString&) override { return vlt::ID_No; }
-    QString openFileDialog(const vlt::FileDialogRequest&) override { return QString(); }
-    QString saveFileDialog(const vlt::FileDialogRequest&) override { return QString(); }
-    void openWebPage(const QString&) override {}
-};
 
 double peakMegabytes() {
     rusage usage{};
@@ -59,15 +48,14 @@ void report(benchmark::State& state, double bytes) {
 }
 
 void BM_SaveAndLoad(benchmark::State& state) {
-    NoUi ui;
-    AppState app(ui);
-    fill(*app.currentTemplate, state.range(0), state.range(1));
+    cls_Class saved;
+    fill(saved, state.range(0), state.range(1));
     const QString path = scratch("vorlage.vlt-ctf");
     for (auto _ : state) {
-        app.currentTemplate->SAVE(app, path);
-        AppState loaded(ui);
-        loaded.currentTemplate->LOAD(loaded, path);
-        benchmark::DoNotOptimize(loaded.currentTemplate->MEMBERS().COUNT());
+        writeTemplate(path, saved);
+        cls_Class loaded;
+        readTemplate(path, loaded);
+        benchmark::DoNotOptimize(loaded.MEMBERS().COUNT());
     }
     report(state, static_cast<double>(QFileInfo(path).size()));
     QFile::remove(path);

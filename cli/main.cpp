@@ -1,12 +1,16 @@
-// classshaper-gen [--no-attributes] [-o FILE | --stdout] [--check] TEMPLATE...
+// classshaper-gen [--no-attributes] [--trace] [-o FILE | --stdout] [--check] [--fatal-warnings]
+// TEMPLATE...
 #include "Options.h"
 #include "Run.h"
+
+#include "corelib/SystemErrorText.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
+    vlt::useEnglishSystemErrors();
     QString error;
     const std::optional<cli::Options> options =
         cli::parseOptions(QCoreApplication::arguments().mid(1), error);

@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include "Error.h"
+#include "SystemErrorText.h"
 
 #include <QSaveFile>
 #include <algorithm>
@@ -43,8 +44,8 @@ FileLayer* overrideLayer = nullptr;
 } // namespace
 
 Error fileWriteError(const QString& path, const QString& cause) {
-    return Error(
-        QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2").arg(path, cause));
+    return Error(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2")
+                     .arg(path, germanCause(cause)));
 }
 
 FileLayer& activeFileLayer() {

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "Error.h"
 #include "Sealing.h"
+#include "SystemErrorText.h"
 #include "ValueConversion.h"
 
 #include <QFile>
@@ -193,15 +194,15 @@ QByteArrayView cutLine(QByteArrayView& rest) {
 cls_File::cls_File() = default;
 cls_File::~cls_File() = default;
 
-void cls_File::OPENURL(const QString& pURL, int pMode, const QString& pPW) {
-    if (pMode != ID_FileOpen_Input && pMode != ID_FileOpen_Output)
+void cls_File::OPENURL(const QString& path, int mode, const QString& password) {
+    if (mode != ID_FileOpen_Input && mode != ID_FileOpen_Output)
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden: unbekannte "
                                    "Zugriffsart %2.")
-                        .arg(pURL)
-                        .arg(pMode));
-    m_url = pURL;
-    m_password = pPW;
-    m_mode = pMode;
+                        .arg(path)
+                        .arg(mode));
+    m_url = path;
+    m_password = password;
+    m_mode = mode;
     m_in.clear();
     m_cursor = 0;
     m_valuesEnd = 0;
@@ -209,7 +210,7 @@ void cls_File::OPENURL(const QString& pURL, int pMode, const QString& pPW) {
     m_out.clear();
     m_storedCount = 0;
     m_hasText = false;
-    if (pMode == ID_FileOpen_Input)
+    if (mode == ID_FileOpen_Input)
         load();
 }
 
@@ -217,11 +218,11 @@ void cls_File::load() {
     QFile file(m_url);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden: %2")
-                        .arg(m_url, file.errorString()));
+                        .arg(m_url, germanCause(file.errorString())));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
-                        .arg(m_url, file.errorString()));
+                        .arg(m_url, germanCause(file.errorString())));
     if (isSealedFile(bytes)) {
         if (m_password.isEmpty())
             throw Error(QStringLiteral("Die Datei \"%1\" ist verschlüsselt, es wurde aber kein "

@@ -20,7 +20,7 @@ public:
     ~cls_File() override;
 
     // A non-empty password seals the file (writing) or unseals it (reading).
-    void OPENURL(const QString& pURL, int pMode, const QString& pPW = QString());
+    void OPENURL(const QString& path, int mode, const QString& password = QString());
     void STORE(std::initializer_list<Variant> values) override;
     void READ(std::initializer_list<ReadTarget> targets) override;
     Variant READFNC() override;

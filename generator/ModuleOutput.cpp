@@ -8,6 +8,7 @@
 
 #include "corelib/AtomicFile.h"
 #include "corelib/Error.h"
+#include "corelib/SystemErrorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -157,7 +158,7 @@ TargetState compareWithModuleFile(const QString& target, cls_Class& tpl, const M
         return TargetState::Missing;
     if (!existing.readable())
         throw vlt::Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
-                             .arg(target, existing.errorString()));
+                             .arg(target, vlt::germanCause(existing.errorString())));
     ComparingSink comparison(existing);
     Windows1252Sink encoder(comparison);
     generate(tpl, form, encoder);

@@ -1,4 +1,5 @@
 #include "Class.h"
+#include "ClassFields.h"
 
 #include "corelib/Error.h"
 #include "corelib/FileIO.h"
@@ -32,27 +33,8 @@ void cls_Class::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone) {
         throw vlt::Error(QStringLiteral("Typen unverträglich: nur eine Klassenvorlage kann in "
                                         "eine Klassenvorlage kopiert werden."));
     MEMBERS().DATA.COPY(other->MEMBERS());
-    copyFields(*other);
+    copyFields(kClassFields, *this, *other);
     pcDone = true;
-}
-
-void cls_Class::copyFields(const cls_Class& other) {
-    CLASSNAME = other.CLASSNAME;
-    PROJECT = other.PROJECT;
-    FILENAME = other.FILENAME;
-    AUTHOR = other.AUTHOR;
-    COPYRIGHT = other.COPYRIGHT;
-    BUILD = other.BUILD;
-    DESCRIPTION = other.DESCRIPTION;
-    COMPILED = other.COMPILED;
-    DATABASE_TYPE = other.DATABASE_TYPE;
-    DATABASE_ADVANCED = other.DATABASE_ADVANCED;
-    DATABASE_LOCK = other.DATABASE_LOCK;
-    DATA_LOADSAVE = other.DATA_LOADSAVE;
-    DATA_LOCK = other.DATA_LOCK;
-    DATA_PARENT = other.DATA_PARENT;
-    DATA_EDITOR = other.DATA_EDITOR;
-    CUSTOM = other.CUSTOM;
 }
 
 void cls_Class::DATA_DataPACK(QString& pcPackage) {
@@ -74,67 +56,23 @@ void cls_Class::DATA_DataUnpack(QString& prPackage) {
                     &scratch.DATABASE_LOCK, &scratch.DATA_LOADSAVE, &scratch.DATA_LOCK,
                     &scratch.DATA_PARENT, &scratch.DATA_EDITOR, &scratch.CUSTOM});
     MEMBERS().DATA.setPACKAGE(membersPackage);
-    copyFields(scratch);
+    copyFields(kClassFields, *this, scratch);
 }
 
 void cls_Class::DATA_DataStore(vlt::tmp_FileIO& pFile) {
-    pFile.STORE({QStringLiteral("1.3")});
+    pFile.STORE({versionText(kClassVersion)});
     MEMBERS().DATA.STORE(pFile);
-    pFile.STORE({CLASSNAME});
-    pFile.STORE({PROJECT});
-    pFile.STORE({FILENAME});
-    pFile.STORE({AUTHOR});
-    pFile.STORE({COPYRIGHT});
-    pFile.STORE({BUILD});
-    pFile.STORE({DESCRIPTION});
-    pFile.STORE({COMPILED});
-    pFile.STORE({DATABASE_TYPE});
-    pFile.STORE({DATABASE_ADVANCED});
-    pFile.STORE({DATABASE_LOCK});
-    pFile.STORE({DATA_LOADSAVE});
-    pFile.STORE({DATA_LOCK});
-    pFile.STORE({DATA_EDITOR});
-    pFile.STORE({CUSTOM});
-    pFile.STORE({DATA_PARENT});
+    storeFields(kClassFields, pFile, *this);
 }
 
 void cls_Class::DATA_DataRead(vlt::tmp_FileIO& pFile) {
-    QString version;
-    pFile.READ({&version});
-    static const QStringList known{QStringLiteral("1.0"), QStringLiteral("1.1"),
-                                   QStringLiteral("1.2"), QStringLiteral("1.3")};
-    if (!known.contains(version))
+    QString text;
+    pFile.READ({&text});
+    const int version = knownVersion(text, kClassVersion);
+    if (version < 0)
         return;
     MEMBERS().DATA.READ(pFile);
-    readFields(pFile, version);
-}
-
-// The fields after the member list, as each version wrote them.
-void cls_Class::readFields(vlt::tmp_FileIO& pFile, const QString& version) {
-    const bool v10 = version == QLatin1String("1.0");
-    pFile.READ({&CLASSNAME});
-    pFile.READ({&PROJECT});
-    pFile.READ({&FILENAME});
-    pFile.READ({&AUTHOR});
-    pFile.READ({&COPYRIGHT});
-    pFile.READ({&BUILD});
-    pFile.READ({&DESCRIPTION});
-    if (!v10)
-        pFile.READ({&COMPILED});
-    pFile.READ({&DATABASE_TYPE});
-    pFile.READ({&DATABASE_ADVANCED});
-    if (v10)
-        return;
-    pFile.READ({&DATABASE_LOCK});
-    pFile.READ({&DATA_LOADSAVE});
-    pFile.READ({&DATA_LOCK});
-    pFile.READ({&DATA_EDITOR});
-    if (version == QLatin1String("1.1"))
-        return;
-    pFile.READ({&CUSTOM});
-    if (version == QLatin1String("1.2"))
-        return;
-    pFile.READ({&DATA_PARENT});
+    readFields(kClassFields, pFile, *this, version);
 }
 
 void cls_Class::DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance) {
@@ -142,7 +80,7 @@ void cls_Class::DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance) {
 }
 
 void cls_Class::takeReadContents(cls_Class& scratch) {
-    copyFields(scratch);
+    copyFields(kClassFields, *this, scratch);
     // The scratch record touches its list only when the file's version holds one.
     if (scratch.hasMembers())
         m_members = std::move(scratch.m_members);

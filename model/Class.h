@@ -7,8 +7,6 @@
 #include <QString>
 #include <memory>
 
-struct AppState;
-
 // The class template: everything the generator needs to write one class module.
 class cls_Class : public vlt::tmp_Data, public vlt::DataEvents {
 public:
@@ -36,13 +34,6 @@ public:
     bool DATA_EDITOR = false;
     vlt::int_Data DATA;
 
-    // Read the template from a class template file (a dialog when pFile is empty). True when
-    // read, False when the dialog was cancelled; a file that cannot be read completely raises
-    // vlt::Error and leaves the template and the state exactly as they were.
-    bool LOAD(AppState& app, const QString& pFile = QString());
-    // Write the template to a class template file; True when written, False when cancelled.
-    bool SAVE(AppState& app, const QString& pFile = QString());
-
     vlt::int_Data& tmp_Data_DATA() override { return DATA; }
 
     void DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone) override;
@@ -55,8 +46,6 @@ public:
 private:
     friend void readTemplate(const QString& path, cls_Class& tpl);
 
-    void readFields(vlt::tmp_FileIO& pFile, const QString& version);
-    void copyFields(const cls_Class& other);
     void takeReadContents(cls_Class& scratch);
 
     std::shared_ptr<cls_Members> m_members;

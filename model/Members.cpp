@@ -30,13 +30,13 @@ std::shared_ptr<cls_Member> cls_Members::ITEM(const vlt::Variant& pID, bool pFor
     return std::static_pointer_cast<cls_Member>(DATABASE.ITEM(pID, pForceIndex));
 }
 
-std::shared_ptr<cls_Member> cls_Members::entryAt(qint32 pIndex) const {
-    if (pIndex < 0 || static_cast<std::size_t>(pIndex) >= vItem.size())
-        throw outOfRange(pIndex);
+std::shared_ptr<cls_Member> cls_Members::entryAt(qint32 position) const {
+    if (position < 0 || static_cast<std::size_t>(position) >= vItem.size())
+        throw outOfRange(position);
     // Position 0 holds no entry; asking for it yields a fresh member that belongs to no list.
-    if (pIndex == 0)
+    if (position == 0)
         return std::make_shared<cls_Member>();
-    return vItem[static_cast<std::size_t>(pIndex)];
+    return vItem[static_cast<std::size_t>(position)];
 }
 
 void cls_Members::DATABASE_DatabaseClear() {

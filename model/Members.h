@@ -49,7 +49,7 @@ public:
     void DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>& pcNewInstance) override;
 
 private:
-    std::shared_ptr<cls_Member> entryAt(qint32 pIndex) const;
+    std::shared_ptr<cls_Member> entryAt(qint32 position) const;
 
     // Position 0 is never an entry; the upper bound is the number of entries.
     std::vector<std::shared_ptr<cls_Member>> vItem;

@@ -7,7 +7,7 @@
 #include "support/ScriptedUi.h"
 #include "support/TestFiles.h"
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include "app/CustomCodeEdit.h"
+#include "app/TemplateDocument.h"
 
 #include <QCheckBox>
 #include <variant>
@@ -207,7 +208,7 @@ void MainWindowTest::saveFallsBackToSaveAs() {
     if (!currentPath.isEmpty())
         f.app.currentTemplatePath = f.path(currentPath);
     if (fileExists)
-        QVERIFY(f.app.currentTemplate->SAVE(f.app, f.app.currentTemplatePath));
+        QVERIFY(saveTemplate(f.app, f.app.currentTemplatePath));
     f.window->txt_Name->setText(QStringLiteral("cls_Gespeichert"));
     f.ui.fileChoices.enqueue(f.path(QStringLiteral("gewaehlt.vlt-ctf")));
     f.trigger("mnu_FileSave");

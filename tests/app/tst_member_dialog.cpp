@@ -4,7 +4,7 @@
 #include "app/ctl_CmdBar.h"
 #include "app/frm_Member.h"
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/Member.h"
 
 #include <QCheckBox>

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QByteArray>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QString>

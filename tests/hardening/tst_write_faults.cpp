@@ -1,48 +1,48 @@
 #include "FaultyFileLayer.h"
-#include "HardeningSupport.h"
+
+#include "support/Templates.h"
+#include "support/TestFiles.h"
+#include "support/TestMain.h"
 
 #include "generator/Generator.h"
 #include "generator/ModuleOutput.h"
-#include "support/ScriptedUi.h"
+#include "model/TemplateFile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <unistd.h>
 
 namespace {
 
-// Writes the template the way the named command does; the error text, "False" for the member
-// list (whose SAVE answers False), or empty when written.
-QString attemptWrite(const QString& writer, AppState& app, const QString& path) {
-    try {
-        if (writer == QLatin1String("template"))
-            app.currentTemplate->SAVE(app, path);
-        else if (writer == QLatin1String("members"))
-            return app.currentTemplate->MEMBERS().SAVE(path) ? QString() : QStringLiteral("False");
-        else if (writer == QLatin1String("sealed members"))
-            return app.currentTemplate->MEMBERS().SAVE(path, QStringLiteral("geheim"))
-                       ? QString()
-                       : QStringLiteral("False");
-        else
-            gen::writeModuleFile(path, gen::hCompile(*app.currentTemplate, true));
-    } catch (const vlt::Error& error) {
-        return error.message();
+// Writes the template as the named writer does; the error text, "False" for a member list
+// (whose SAVE answers False), or "" when written.
+QString attemptWrite(const QString& writer, cls_Class& tpl, const QString& path) {
+    if (writer.contains(QLatin1String("members"))) {
+        const QString password =
+            writer.startsWith(QLatin1String("sealed")) ? QStringLiteral("geheim") : QString();
+        return tpl.MEMBERS().SAVE(path, password) ? QString() : QStringLiteral("False");
     }
-    return QString();
+    return errorOf([&] {
+        if (writer == QLatin1String("template"))
+            writeTemplate(path, tpl);
+        else
+            gen::writeModuleFile(path, gen::hCompile(tpl, true));
+    });
 }
 
 void verifyReported(const QString& writer, const QString& message, const QString& path) {
     QVERIFY(!message.isEmpty());
-    if (writer.contains(QLatin1String("members")))
-        return;
-    QVERIFY2(message.contains(path), qPrintable(message));
-    QVERIFY2(message.startsWith(QStringLiteral("Die Datei")), qPrintable(message));
+    if (!writer.contains(QLatin1String("members")))
+        QVERIFY2(message.startsWith(QStringLiteral("Die Datei")) && message.contains(path),
+                 qPrintable(message));
 }
 
-void addWriterRows() {
-    QTest::addColumn<QString>("writer");
-    for (const char* writer : {"template", "members", "sealed members", "module"})
-        QTest::newRow(writer) << QString::fromLatin1(writer);
+// A template unlike the one of the previous file; the long name makes every file several
+// chunks long.
+void fillNew(cls_Class& tpl, int nameSize) {
+    fillEveryField(tpl);
+    tpl.MEMBERS().DATABASE.ADD(
+        makeMember(QStringLiteral("Neu") + QString(nameSize, QLatin1Char('m'))));
 }
 
 } // namespace
@@ -50,29 +50,7 @@ void addWriterRows() {
 class WriteFaultTest : public QObject {
     Q_OBJECT
 
-    ScriptedUi m_ui;
     int m_faultsInjected = 0;
-
-    // A template that differs from the one in the previous file and is marked as changed.
-    void prepareNew(AppState& app, int nameSize) {
-        fillTemplate(*app.currentTemplate, QStringLiteral("cls_Neu"));
-        // The long name makes every kind of file several chunks long.
-        addMember(*app.currentTemplate, QStringLiteral("Neu") + QString(nameSize, QLatin1Char('m')),
-                  QStringLiteral("Long"));
-        app.currentTemplatePath = QStringLiteral("/vorher/neu.vlt-ctf");
-        app.changed = true;
-    }
-
-    int stepsOfOneWrite(const QString& writer, AppState& app, const QString& path) {
-        AppState probe(m_ui);
-        probe.currentTemplate->DATA.COPY(*app.currentTemplate);
-        FaultyFileLayer counter;
-        const vlt::ScopedFileLayer scope(counter);
-        const QString error = attemptWrite(writer, probe, path);
-        if (!error.isEmpty())
-            qFatal("the counting write failed: %s", qPrintable(error));
-        return counter.steps;
-    }
 
 private slots:
     void cleanupTestCase() { qInfo("faults injected: %d", m_faultsInjected); }
@@ -80,7 +58,6 @@ private slots:
     void failingStepKeepsPreviousFile_data() {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<int>("nameSize");
-        // Long enough for three chunks; the module holds the name several times.
         const std::pair<const char*, int> writers[] = {{"template", 2500000},
                                                        {"members", 2500000},
                                                        {"sealed members", 2500000},
@@ -90,92 +67,60 @@ private slots:
             QTest::addRow("%s, several chunks", writer) << QString::fromLatin1(writer) << longName;
         }
     }
-
     void failingStepKeepsPreviousFile() {
         QFETCH(QString, writer);
         QFETCH(int, nameSize);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("ziel"));
-        AppState old(m_ui);
-        fillTemplate(*old.currentTemplate, QStringLiteral("cls_Alt"));
+        cls_Class old;
+        old.CLASSNAME = QStringLiteral("cls_Alt");
         QCOMPARE(attemptWrite(writer, old, path), QString());
         const QByteArray previous = readBytes(path);
-
-        AppState app(m_ui);
-        prepareNew(app, nameSize);
-        const int steps = stepsOfOneWrite(writer, app, dir.filePath(QStringLiteral("probe")));
+        cls_Class tpl;
+        fillNew(tpl, nameSize);
+        const QStringList before = describe(tpl);
+        FaultyFileLayer counter;
+        {
+            const vlt::ScopedFileLayer scope(counter);
+            QCOMPARE(attemptWrite(writer, tpl, dir.filePath(QStringLiteral("probe"))), QString());
+        }
         QFile::remove(dir.filePath(QStringLiteral("probe")));
-        QVERIFY(steps >= 4);
-        for (int step = 0; step < steps; ++step) {
-            const QStringList before = snapshot(app);
+        QVERIFY(counter.steps >= 4);
+        for (int step = 0; step < counter.steps; ++step) {
             FaultyFileLayer layer;
             layer.failAt = step;
             const vlt::ScopedFileLayer scope(layer);
-            verifyReported(writer, attemptWrite(writer, app, path), path);
+            verifyReported(writer, attemptWrite(writer, tpl, path), path);
             QCOMPARE(readBytes(path), previous);
             QCOMPARE(folderEntries(dir.path()), QStringList{QStringLiteral("ziel")});
-            QCOMPARE(snapshot(app), before);
+            QCOMPARE(describe(tpl), before);
             ++m_faultsInjected;
         }
-        QCOMPARE(attemptWrite(writer, app, path), QString());
+        QCOMPARE(attemptWrite(writer, tpl, path), QString());
         QVERIFY(readBytes(path) != previous);
     }
 
-    void missingFolderIsReported_data() { addWriterRows(); }
-
-    void missingFolderIsReported() {
-        QFETCH(QString, writer);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("fehlt/ziel"));
-        AppState app(m_ui);
-        prepareNew(app, 0);
-        const QStringList before = snapshot(app);
-        verifyReported(writer, attemptWrite(writer, app, path), path);
-        QCOMPARE(folderEntries(dir.path()), QStringList());
-        QCOMPARE(snapshot(app), before);
+    void unwritableTarget_data() {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("target");
+        for (const char* writer : {"template", "members", "sealed members", "module"})
+            for (const char* target : {"fehlt/ziel", "ordner"})
+                QTest::addRow("%s into %s", writer, target)
+                    << QString::fromLatin1(writer) << QString::fromLatin1(target);
     }
-
-    void folderAsTargetIsReported_data() { addWriterRows(); }
-
-    void folderAsTargetIsReported() {
+    void unwritableTarget() {
         QFETCH(QString, writer);
+        QFETCH(QString, target);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ordner"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
-        AppState app(m_ui);
-        prepareNew(app, 0);
-        const QStringList before = snapshot(app);
-        verifyReported(writer, attemptWrite(writer, app, path), path);
-        QVERIFY(QFileInfo(path).isDir());
+        cls_Class tpl;
+        fillNew(tpl, 0);
+        verifyReported(writer, attemptWrite(writer, tpl, dir.filePath(target)),
+                       dir.filePath(target));
         QCOMPARE(folderEntries(dir.path()), QStringList{QStringLiteral("ordner")});
-        QCOMPARE(snapshot(app), before);
-    }
-
-    void readOnlyFolderKeepsFile_data() { addWriterRows(); }
-
-    void readOnlyFolderKeepsFile() {
-        QFETCH(QString, writer);
-        if (geteuid() == 0)
-            QSKIP("root writes into read-only folders; permission bits stop no one here");
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ziel"));
-        writeBytes(path, QByteArrayLiteral("vorher\n"));
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        AppState app(m_ui);
-        prepareNew(app, 0);
-        const QStringList before = snapshot(app);
-        const QString message = attemptWrite(writer, app, path);
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        verifyReported(writer, message, path);
-        QCOMPARE(readBytes(path), QByteArrayLiteral("vorher\n"));
-        QCOMPARE(folderEntries(dir.path()), QStringList{QStringLiteral("ziel")});
-        QCOMPARE(snapshot(app), before);
+        QVERIFY(folderEntries(dir.filePath(QStringLiteral("ordner"))).isEmpty());
     }
 };
-
-int runWriteFaultTests(int argc, char** argv) {
-    WriteFaultTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+CLASSSHAPER_TEST(WriteFaultTest);
 
 #include "tst_write_faults.moc"

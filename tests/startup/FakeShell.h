@@ -2,9 +2,9 @@
 
 #include "app/TemplateShell.h"
 
+#include "app/AppState.h"
 #include "corelib/Error.h"
 #include "generator/ModuleOutput.h"
-#include "model/AppState.h"
 
 #include <QStringList>
 

@@ -1,9 +1,11 @@
 #include "FakeShell.h"
 #include "support/ScriptedUi.h"
 
+#include "app/AppState.h"
 #include "app/DesktopRegistration.h"
 #include "app/Startup.h"
-#include "model/AppState.h"
+#include "app/TemplateDocument.h"
+#include "model/TemplateFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -40,7 +42,7 @@ void writeTemplate(const QString& path, const QString& className, const QString&
     state.currentTemplate->COMPILED = compiled;
     state.currentTemplate->MEMBERS().DATABASE.ADD(std::make_shared<cls_Member>());
     state.currentTemplate->MEMBERS().ITEM(1, true)->MNAME = QStringLiteral("Name");
-    QVERIFY(state.currentTemplate->SAVE(state, path));
+    QVERIFY(saveTemplate(state, path));
     writeAll(path, readAll(path).replace("\n", "\r\n"));
 }
 
@@ -195,11 +197,9 @@ void tst_Startup::commandLine() {
         QCOMPARE(!readAll(path(name)).contains('\r'), templates.contains(name));
     for (const QString& name : templates) {
         // The saved template holds the target that was chosen, or none after a cancel.
-        ScriptedUi reloadUi;
-        AppState reloaded(reloadUi);
-        QVERIFY(reloaded.currentTemplate->LOAD(reloaded, path(name)));
-        QCOMPARE(reloaded.currentTemplate->COMPILED,
-                 modules.isEmpty() ? QString() : path(modules.first()));
+        cls_Class reloaded;
+        readTemplate(path(name), reloaded);
+        QCOMPARE(reloaded.COMPILED, modules.isEmpty() ? QString() : path(modules.first()));
     }
 }
 

@@ -3,14 +3,17 @@
 #include "corelib/Error.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
+#include <QStringList>
 
 // The bytes of a file; empty when it cannot be read.
-inline QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray readBytes(const QString& path);
+// Writes (replaces) a file; a test that cannot write its input stops at once.
+void writeBytes(const QString& path, const QByteArray& bytes);
+// The names in a folder, hidden ones included, sorted.
+QStringList folderEntries(const QString& folder);
+// A file of tests/data, the data folder that all areas share, e.g. "templates/x.vlt-ctf".
+QString testData(const QString& name);
 
 // Runs `action`, expects vlt::Error and returns its message ("" when nothing was raised).
 template <class Action> QString errorOf(Action action) {

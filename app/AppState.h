@@ -1,15 +1,14 @@
 #pragma once
 
-#include "Class.h"
+#include "model/Class.h"
 
 #include "corelib/UiServices.h"
 
 #include <QString>
 #include <memory>
 
-// What the desktop program keeps for the whole run and shares between the window, the
-// template's file operations and the output commands. Tests and the command-line generator
-// make their own.
+// What the desktop program keeps for the whole run and shares between the window, opening
+// and saving the template, and the output commands. Tests make their own.
 struct AppState {
     explicit AppState(vlt::UiServices& services)
         : ui(services), currentTemplate(std::make_shared<cls_Class>()) {}

@@ -1,8 +1,8 @@
-#include "ConsoleUiServices.h"
-
-#include "SystemErrorText.h"
+#include "HeadlessUi.h"
 
 #include <QTextStream>
+
+namespace vlt {
 
 namespace {
 
@@ -16,33 +16,31 @@ void print(const QString& kind, const QString& text, const QString& title) {
 
 } // namespace
 
-void ConsoleUiServices::errorMessage(const QString& text, const QString& title) {
-    print(QStringLiteral("Fehler"), withGermanSystemErrors(text), title);
+void HeadlessUi::errorMessage(const QString& text, const QString& title) {
+    print(QStringLiteral("Fehler"), text, title);
 }
 
-void ConsoleUiServices::infoMessage(const QString& text, const QString& title) {
+void HeadlessUi::infoMessage(const QString& text, const QString& title) {
     print(QStringLiteral("Information"), text, title);
 }
 
-int ConsoleUiServices::yesNoQuestion(const QString& text, const QString& title) {
+int HeadlessUi::yesNoQuestion(const QString& text, const QString& title) {
     print(QStringLiteral("Frage, mit Nein beantwortet"), text, title);
-    return vlt::ID_No;
+    return ID_No;
 }
 
-QString ConsoleUiServices::openFileDialog(const vlt::FileDialogRequest& request) {
+QString HeadlessUi::openFileDialog(const FileDialogRequest& request) {
     print(QStringLiteral("Dialog abgebrochen"), request.initialFile, request.title);
     return QString();
 }
 
-QString ConsoleUiServices::saveFileDialog(const vlt::FileDialogRequest& request) {
+QString HeadlessUi::saveFileDialog(const FileDialogRequest& request) {
     print(QStringLiteral("Dialog abgebrochen"), request.initialFile, request.title);
     return QString();
 }
 
-void ConsoleUiServices::openWebPage(const QString& address) {
+void HeadlessUi::openWebPage(const QString& address) {
     print(QStringLiteral("Webseite nicht geöffnet"), address, QString());
 }
 
-bool nonInteractiveRun() {
-    return qEnvironmentVariable("CLASSSHAPER_NONINTERACTIVE") == QLatin1String("1");
-}
+} // namespace vlt

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <utility>
 
+namespace vlt {
 namespace {
 
 const std::pair<const char*, const char*> kCauses[] = {
@@ -21,8 +22,8 @@ const std::pair<const char*, const char*> kCauses[] = {
 
 } // namespace
 
-QString withGermanSystemErrors(const QString& text) {
-    QString german = text;
+QString germanCause(const QString& cause) {
+    QString german = cause;
     for (const auto& [english, translated] : kCauses)
         german.replace(QLatin1String(english), QString::fromUtf8(translated));
     return german;
@@ -31,3 +32,5 @@ QString withGermanSystemErrors(const QString& text) {
 void useEnglishSystemErrors() {
     std::setlocale(LC_MESSAGES, "C");
 }
+
+} // namespace vlt

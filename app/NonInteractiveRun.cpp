@@ -1,0 +1,7 @@
+#include "NonInteractiveRun.h"
+
+#include <QString>
+
+bool nonInteractiveRun() {
+    return qEnvironmentVariable("CLASSSHAPER_NONINTERACTIVE") == QLatin1String("1");
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "UiServices.h"
+
+namespace vlt {
+
+// For runs without anyone at the screen: every message goes to stderr, questions are answered
+// "no" and file dialogs are cancelled.
+class HeadlessUi : public UiServices {
+public:
+    void errorMessage(const QString& text, const QString& title = QString()) override;
+    void infoMessage(const QString& text, const QString& title = QString()) override;
+    int yesNoQuestion(const QString& text, const QString& title = QString()) override;
+    QString openFileDialog(const FileDialogRequest& request) override;
+    QString saveFileDialog(const FileDialogRequest& request) override;
+    void openWebPage(const QString& address) override;
+};
+
+} // namespace vlt

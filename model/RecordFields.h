@@ -1,0 +1,51 @@
+#pragma once
+
+#include "corelib/FileIO.h"
+
+#include <QString>
+#include <variant>
+
+// One plain field of a record: its name, where it lives, and the first file version "1.<since>"
+// that holds it. A record's fields stand in a table in file order; copy, store, read and the
+// windows walk that table, so no operation can miss a field or take another order.
+template <class Record> struct RecordField {
+    const char* name;
+    std::variant<QString Record::*, bool Record::*> member;
+    int since;
+
+    bool isText() const { return std::holds_alternative<QString Record::*>(member); }
+    QString& text(Record& record) const { return record.*std::get<QString Record::*>(member); }
+    bool& option(Record& record) const { return record.*std::get<bool Record::*>(member); }
+};
+
+template <class Record, class Fields>
+void copyFields(const Fields& fields, Record& to, const Record& from) {
+    for (const auto& field : fields)
+        std::visit([&](auto member) { to.*member = from.*member; }, field.member);
+}
+
+template <class Record, class Fields>
+void storeFields(const Fields& fields, vlt::tmp_FileIO& file, Record& record) {
+    for (const auto& field : fields)
+        std::visit([&](auto member) { file.STORE({record.*member}); }, field.member);
+}
+
+// Reads the fields that version "1.<version>" holds; the others keep their values.
+template <class Record, class Fields>
+void readFields(const Fields& fields, vlt::tmp_FileIO& file, Record& record, int version) {
+    for (const auto& field : fields)
+        if (field.since <= version)
+            std::visit([&](auto member) { file.READ({&(record.*member)}); }, field.member);
+}
+
+inline QString versionText(int version) {
+    return QStringLiteral("1.%1").arg(version);
+}
+
+// The version whose text is exactly `text`, "1.0" to "1.<newest>"; -1 for any other text.
+inline int knownVersion(const QString& text, int newest) {
+    for (int version = 0; version <= newest; ++version)
+        if (text == versionText(version))
+            return version;
+    return -1;
+}

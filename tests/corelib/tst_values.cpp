@@ -1,0 +1,51 @@
+#include "support/CaseTable.h"
+#include "support/TestMain.h"
+
+#include "corelib/VString.h"
+#include "corelib/Variant.h"
+
+#include <QtTest>
+#include <cmath>
+
+using vlt::Variant;
+using vlt::VSTRING;
+
+class ValueTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void equality_data() { addCaseRows(QStringLiteral("variant-equality"), {"a", "b", "equal"}); }
+    void equality() {
+        QFETCH(QByteArray, a);
+        QFETCH(QByteArray, b);
+        QFETCH(QByteArray, equal);
+        QCOMPARE(valueOf(a) == valueOf(b), equal == "1");
+        QCOMPARE(valueOf(b) == valueOf(a), equal == "1");
+    }
+
+    void packRoundTrip_data() {
+        addCaseRows(QStringLiteral("value-lines"), {"line"});
+        QTest::newRow("missing") << QByteArray("M");
+        QTest::newRow("negative zero") << QByteArray("D:-0");
+        QTest::newRow("infinity") << QByteArray("D:inf");
+        QTest::newRow("separators") << QByteArray("S:12:S3:abc;L5;A1:N");
+        QTest::newRow("lone surrogate") << QByteArray("S:\xed\xa0\x80");
+    }
+    void packRoundTrip() {
+        QFETCH(QByteArray, line);
+        const Variant value = valueOf(line);
+        const QString package = VSTRING.PACK.PACK({value, value, Variant(7)});
+        Variant first;
+        Variant second;
+        qint32 last = 0;
+        VSTRING.PACK.UNPACK(package, {&first, &second, &last});
+        QCOMPARE(first.kind(), value.kind());
+        QVERIFY(first == value && second == value);
+        QCOMPARE(last, 7);
+        if (value.kind() == Variant::Kind::Double)
+            QCOMPARE(std::signbit(first.toDouble()), std::signbit(value.toDouble()));
+    }
+};
+CLASSSHAPER_TEST(ValueTest);
+
+#include "tst_values.moc"

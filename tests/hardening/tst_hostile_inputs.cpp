@@ -1,0 +1,194 @@
+#include "support/Templates.h"
+#include "support/TestFiles.h"
+#include "support/TestMain.h"
+
+#include "model/TemplateFile.h"
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A real template file, cut into its lines (without line breaks).
+QList<QByteArray> validTemplateLines() {
+    QList<QByteArray> lines =
+        readBytes(testData(QStringLiteral("templates/every-field.vlt-ctf"))).split('\n');
+    lines.removeLast();
+    return lines;
+}
+
+QByteArray joined(const QList<QByteArray>& lines) {
+    return lines.join('\n') + '\n';
+}
+
+// Value lines that are well formed; whether they fit depends on the position.
+const QList<QByteArray> kWellFormed = {"E",     "B:-1", "B:0",   "L:0",   "L:-1",  "L:2147483647",
+                                       "D:1.5", "S:",   "S:1.0", "S:1.3", "S:9.9", "S:True",
+                                       "S:12"};
+
+// Lines that no position accepts.
+const QList<QByteArray> kMalformed = {"",
+                                      "X:1",
+                                      "B:1",
+                                      "L:",
+                                      "L:2147483648",
+                                      "L:1.5",
+                                      "L: 1",
+                                      "D:0x1p3",
+                                      "D:1e999",
+                                      "S",
+                                      "S:\\q",
+                                      "S:ab\\",
+                                      "S:\xff",
+                                      "S:\xed\xa0\x80",
+                                      QByteArray("L:1\0", 4),
+                                      "E ",
+                                      "VLTFILE 1"};
+
+QString validPackage() {
+    cls_Class tpl;
+    fillEveryField(tpl);
+    return tpl.DATA.PACKAGE();
+}
+
+// The package with the first match of `pattern` replaced.
+QString withFirst(const QString& pattern, const QString& replacement) {
+    QString package = validPackage();
+    const QRegularExpressionMatch match = QRegularExpression(pattern).match(package);
+    if (!match.hasMatch())
+        qFatal("pattern not in the package: %s", qPrintable(pattern));
+    return package.replace(match.capturedStart(), match.capturedLength(), replacement);
+}
+
+} // namespace
+
+class HostileInputTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // Loads `bytes` over a template that holds other values: all or nothing. A refused file must
+    // name itself and leave the template exactly as it was; "" when the file loaded.
+    QString loadOverCurrent(const QByteArray& bytes) {
+        const QString path = m_dir.filePath(QStringLiteral("feindlich.vlt-ctf"));
+        writeBytes(path, bytes);
+        cls_Class tpl;
+        tpl.CLASSNAME = QStringLiteral("cls_Vorher");
+        tpl.MEMBERS().DATABASE.ADD(makeMember(QStringLiteral("bleibt")));
+        const QStringList before = describe(tpl);
+        const QString message = errorOf([&] { readTemplate(path, tpl); });
+        if (!message.isEmpty() && (!message.contains(path) || describe(tpl) != before))
+            return QStringLiteral("unsafe: ") + message;
+        return message;
+    }
+
+private slots:
+    void everyLineKindInEveryPosition_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("mustFail");
+        const QList<QByteArray> lines = validTemplateLines();
+        for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
+            for (const QByteArray& line : kWellFormed + kMalformed) {
+                QList<QByteArray> changed = lines;
+                changed[i] = line;
+                QTest::addRow("line %lld = %s", static_cast<long long>(i + 1),
+                              line.toPercentEncoding(":-. ").constData())
+                    << joined(changed) << kMalformed.contains(line);
+            }
+        }
+    }
+    void everyLineKindInEveryPosition() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, mustFail);
+        const QString message = loadOverCurrent(file);
+        QVERIFY2(!message.startsWith(QLatin1String("unsafe")), qPrintable(message));
+        QVERIFY(!mustFail || !message.isEmpty());
+    }
+
+    void damagedStructure_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("cause");
+        const QList<QByteArray> lines = validTemplateLines();
+        const QByteArray valid = joined(lines);
+        for (qsizetype keep = 0; keep + 1 < lines.size(); ++keep)
+            QTest::addRow("cut after line %lld", static_cast<long long>(keep))
+                << joined(lines.first(keep)) << QString();
+        for (qsizetype keep = 2; keep + 1 < lines.size(); ++keep)
+            QTest::addRow("END after line %lld", static_cast<long long>(keep))
+                << joined(lines.first(keep)) + "END\n"
+                << "unerwartetes Dateiende";
+        QTest::newRow("values after END") << valid + "S:mehr\n"
+                                          << "nach END";
+        QTest::newRow("newer format") << QByteArray("VLTFILE 2\nEND\n") << "neueren";
+        QTest::newRow("sealed") << QByteArray("VLTFILE 1 SEALED\nAA==\n") << "";
+        const QByteArray head("VLTFILE 1\nS:1.3\nE\nS:\nS:\nS:\n");
+        QTest::newRow("negative count") << head + "L:-1\nEND\n"
+                                        << "negativ";
+        QTest::newRow("count as text") << head + "S:viele\nEND\n"
+                                       << "Long";
+        QTest::newRow("count beyond the file") << head + "L:2147483647\nS:1.2\nEND\n"
+                                               << "unerwartetes Dateiende";
+        QTest::newRow("last value wrongly typed")
+            << QByteArray(valid).replace("B:0\nEND\n", "S:nein\nEND\n") << "Boolean";
+    }
+    void damagedStructure() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, cause);
+        const QString message = loadOverCurrent(file);
+        QVERIFY2(!message.isEmpty() && !message.startsWith(QLatin1String("unsafe")),
+                 qPrintable(message));
+        QVERIFY2(message.contains(cause), qPrintable(message));
+    }
+
+    // Member records of unknown versions stop without error, so a file may stack very many of
+    // them; each costs one line and nothing more. A huge count fails at the end of the file
+    // instead of reserving gigabytes first.
+    void countsDoNotDriveTheWork() {
+        QByteArray bytes("VLTFILE 1\nS:1.3\nE\nS:\nS:\nS:\nL:200000\n");
+        for (int i = 0; i < 200000; ++i)
+            bytes += "S:1.3\n";
+        bytes +=
+            "S:cls_Tief\nS:\nS:\nS:\nS:\nS:\nS:\nS:\nS:\nB:0\nB:0\nB:0\nB:0\nB:0\nS:\nB:0\nEND\n";
+        const QString path = m_dir.filePath(QStringLiteral("versionen.vlt-ctf"));
+        writeBytes(path, bytes);
+        cls_Class tpl;
+        readTemplate(path, tpl);
+        QCOMPARE(tpl.MEMBERS().COUNT(), 200000);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(
+            !loadOverCurrent(
+                 "VLTFILE 1\nS:1.3\nE\nS:\nS:\nS:\nL:2147483647\nS:1.0\nS:a\nS:b\nB:0\nB:0\nEND\n")
+                 .isEmpty());
+        QVERIFY2(timer.elapsed() < 2000, "the count drove the work");
+    }
+
+    void damagedPackageChangesNothing_data() {
+        QTest::addColumn<QString>("package");
+        const QString valid = validPackage();
+        for (qsizetype keep = 0; keep < valid.size();
+             keep += std::max<qsizetype>(1, valid.size() / 60))
+            QTest::addRow("cut after %lld", static_cast<long long>(keep)) << valid.left(keep);
+        QTest::newRow("cut last character") << valid.chopped(1);
+        QTest::newRow("text length beyond the package") << withFirst("S\\d+:", "S999999999999:");
+        QTest::newRow("negative text length") << withFirst("S\\d+:", "S-5:");
+        QTest::newRow("record count beyond the package") << withFirst("A\\d+:", "A2147483647:");
+        QTest::newRow("record length beyond the package") << withFirst("R\\d+:", "R999999999:");
+        QTest::newRow("records where a text belongs") << QStringLiteral("A0:") + valid;
+        QTest::newRow("Long too large") << QStringLiteral("L99999999999;") + valid.mid(1);
+    }
+    void damagedPackageChangesNothing() {
+        QFETCH(QString, package);
+        cls_Class target;
+        target.CLASSNAME = QStringLiteral("cls_Vorher");
+        target.MEMBERS().DATABASE.ADD(makeMember(QStringLiteral("bleibt")));
+        const QString before = target.DATA.PACKAGE();
+        QVERIFY(!errorOf([&] { target.DATA.setPACKAGE(package); }).isEmpty());
+        QCOMPARE(target.DATA.PACKAGE(), before);
+    }
+};
+CLASSSHAPER_TEST(HostileInputTest);
+
+#include "tst_hostile_inputs.moc"

@@ -1,0 +1,108 @@
+#include "support/CaseTable.h"
+#include "support/Templates.h"
+#include "support/TestFiles.h"
+#include "support/TestMain.h"
+
+#include <QtTest>
+
+using vlt::Variant;
+
+namespace {
+
+// A list of members named by the letters of `names`, in that order.
+void fill(cls_Members& list, const QString& names) {
+    for (const QChar name : names)
+        list.DATABASE.ADD(makeMember(name));
+}
+
+QString names(cls_Members& list) {
+    QString result;
+    for (qint32 i = 1; i <= list.COUNT(); ++i)
+        result += list.ITEM(i, true)->MNAME;
+    return result;
+}
+
+} // namespace
+
+class MemberListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void remove_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("first of three") << QStringLiteral("ABC") << 1 << QStringLiteral("CB");
+        QTest::newRow("middle of four") << "ABCD" << 2 << "ADC";
+        QTest::newRow("last of three") << "ABC" << 3 << "AB";
+        QTest::newRow("only entry") << "A" << 1 << "";
+    }
+    void remove() {
+        QFETCH(QString, before);
+        QFETCH(int, position);
+        QFETCH(QString, after);
+        cls_Members list;
+        fill(list, before);
+        QVERIFY(list.DATABASE.REMOVE(position, true));
+        QCOMPARE(names(list), after);
+        QCOMPARE(list.COUNT(), after.size());
+    }
+
+    void outOfRange() {
+        cls_Members list;
+        fill(list, QStringLiteral("AB"));
+        const std::function<void()> operations[] = {
+            [&] { list.ITEM(3, true); }, [&] { list.ITEM(-1, true); },
+            [&] { list.DATABASE.ITEMOBJ(3, true); }, [&] { list.DATABASE.REMOVE(0, true); },
+            [&] { list.DATABASE.REMOVE(3, true); }};
+        for (const auto& operation : operations)
+            QVERIFY(errorOf(operation).contains(QStringLiteral("Index")));
+        QCOMPARE(names(list), QStringLiteral("AB"));
+    }
+
+    void positionZeroIsNoEntry() {
+        cls_Members list;
+        fill(list, QStringLiteral("AB"));
+        for (const auto& entry : {list.DATABASE.ITEM(0, true), list.DATABASE.ITEMOBJ(0, true)}) {
+            auto member = std::dynamic_pointer_cast<cls_Member>(entry);
+            QVERIFY(member);
+            QCOMPARE(describe(*member), QStringLiteral("|String|10000"));
+            member->MNAME = QStringLiteral("Z");
+        }
+        QCOMPARE(names(list), QStringLiteral("AB"));
+    }
+
+    void search_data() {
+        addCaseRows(QStringLiteral("member-search"), {"ids", "wanted", "position"});
+    }
+    void search() {
+        QFETCH(QByteArray, ids);
+        QFETCH(QByteArray, wanted);
+        QFETCH(QByteArray, position);
+        cls_Members list;
+        for (const QByteArray& id : ids.split(';'))
+            if (!ids.isEmpty())
+                list.DATABASE.ADD(makeMember(QStringLiteral("m")), valueOf(id));
+        qint32 found = -1;
+        list.DATABASE_DatabaseSEARCH(found, valueOf(wanted));
+        QCOMPARE(found, position.toInt());
+        QCOMPARE(list.DATABASE.EXISTS(valueOf(wanted)), found > 0);
+    }
+
+    void importKeepsAGivenIdentifierOnly() {
+        cls_Members list;
+        auto unnamed = makeMember(QStringLiteral("A"));
+        unnamed->DATA.ID = 5;
+        list.DATABASE.ADD(unnamed, Variant::missing());
+        list.DATABASE.ADD(makeMember(QStringLiteral("B")), QStringLiteral("b"));
+        QVERIFY(unnamed->DATA.ID == Variant(5));
+        QVERIFY(list.ITEM(2, true)->DATA.ID == Variant(QStringLiteral("b")));
+        QVERIFY(!errorOf([&] { list.DATABASE.ADD(std::make_shared<cls_Class>()); }).isEmpty());
+        QCOMPARE(names(list), QStringLiteral("AB"));
+        list.DATABASE.CLEAR();
+        QCOMPARE(list.COUNT(), 0);
+    }
+};
+CLASSSHAPER_TEST(MemberListTest);
+
+#include "tst_members.moc"

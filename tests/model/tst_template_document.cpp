@@ -1,0 +1,122 @@
+#include "support/ScriptedUi.h"
+#include "support/Templates.h"
+#include "support/TestFiles.h"
+#include "support/TestMain.h"
+
+#include "app/AppState.h"
+#include "app/TemplateDocument.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QStringList stateOf(AppState& app) {
+    return describe(*app.currentTemplate) +
+           QStringList{app.currentTemplatePath, app.templateFolder,
+                       app.changed ? QStringLiteral("geändert") : QString()};
+}
+
+} // namespace
+
+class TemplateDocumentTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void cancelledDialog_data() {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("currentPath");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("initial");
+        QTest::newRow("save, nothing known") << true << ""
+                                             << ""
+                                             << "cls_Kunde.vlt-ctf";
+        QTest::newRow("save, folder known") << true << ""
+                                            << "/v/"
+                                            << "/v/cls_Kunde.vlt-ctf";
+        QTest::newRow("save, path known") << true << "/p/x.vlt-ctf"
+                                          << "/v/"
+                                          << "/p/x.vlt-ctf";
+        QTest::newRow("open, nothing known") << false << ""
+                                             << ""
+                                             << "*.vlt-ctf";
+        QTest::newRow("open, folder known") << false << ""
+                                            << "/v/"
+                                            << "/v/*.vlt-ctf";
+        QTest::newRow("open, path known") << false << "/p/x.vlt-ctf"
+                                          << "/v/"
+                                          << "/p/x.vlt-ctf";
+    }
+    void cancelledDialog() {
+        QFETCH(bool, save);
+        QFETCH(QString, currentPath);
+        QFETCH(QString, folder);
+        QFETCH(QString, initial);
+        ScriptedUi ui;
+        AppState app(ui);
+        app.currentTemplate->CLASSNAME = QStringLiteral("cls_Kunde");
+        app.currentTemplatePath = currentPath;
+        app.templateFolder = folder;
+        app.changed = true;
+        const QStringList before = stateOf(app);
+        QVERIFY(!(save ? saveTemplate(app) : openTemplate(app)));
+        QCOMPARE(ui.kinds(), QStringList{save ? QStringLiteral("save") : QStringLiteral("open")});
+        const vlt::FileDialogRequest& request = ui.shown.first().request;
+        QCOMPARE(request.initialFile, initial);
+        QCOMPARE(request.title, save ? QStringLiteral("Klassenvorlage speichern")
+                                     : QStringLiteral("Klassenvorlage laden"));
+        QCOMPARE(request.filter, QStringLiteral("Klassenvorlage|*.vlt-ctf"));
+        QCOMPARE(request.filterIndex, 1);
+        QCOMPARE(request.defaultExtension, save ? QStringLiteral(".vlt-ctf") : QString());
+        QCOMPARE(stateOf(app), before);
+    }
+
+    // Saving takes the folder of the saved file, opening the folder of the file current before.
+    void templateFolderRule() {
+        for (const char* folder : {"F", "G", "H"})
+            QVERIFY(QDir(m_dir.path()).mkpath(QString::fromLatin1(folder)));
+        ScriptedUi ui;
+        AppState app(ui);
+        for (const char* file : {"F/a.vlt-ctf", "G/b.vlt-ctf", "H/c.vlt-ctf"})
+            QVERIFY(saveTemplate(app, path(QString::fromLatin1(file))));
+        ui.fileChoices.enqueue(path(QStringLiteral("F/a.vlt-ctf")));
+        QVERIFY(saveTemplate(app));
+        QCOMPARE(app.templateFolder, path(QStringLiteral("F/")));
+        app.changed = true;
+        QVERIFY(openTemplate(app, path(QStringLiteral("G/b.vlt-ctf"))));
+        QCOMPARE(app.templateFolder, path(QStringLiteral("F/")));
+        QVERIFY(!app.changed);
+        ui.fileChoices.enqueue(path(QStringLiteral("H/c.vlt-ctf")));
+        QVERIFY(openTemplate(app));
+        QCOMPARE(app.templateFolder, path(QStringLiteral("G/")));
+        QCOMPARE(app.currentTemplatePath, path(QStringLiteral("H/c.vlt-ctf")));
+    }
+
+    void failureKeepsTemplateAndState() {
+        ScriptedUi ui;
+        AppState app(ui);
+        fillEveryField(*app.currentTemplate);
+        app.currentTemplatePath = QStringLiteral("/vorher/alt.vlt-ctf");
+        app.changed = true;
+        const QString damaged = path(QStringLiteral("kaputt.vlt-ctf"));
+        writeBytes(damaged, "VLTFILE 1\nS:1.3\nE\nS:\nS:\nS:\nL:1\nEND\n");
+        const QString missingFolder = path(QStringLiteral("fehlt/x.vlt-ctf"));
+        const QStringList before = stateOf(app);
+        QVERIFY(errorOf([&] { openTemplate(app, damaged); }).contains(damaged));
+        // The folder is taken before the file is read or written, so it stays after a failure.
+        QCOMPARE(app.templateFolder, QStringLiteral("/vorher/"));
+        app.templateFolder.clear();
+        QCOMPARE(stateOf(app), before);
+        QVERIFY(errorOf([&] { saveTemplate(app, missingFolder); }).contains(missingFolder));
+        QCOMPARE(app.currentTemplatePath, QStringLiteral("/vorher/alt.vlt-ctf"));
+        QVERIFY(app.changed);
+        QCOMPARE(app.templateFolder, path(QStringLiteral("fehlt/")));
+    }
+};
+CLASSSHAPER_TEST(TemplateDocumentTest);
+
+#include "tst_template_document.moc"

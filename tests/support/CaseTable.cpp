@@ -1,0 +1,84 @@
+#include "CaseTable.h"
+
+#include "TestFiles.h"
+
+#include "corelib/Variant.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray unescaped(const QByteArray& field) {
+    QByteArray out;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char c = field.at(i);
+        if (c != '\\' || i + 1 == field.size()) {
+            out += c;
+            continue;
+        }
+        const char next = field.at(++i);
+        if (next == 'x') {
+            out += static_cast<char>(field.mid(i + 1, 2).toInt(nullptr, 16));
+            i += 2;
+        } else {
+            const QByteArray from("nrt0"), to("\n\r\t", 4);
+            const qsizetype at = from.indexOf(next);
+            out += at >= 0 ? to.at(at) : next;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+void addCaseRows(const QString& table, std::initializer_list<const char*> columns) {
+    for (const char* column : columns)
+        QTest::addColumn<QByteArray>(column);
+    const QString path = testData(QStringLiteral("cases/") + table + QStringLiteral(".txt"));
+    for (const QByteArray& line : readBytes(path).split('\n')) {
+        if (line.trimmed().isEmpty() || line.startsWith('#'))
+            continue;
+        QList<QByteArray> fields = QByteArray(line).replace("\\|", "\x01").split('|');
+        if (fields.size() != qsizetype(columns.size()) + 1)
+            qFatal("%s: %d fields wanted: %s", qPrintable(path), int(columns.size()) + 1,
+                   line.constData());
+        QTestData& row = QTest::newRow(fields.first().trimmed().constData());
+        for (QByteArray field : fields.mid(1)) {
+            // One blank on each side belongs to the separator; more are part of the value.
+            if (field.startsWith(' '))
+                field.remove(0, 1);
+            if (field.endsWith(' '))
+                field.chop(1);
+            row << unescaped(field.replace('\x01', '|'));
+        }
+    }
+}
+
+vlt::Variant valueOf(const QByteArray& line) {
+    const QString payload = QString::fromUtf8(line.mid(2));
+    switch (line.isEmpty() ? 'E' : line.at(0)) {
+    case 'M':
+        return vlt::Variant::missing();
+    case 'B':
+        return vlt::Variant(payload == QLatin1String("-1"));
+    case 'L':
+        return vlt::Variant(payload.toInt());
+    case 'D':
+        return vlt::Variant(payload.toDouble());
+    case 'S': {
+        QString text;
+        for (qsizetype i = 0; i < payload.size(); ++i) {
+            const QChar next = i + 1 < payload.size() ? payload.at(i + 1) : QChar();
+            const bool escape = payload.at(i) == QLatin1Char('\\');
+            text += !escape                    ? payload.at(i)
+                    : next == QLatin1Char('r') ? QChar('\r')
+                    : next == QLatin1Char('n') ? QChar('\n')
+                                               : next;
+            i += escape ? 1 : 0;
+        }
+        return vlt::Variant(text);
+    }
+    default:
+        return vlt::Variant();
+    }
+}

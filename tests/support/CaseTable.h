@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+// Adds the rows of tests/data/cases/<table>.txt as Qt Test data rows: one row a line,
+// "name | field | field ...", each field a QByteArray column in the order of `columns` (literals:
+// Qt Test keeps the names). Fields take the escapes \n \r \t \\ \| \0 and \xHH; lines starting with
+// '#' are comments.
+void addCaseRows(const QString& table, std::initializer_list<const char*> columns);
+
+namespace vlt {
+class Variant;
+}
+
+// The value that a structured file's value line stands for ("E", "B:-1", "L:7", "D:0.5",
+// "S:a\\nb"), and "M" for a missing argument; written out here rather than taken from the reader.
+vlt::Variant valueOf(const QByteArray& line);

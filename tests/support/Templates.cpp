@@ -1,0 +1,94 @@
+#include "Templates.h"
+
+namespace {
+
+QString escaped(QString text) {
+    return text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('\r'), QStringLiteral("\\r"))
+        .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+}
+
+QString flag(bool value) {
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+std::shared_ptr<cls_Member> makeMember(const QString& name, const QString& type) {
+    auto member = std::make_shared<cls_Member>();
+    member->MNAME = name;
+    member->MTYPE = type;
+    return member;
+}
+
+void fillEveryField(cls_Class& tpl) {
+    tpl.CLASSNAME = QStringLiteral("cls_Kunde");
+    tpl.PROJECT = QStringLiteral("Projekt \"Süd\"");
+    tpl.FILENAME = QStringLiteral("kunde.cls");
+    tpl.AUTHOR = QStringLiteral("Grete Müller");
+    tpl.COPYRIGHT = QStringLiteral("(c) 2001 Firma");
+    tpl.BUILD = QStringLiteral("2001-02-03");
+    tpl.DESCRIPTION = QStringLiteral("Kunden\\daten\r\nzweite Zeile");
+    tpl.COMPILED = QStringLiteral("/tmp/vorher.cls");
+    tpl.CUSTOM =
+        QStringLiteral("' vorher\r\nPublic X As Long\n") + QString::fromUcs4(U"\U0001F600");
+    tpl.DATABASE_TYPE = QStringLiteral(" cls_Posten ");
+    // No two options share their values here and in the version files, so a swap shows.
+    tpl.DATABASE_ADVANCED = true;
+    tpl.DATABASE_LOCK = true;
+    tpl.DATA_EDITOR = true;
+    cls_Members& list = tpl.MEMBERS();
+    list.NAME = QStringLiteral("Mitglieder");
+    list.AUTHOR = QStringLiteral("A:1");
+    auto id = makeMember(QStringLiteral("ID"), QStringLiteral("Long"));
+    id->MDATAID = true;
+    auto items = makeMember(QStringLiteral("Posten"), QStringLiteral("cls_Posten"));
+    items->MPUBLIC = false;
+    items->MARRAY = true;
+    items->MCHILD = true;
+    auto note = makeMember(QString(), QString());
+    note->MARRAY = true;
+    note->MNOTBOUND = true;
+    for (const auto& member : {id, items, note})
+        list.DATABASE.ADD(member);
+}
+
+QString describe(const cls_Member& member) {
+    return escaped(member.MNAME) + QLatin1Char('|') + escaped(member.MTYPE) + QLatin1Char('|') +
+           flag(member.MPUBLIC) + flag(member.MARRAY) + flag(member.MDATAID) +
+           flag(member.MNOTBOUND) + flag(member.MCHILD);
+}
+
+QStringList describe(cls_Members& list) {
+    QStringList lines{
+        QStringLiteral("list|%1|%2|%3")
+            .arg(escaped(list.NAME), escaped(list.AUTHOR), escaped(list.DESCRIPTION))};
+    for (qint32 i = 1; i <= list.COUNT(); ++i)
+        lines.append(describe(*list.ITEM(i, true)));
+    return lines;
+}
+
+QStringList describe(cls_Class& tpl) {
+    QStringList lines;
+    const auto text = [&](const char* name, const QString& value) {
+        lines.append(QLatin1String(name) + QLatin1Char('=') + escaped(value));
+    };
+    const auto option = [&](const char* name, bool value) { text(name, flag(value)); };
+    text("CLASSNAME", tpl.CLASSNAME);
+    text("PROJECT", tpl.PROJECT);
+    text("FILENAME", tpl.FILENAME);
+    text("AUTHOR", tpl.AUTHOR);
+    text("COPYRIGHT", tpl.COPYRIGHT);
+    text("BUILD", tpl.BUILD);
+    text("DESCRIPTION", tpl.DESCRIPTION);
+    text("COMPILED", tpl.COMPILED);
+    text("CUSTOM", tpl.CUSTOM);
+    text("DATABASE_TYPE", tpl.DATABASE_TYPE);
+    option("DATABASE_ADVANCED", tpl.DATABASE_ADVANCED);
+    option("DATABASE_LOCK", tpl.DATABASE_LOCK);
+    option("DATA_PARENT", tpl.DATA_PARENT);
+    option("DATA_LOADSAVE", tpl.DATA_LOADSAVE);
+    option("DATA_LOCK", tpl.DATA_LOCK);
+    option("DATA_EDITOR", tpl.DATA_EDITOR);
+    return lines + describe(tpl.MEMBERS());
+}

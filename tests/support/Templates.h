@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/Class.h"
+
+#include <QStringList>
+#include <memory>
+
+std::shared_ptr<cls_Member> makeMember(const QString& name,
+                                       const QString& type = QStringLiteral("String"));
+
+// A template whose every field and member flag differs from the defaults, with line breaks,
+// backslashes, quotes and a character outside the BMP; templates/every-field.vlt-ctf holds it.
+void fillEveryField(cls_Class& tpl);
+
+// One line per field, "NAME=value" in the order of the class's public members, then
+// "list|NAME|AUTHOR|DESCRIPTION" and one "name|type|flags" per member (flags as 0/1 in the
+// order MPUBLIC MARRAY MDATAID MNOTBOUND MCHILD). Backslash, CR and LF are written \\, \r, \n.
+// Written out by hand on purpose: it must not share the model's field tables.
+QStringList describe(cls_Class& tpl);
+QStringList describe(cls_Members& list);
+QString describe(const cls_Member& member);

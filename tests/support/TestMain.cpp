@@ -1,0 +1,52 @@
+#include "TestMain.h"
+
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+#ifdef CLASSSHAPER_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+using TestApplication = QCoreApplication;
+#endif
+
+namespace {
+
+std::vector<QObject* (*)()>& registry() {
+    static std::vector<QObject* (*)()> makers;
+    return makers;
+}
+
+// A class runs unless test functions were named and none of them is its own.
+bool named(const QObject& test, const QStringList& arguments) {
+    bool namedAny = false;
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument.startsWith(QLatin1Char('-')))
+            continue;
+        namedAny = true;
+        const QByteArray function = argument.section(QLatin1Char(':'), 0, 0).toLatin1() + "()";
+        if (test.metaObject()->indexOfMethod(function.constData()) >= 0)
+            return true;
+    }
+    return !namedAny;
+}
+
+} // namespace
+
+int registerTestClass(QObject* (*make)()) {
+    registry().push_back(make);
+    return static_cast<int>(registry().size());
+}
+
+int main(int argc, char** argv) {
+    TestApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    int status = 0;
+    for (const auto make : registry()) {
+        const std::unique_ptr<QObject> test(make());
+        if (named(*test, arguments))
+            status |= QTest::qExec(test.get(), arguments);
+    }
+    return status == 0 ? 0 : 1;
+}
