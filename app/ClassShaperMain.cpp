@@ -6,7 +6,7 @@
 #include "corelib/SystemErrorText.h"
 #include "frm_Main.h"
 
-#include "app/AppState.h"
+#include "AppState.h"
 #include "corelib/HeadlessUi.h"
 #include "corelib/Paths.h"
 

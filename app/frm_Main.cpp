@@ -7,7 +7,7 @@
 #include "ctl_Pannel.h"
 #include "frm_Member.h"
 
-#include "app/AppState.h"
+#include "AppState.h"
 
 #include <QAction>
 #include <QCheckBox>

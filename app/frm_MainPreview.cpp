@@ -5,7 +5,7 @@
 #include "FindingsList.h"
 #include "PreviewPane.h"
 
-#include "app/AppState.h"
+#include "AppState.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 #include "ctl_CmdBar.h"
 #include "ctl_Seperator.h"
 
-#include "app/AppState.h"
+#include "AppState.h"
 #include "corelib/HostText.h"
 #include "model/Member.h"
 
