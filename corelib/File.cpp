@@ -88,6 +88,35 @@ class LineParser {
 public:
     LineParser(const QString& url, int line) : m_url(url), m_line(line) {}
 
+    // Checks a line as parse would read it, without building its value.
+    void check(QByteArrayView text) const {
+        if (text == "E")
+            return;
+        if (text.size() < 2 || text[1] != ':')
+            fail(QStringLiteral("unbekannte Wertzeile"));
+        const QByteArrayView body = text.sliced(2);
+        switch (text[0]) {
+        case 'B':
+            parseBoolean(body);
+            return;
+        case 'L':
+            parseLong(body);
+            return;
+        case 'D':
+            parseDouble(body);
+            return;
+        case 'S':
+            checkText(body);
+            return;
+        default:
+            fail(QStringLiteral("unbekannte Wertzeile"));
+        }
+    }
+
+    static bool isText(QByteArrayView text) { return text.startsWith("S:"); }
+    // The text of a checked text line.
+    QString text(QByteArrayView line) const { return unescape(line.sliced(2)); }
+
     Variant parse(QByteArrayView text) const {
         if (text == "E")
             return Variant();
@@ -96,11 +125,7 @@ public:
         const QByteArrayView body = text.sliced(2);
         switch (text[0]) {
         case 'B':
-            if (body == "-1")
-                return Variant(true);
-            if (body == "0")
-                return Variant(false);
-            fail(QStringLiteral("ungültiger Wahrheitswert"));
+            return Variant(parseBoolean(body));
         case 'L':
             return Variant(parseLong(body));
         case 'D':
@@ -120,6 +145,14 @@ private:
                         .arg(cause));
     }
 
+    bool parseBoolean(QByteArrayView body) const {
+        if (body == "-1")
+            return true;
+        if (body != "0")
+            fail(QStringLiteral("ungültiger Wahrheitswert"));
+        return false;
+    }
+
     qint32 parseLong(QByteArrayView body) const {
         qint32 value = 0;
         const auto [ptr, ec] = std::from_chars(body.begin(), body.end(), value);
@@ -134,6 +167,19 @@ private:
         if (body.isEmpty() || ec != std::errc() || ptr != body.end())
             fail(QStringLiteral("ungültige Zahl"));
         return value;
+    }
+
+    // Escapes stand for single ASCII bytes, so the text is valid UTF-8 exactly when the line is.
+    void checkText(QByteArrayView body) const {
+        for (qsizetype i = body.indexOf('\\'); i >= 0; i = body.indexOf('\\', i + 2)) {
+            if (i + 1 == body.size())
+                fail(QStringLiteral("Text endet mit einem einzelnen Rückstrich"));
+            const char escaped = body[i + 1];
+            if (escaped != '\\' && escaped != 'r' && escaped != 'n')
+                fail(QStringLiteral("unbekannte Escape-Folge"));
+        }
+        if (!body.isValidUtf8())
+            fail(QStringLiteral("Text ist kein gültiges UTF-8"));
     }
 
     QString unescape(QByteArrayView body) const {
@@ -255,7 +301,7 @@ void cls_File::parse(QByteArray bytes) {
         else if (text == kEnd)
             valuesEnd = offset;
         else
-            LineParser(m_url, line).parse(text);
+            LineParser(m_url, line).check(text);
     }
     if (line == 0)
         corrupt(1, QStringLiteral("die Datei ist leer"));
@@ -300,7 +346,7 @@ void cls_File::requireMode(int mode) const {
     throw Error(QStringLiteral("Die Datei \"%1\" ist nicht %2 geöffnet.").arg(m_url, what));
 }
 
-Variant cls_File::next(int& line) {
+QByteArrayView cls_File::nextLine() {
     requireMode(ID_FileOpen_Input);
     if (m_cursor >= m_valuesEnd)
         throw Error(QStringLiteral("Die Datei \"%1\" ist unvollständig: unerwartetes Dateiende.")
@@ -308,8 +354,8 @@ Variant cls_File::next(int& line) {
     QByteArrayView rest = QByteArrayView(m_in).sliced(m_cursor, m_valuesEnd - m_cursor);
     const QByteArrayView text = cutLine(rest);
     m_cursor = rest.isEmpty() ? m_valuesEnd : rest.data() - m_in.constData();
-    line = ++m_line;
-    return LineParser(m_url, line).parse(text);
+    ++m_line;
+    return text;
 }
 
 void cls_File::STORE(std::initializer_list<Variant> values) {
@@ -357,20 +403,27 @@ bool assignSameKind(const Variant& value, const ReadTarget& target) {
 
 } // namespace
 
+// A text read into a text target goes straight from the line into the target.
 void cls_File::READ(std::initializer_list<ReadTarget> targets) {
     for (const ReadTarget& target : targets) {
-        int line = 0;
-        const Variant value = next(line);
+        const QByteArrayView text = nextLine();
+        const LineParser parser(m_url, m_line);
+        auto* const* textTarget = std::get_if<QString*>(&target);
+        if (textTarget && LineParser::isText(text)) {
+            **textTarget = parser.text(text);
+            continue;
+        }
+        const Variant value = parser.parse(text);
         if (assignSameKind(value, target))
             continue;
-        const QString source = QStringLiteral("Datei \"%1\", Zeile %2").arg(m_url).arg(line);
+        const QString source = QStringLiteral("Datei \"%1\", Zeile %2").arg(m_url).arg(m_line);
         std::visit([&](auto* pointer) { assignConverted(value, pointer, source); }, target);
     }
 }
 
 Variant cls_File::READFNC() {
-    int line = 0;
-    return next(line);
+    const QByteArrayView text = nextLine();
+    return LineParser(m_url, m_line).parse(text);
 }
 
 void cls_File::WRITETEXT(const QByteArray& bytes) {

@@ -35,7 +35,7 @@ private:
     void checkHeader(QByteArrayView text) const;
     [[noreturn]] void corrupt(int line, const QString& cause) const;
     void requireMode(int mode) const;
-    Variant next(int& line);
+    QByteArrayView nextLine();
 
     QString m_url;
     QString m_password;

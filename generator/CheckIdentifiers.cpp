@@ -5,6 +5,8 @@
 
 #include "corelib/HostText.h"
 
+#include <algorithm>
+
 namespace gen::checks {
 namespace {
 
@@ -77,6 +79,13 @@ void checkReservedWord(const Report& report, QStringView trimmed, IdentifierKind
                          .arg(trimmed.toString()));
 }
 
+// Windows-1252 holds every ASCII character, so most names need no encoding to find out.
+QString unencodableOf(const QString& text) {
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](QChar character) { return character < u'\x80'; });
+    return ascii ? QString() : encodeModule(text).replaced;
+}
+
 } // namespace
 
 void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind) {
@@ -85,7 +94,7 @@ void checkIdentifier(const Report& report, const QString& text, IdentifierKind k
         report.error(QStringLiteral("ist leer"));
         return;
     }
-    const QString unencodable = encodeModule(text).replaced;
+    const QString unencodable = unencodableOf(text);
     checkOuterBlanks(report, text, trimmed);
     checkFirstCharacter(report, trimmed);
     checkCharacters(report, trimmed, kind, unencodable);

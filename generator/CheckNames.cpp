@@ -125,7 +125,7 @@ void reportClash(const Report& report, const GeneratedName& generated) {
 // DATA_DataUnpack numbers one package variable per object member.
 bool isPackageVariable(const QString& upperName) {
     static const QRegularExpression kPattern(QStringLiteral("^VPACKAGE[0-9]+$"));
-    return kPattern.match(upperName).hasMatch();
+    return upperName.startsWith(u"VPACKAGE") && kPattern.match(upperName).hasMatch();
 }
 
 // The generated names by their upper-case spelling.
@@ -152,10 +152,17 @@ void checkGeneratedNames(const Report& report, const QString& upperName, const S
 
 NameIndex indexNames(const MemberList& members) {
     NameIndex names;
-    for (std::size_t i = 0; i < members.size(); ++i)
-        if (!vlt::isBlank(members[i]->MNAME))
-            names.insert(vlt::upperCase(vlt::trimBlanks(members[i]->MNAME)),
-                         static_cast<int>(i) + 1);
+    names.reserve(static_cast<qsizetype>(members.size()));
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        if (vlt::isBlank(members[i]->MNAME))
+            continue;
+        FirstPositions& positions = names[vlt::upperCase(vlt::trimBlanks(members[i]->MNAME))];
+        const int position = static_cast<int>(i) + 1;
+        if (positions.first == 0)
+            positions.first = position;
+        else if (positions.second == 0)
+            positions.second = position;
+    }
     return names;
 }
 
@@ -164,14 +171,13 @@ void checkNameClashes(const Report& report, const QString& name, int position,
     if (vlt::isBlank(name))
         return;
     const QString upperName = vlt::upperCase(vlt::trimBlanks(name));
-    QList<int> others = names.values(upperName);
-    others.removeAll(position);
-    std::sort(others.begin(), others.end());
-    if (!others.isEmpty())
+    const FirstPositions positions = names.value(upperName);
+    const int firstOther = positions.first != position ? positions.first : positions.second;
+    if (firstOther > 0)
         report.error(QStringLiteral("\"%1\" steht schon bei Mitglied %2 (VB6 unterscheidet "
                                     "Groß- und Kleinschreibung nicht)")
                          .arg(vlt::trimBlanks(name).toString())
-                         .arg(others.front()));
+                         .arg(firstOther));
     checkGeneratedNames(report, upperName, switches);
 }
 

@@ -6,7 +6,7 @@
 
 #include "model/Class.h"
 
-#include <QMultiHash>
+#include <QHash>
 
 #include <memory>
 
@@ -43,8 +43,13 @@ enum class IdentifierKind { Name, Type };
 void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind);
 
 // Member names against each other and against the names the module declares itself. The
-// index maps each upper-cased, trimmed member name to the positions that carry it.
-using NameIndex = QMultiHash<QString, int>;
+// index maps each upper-cased, trimmed member name to the first two positions that carry it:
+// enough to name the first other member of any position.
+struct FirstPositions {
+    int first = 0;
+    int second = 0;
+};
+using NameIndex = QHash<QString, FirstPositions>;
 NameIndex indexNames(const MemberList& members);
 void checkNameClashes(const Report& report, const QString& name, int position,
                       const NameIndex& names, const Switches& switches);

@@ -7,6 +7,8 @@
 #include "corelib/Paths.h"
 #include "corelib/VString.h"
 
+#include <QSet>
+
 namespace {
 
 vlt::Error outOfRange(qint32 index) {
@@ -14,6 +16,23 @@ vlt::Error outOfRange(qint32 index) {
         QStringLiteral("Index außerhalb des gültigen Bereichs: Position %1 gibt es nicht.")
             .arg(index));
 }
+
+// Most members repeat a few types; sharing one text per type keeps a long list's memory to its
+// names.
+class TypeTexts {
+public:
+    void share(QString& type) {
+        const auto known = m_types.constFind(type);
+        if (known != m_types.cend())
+            type = *known;
+        else if (m_types.size() < kMostTypes)
+            m_types.insert(type);
+    }
+
+private:
+    static constexpr qsizetype kMostTypes = 64;
+    QSet<QString> m_types;
+};
 
 } // namespace
 
@@ -161,10 +180,12 @@ void cls_Members::DATA_DataRead(vlt::tmp_FileIO& pFile) {
                                         "negativ.")
                              .arg(count));
     std::vector<std::shared_ptr<cls_Member>> read(1);
+    TypeTexts types;
     // Grow entry by entry: a damaged count runs into the end of the file, not out of memory.
     for (qint32 i = 1; i <= count; ++i) {
         auto entry = std::make_shared<cls_Member>();
         entry->DATA.READ(pFile);
+        types.share(entry->MTYPE);
         read.push_back(std::move(entry));
     }
     vItem = std::move(read);

@@ -52,10 +52,19 @@ inline QString versionText(int version) {
     return QStringLiteral("1.%1").arg(version);
 }
 
-// The version whose text is exactly `text`, "1.0" to "1.<newest>"; -1 for any other text.
-inline int knownVersion(const QString& text, int newest) {
-    for (int version = 0; version <= newest; ++version)
-        if (text == versionText(version))
-            return version;
-    return -1;
+// The version whose text is exactly `text`, "1.0" to "1.<newest>"; -1 for any other text. Read
+// once per record, so it builds no texts to compare with.
+inline int knownVersion(QStringView text, int newest) {
+    if (text.size() < 3 || text.size() > 11 || !text.startsWith(u"1."))
+        return -1;
+    const QStringView digits = text.sliced(2);
+    if (digits.size() > 1 && digits.front() == u'0')
+        return -1;
+    int version = 0;
+    for (const QChar digit : digits) {
+        if (digit < u'0' || digit > u'9')
+            return -1;
+        version = version * 10 + (digit.unicode() - u'0');
+    }
+    return version <= newest ? version : -1;
 }
