@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -137,10 +138,8 @@ void showSide(QPlainTextEdit* view, const Side& side) {
         block = block.next();
     }
     view->setExtraSelections(selections);
-    if (!selections.isEmpty()) {
+    if (!selections.isEmpty())
         view->setTextCursor(selections.constFirst().cursor);
-        view->centerCursor();
-    }
 }
 
 QPlainTextEdit* codeView(QWidget* parent, const char* name) {
@@ -227,6 +226,15 @@ void DiffView::showTexts(const QString& oldText, const QString& newText) {
     const auto [left, right] = alignSides(moduleLines(oldText, newText));
     showSide(m_old, left);
     showSide(m_new, right);
+    centreFirstChange();
+}
+
+// Centring needs the views' height, which they have once they are shown.
+void DiffView::centreFirstChange() {
+    QTimer::singleShot(0, this, [this] {
+        m_old->centerCursor();
+        m_new->centerCursor();
+    });
 }
 
 QString DiffView::text() const {
@@ -235,6 +243,7 @@ QString DiffView::text() const {
 
 void DiffView::showSideBySide(bool sideBySide) {
     m_pages->setCurrentIndex(sideBySide ? 1 : 0);
+    centreFirstChange();
 }
 
 ModuleDiff::ModuleDiff(QWidget* parent) : QWidget(parent, Qt::Window), m_view(new DiffView(this)) {

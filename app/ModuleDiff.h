@@ -28,6 +28,7 @@ public:
 
 private:
     void showSideBySide(bool sideBySide);
+    void centreFirstChange();
 
     QCheckBox* m_sideBySide;
     QStackedWidget* m_pages;
