@@ -1,19 +1,30 @@
 #pragma once
 
+#include "model/RecordFields.h"
+
 #include <QList>
 #include <QString>
-#include <variant>
+#include <QtGlobal>
 
 class QWidget;
 
-// One control and the record field it shows and takes over, the field named as in the
-// template file. A window's table of these is the one place that pairs controls with fields,
-// so showing and taking over cannot disagree about which control holds which field.
+// One control and the record field it shows and takes over. The field comes from the
+// record's own field table (model/ClassFields.h, model/MemberFields.h), so the window names
+// only the pairing; a window's table of these is the one place that pairs controls with
+// fields, and showing and taking over cannot disagree about which control holds which field.
 template <typename Record> struct FieldBinding {
-    const char* field;
-    std::variant<QString Record::*, bool Record::*> value;
+    const RecordField<Record>* field;
     QWidget* control;
 };
+
+// The binding of control to the field of that name in a record's field table.
+template <typename Record, typename Fields>
+FieldBinding<Record> bindField(const Fields& fields, const char* name, QWidget* control) {
+    for (const RecordField<Record>& field : fields)
+        if (qstrcmp(field.name, name) == 0)
+            return {&field, control};
+    qFatal("No field %s in the record's field table", name);
+}
 
 // Text and ticked state of the controls a binding may hold (line edit, combo box, custom code
 // box, check box).
@@ -27,10 +38,10 @@ bool isTicked(const QWidget* control);
 template <typename Record>
 void showFields(const QList<FieldBinding<Record>>& bindings, const Record& record) {
     for (const FieldBinding<Record>& binding : bindings) {
-        if (const auto* text = std::get_if<QString Record::*>(&binding.value))
-            setControlText(binding.control, record.*(*text));
+        if (binding.field->isText())
+            setControlText(binding.control, binding.field->text(record));
         else
-            setTicked(binding.control, record.*std::get<bool Record::*>(binding.value));
+            setTicked(binding.control, binding.field->option(record));
     }
 }
 
@@ -38,9 +49,9 @@ void showFields(const QList<FieldBinding<Record>>& bindings, const Record& recor
 template <typename Record>
 void takeOverFields(const QList<FieldBinding<Record>>& bindings, Record& record) {
     for (const FieldBinding<Record>& binding : bindings) {
-        if (const auto* text = std::get_if<QString Record::*>(&binding.value))
-            record.*(*text) = controlText(binding.control);
+        if (binding.field->isText())
+            binding.field->text(record) = controlText(binding.control);
         else
-            record.*std::get<bool Record::*>(binding.value) = isTicked(binding.control);
+            binding.field->option(record) = isTicked(binding.control);
     }
 }

@@ -9,6 +9,8 @@
 
 #include "AppState.h"
 
+#include "model/ClassFields.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -135,22 +137,25 @@ void frm_Main::createControls() {
 // The order is the order in which the template is shown: txt_File after txt_Name, so that it
 // keeps FILENAME although the name's change handler rewrites it.
 void frm_Main::createBindings() {
+    const auto bind = [](const char* name, QWidget* control) {
+        return bindField<cls_Class>(kClassFields, name, control);
+    };
     m_fields = {
-        {"CLASSNAME", &cls_Class::CLASSNAME, txt_Name},
-        {"PROJECT", &cls_Class::PROJECT, txt_Project},
-        {"FILENAME", &cls_Class::FILENAME, txt_File},
-        {"AUTHOR", &cls_Class::AUTHOR, txt_Author},
-        {"COPYRIGHT", &cls_Class::COPYRIGHT, txt_Copyright},
-        {"BUILD", &cls_Class::BUILD, txt_Build},
-        {"DESCRIPTION", &cls_Class::DESCRIPTION, txt_Description},
-        {"CUSTOM", &cls_Class::CUSTOM, txt_Custom},
-        {"DATABASE_TYPE", &cls_Class::DATABASE_TYPE, txt_DatabaseType},
-        {"DATABASE_LOCK", &cls_Class::DATABASE_LOCK, opt_DatabaseLock},
-        {"DATABASE_ADVANCED", &cls_Class::DATABASE_ADVANCED, opt_DatabaseAdvanced},
-        {"DATA_PARENT", &cls_Class::DATA_PARENT, opt_DataParent},
-        {"DATA_LOCK", &cls_Class::DATA_LOCK, opt_DataLock},
-        {"DATA_LOADSAVE", &cls_Class::DATA_LOADSAVE, opt_DataLoadSave},
-        {"DATA_EDITOR", &cls_Class::DATA_EDITOR, opt_DataEditor},
+        bind("CLASSNAME", txt_Name),
+        bind("PROJECT", txt_Project),
+        bind("FILENAME", txt_File),
+        bind("AUTHOR", txt_Author),
+        bind("COPYRIGHT", txt_Copyright),
+        bind("BUILD", txt_Build),
+        bind("DESCRIPTION", txt_Description),
+        bind("CUSTOM", txt_Custom),
+        bind("DATABASE_TYPE", txt_DatabaseType),
+        bind("DATABASE_LOCK", opt_DatabaseLock),
+        bind("DATABASE_ADVANCED", opt_DatabaseAdvanced),
+        bind("DATA_PARENT", opt_DataParent),
+        bind("DATA_LOCK", opt_DataLock),
+        bind("DATA_LOADSAVE", opt_DataLoadSave),
+        bind("DATA_EDITOR", opt_DataEditor),
     };
 }
 

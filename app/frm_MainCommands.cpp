@@ -8,6 +8,7 @@
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"
+#include "model/MemberFields.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -48,16 +49,6 @@ QString flagsText(const cls_Member& member) {
 }
 
 // The values a user edits; the member objects keep their places in the list.
-void swapMemberValues(cls_Member& first, cls_Member& second) {
-    std::swap(first.MNAME, second.MNAME);
-    std::swap(first.MTYPE, second.MTYPE);
-    std::swap(first.MPUBLIC, second.MPUBLIC);
-    std::swap(first.MARRAY, second.MARRAY);
-    std::swap(first.MDATAID, second.MDATAID);
-    std::swap(first.MNOTBOUND, second.MNOTBOUND);
-    std::swap(first.MCHILD, second.MCHILD);
-}
-
 } // namespace
 
 void frm_Main::guarded(const std::function<void()>& command) {
@@ -312,8 +303,8 @@ void frm_Main::moveSelectedMember(int step) {
     cls_Members& members = app.currentTemplate->MEMBERS();
     if (target < 1 || target > members.COUNT())
         return;
-    swapMemberValues(*members.ITEM(vlt::Variant(position), true),
-                     *members.ITEM(vlt::Variant(target), true));
+    swapFields(kMemberFields, *members.ITEM(vlt::Variant(position), true),
+               *members.ITEM(vlt::Variant(target), true));
     app.changed = true;
     refreshMemberList();
     selectMemberRow(target - 1);

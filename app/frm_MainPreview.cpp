@@ -97,7 +97,7 @@ void frm_Main::connectPreview() {
 
 QWidget* frm_Main::fieldWidget(const QString& field) const {
     for (const FieldBinding<cls_Class>& binding : m_fields)
-        if (field == QLatin1String(binding.field))
+        if (field == QLatin1String(binding.field->name))
             return binding.control;
     return nullptr;
 }

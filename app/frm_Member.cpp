@@ -8,6 +8,7 @@
 #include "AppState.h"
 #include "corelib/HostText.h"
 #include "model/Member.h"
+#include "model/MemberFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,14 +80,13 @@ void frm_Member::createControls() {
 
 // Loading and confirming both walk this table, in this order.
 void frm_Member::createBindings() {
+    const auto bind = [](const char* name, QWidget* control) {
+        return bindField<cls_Member>(kMemberFields, name, control);
+    };
     m_fields = {
-        {"MNAME", &cls_Member::MNAME, txt_Name},
-        {"MTYPE", &cls_Member::MTYPE, txt_Type},
-        {"MPUBLIC", &cls_Member::MPUBLIC, opt_Public},
-        {"MARRAY", &cls_Member::MARRAY, opt_Array},
-        {"MDATAID", &cls_Member::MDATAID, opt_DataID},
-        {"MNOTBOUND", &cls_Member::MNOTBOUND, opt_NotBound},
-        {"MCHILD", &cls_Member::MCHILD, opt_Child},
+        bind("MNAME", txt_Name),   bind("MTYPE", txt_Type),     bind("MPUBLIC", opt_Public),
+        bind("MARRAY", opt_Array), bind("MDATAID", opt_DataID), bind("MNOTBOUND", opt_NotBound),
+        bind("MCHILD", opt_Child),
     };
 }
 

@@ -246,14 +246,14 @@ void writeEditorProcedures(Module& module) {
 } // namespace
 
 void writeAdditionalInterface(Module& module) {
-    const bool editor = module.tpl.DATA_EDITOR;
-    if (module.lockFunctions || editor || module.collection)
+    const bool editor = module.switches.editor;
+    if (module.switches.lockFunctions || editor || module.switches.collectionFunctions)
         writeSectionTitle(module.out, u"'€ Additional interface");
-    if (module.lockFunctions)
+    if (module.switches.lockFunctions)
         writeLockFunctions(module.out);
-    if (module.collection)
+    if (module.switches.collectionFunctions)
         writeCollectionFunctions(module);
-    if (module.collection || module.tpl.DATA_LOADSAVE)
+    if (module.switches.fileFunctions)
         writeFileFunctions(module.out);
     if (editor)
         writeEditorProcedures(module);

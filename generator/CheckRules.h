@@ -2,6 +2,7 @@
 
 // The rule groups behind checkTemplate and checkMember, one file each.
 #include "Checks.h"
+#include "Switches.h"
 
 #include "model/Class.h"
 
@@ -36,18 +37,6 @@ private:
 };
 
 using MemberList = std::vector<std::shared_ptr<cls_Member>>;
-
-// What the generator will switch on for a template, decided as the generator decides it.
-struct Switches {
-    bool database = false;
-    bool lockFunctions = false;
-    bool collectionFunctions = false;
-    bool fileFunctions = false;
-    bool editor = false;
-    bool parent = false;
-    bool lockMembers = false;
-};
-Switches switchesOf(const cls_Class& tpl);
 
 // Identifier rules: blanks, first character, characters, length, reserved words.
 enum class IdentifierKind { Name, Type };

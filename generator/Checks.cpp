@@ -54,18 +54,6 @@ void Report::add(Severity severity, const QString& text) const {
     m_findings.push_back({severity, m_field, m_member, m_memberName, caption() + u' ' + text});
 }
 
-Switches switchesOf(const cls_Class& tpl) {
-    Switches switches;
-    switches.database = !vlt::isBlank(tpl.DATABASE_TYPE);
-    switches.lockFunctions = switches.database && tpl.DATABASE_LOCK;
-    switches.collectionFunctions = switches.database && tpl.DATABASE_ADVANCED;
-    switches.fileFunctions = switches.collectionFunctions || tpl.DATA_LOADSAVE;
-    switches.editor = tpl.DATA_EDITOR;
-    switches.parent = tpl.DATA_PARENT;
-    switches.lockMembers = tpl.DATA_LOCK;
-    return switches;
-}
-
 namespace {
 
 // Reading entries through the list's database object changes nothing; the list is only
@@ -117,7 +105,7 @@ void checkOneMember(const Report& report, const cls_Member& member, int position
 std::vector<Finding> checkTemplate(const cls_Class& tpl) {
     std::vector<Finding> findings;
     const checks::Report report(findings);
-    const checks::Switches switches = checks::switchesOf(tpl);
+    const Switches switches = switchesOf(tpl);
     const checks::MemberList members = checks::membersOf(tpl);
     checks::checkTemplateFields(report, tpl);
     checks::checkTemplateOptions(report, tpl, switches);
@@ -141,7 +129,7 @@ std::vector<Finding> checkMember(const cls_Class& tpl, const cls_Member& member,
     else
         members.push_back(borrowed);
     const checks::NameIndex names = checks::indexNames(members);
-    checks::checkOneMember(report, member, position, members, names, checks::switchesOf(tpl),
+    checks::checkOneMember(report, member, position, members, names, switchesOf(tpl),
                            tpl.CLASSNAME);
     return findings;
 }

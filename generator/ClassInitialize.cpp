@@ -18,7 +18,7 @@ void writeParentLines(Module& module) {
 
 void writeArrayLines(Module& module) {
     bool wrote = false;
-    if (module.databaseInterface) {
+    if (module.switches.database) {
         module.out.line(Indent{}, u"Redim vItem(0)");
         wrote = true;
     }
@@ -42,7 +42,7 @@ void writeInitialize(Module& module) {
     out.line(u"Private Sub Class_Initialize()");
     out.line();
     out.line(Indent{}, u"Set DATA = new int_Data");
-    if (module.databaseInterface) {
+    if (module.switches.database) {
         out.line(Indent{}, u"Set DATABASE = new int_Database");
         out.line();
     }

@@ -27,7 +27,7 @@ void writeCopy(Module& module) {
     ModuleWriter& out = module.out;
     out.line(u"Private Sub DATA_DataCopy(ByVal pOther As tmp_Data, pcDone As Boolean)");
     out.indentLine();
-    if (module.databaseInterface)
+    if (module.switches.database)
         out.line(Indent{}, u"Dim vI AS Long");
     out.line(Indent{}, u"Dim vOther AS ", module.tpl.CLASSNAME);
     out.indentLine();
@@ -43,7 +43,7 @@ void writeCopy(Module& module) {
     }
     out.line(Indent{}, u"End With");
     out.indentLine();
-    if (module.databaseInterface)
+    if (module.switches.database)
         writeCopyItems(out);
     out.line(Indent{}, u"pcDone = True");
     out.line();
@@ -65,7 +65,7 @@ void writePack(Module& module) {
         else if (facts.role == DataRole::Array)
             out.sameLine(facts.name, u"(), ");
     }
-    if (module.databaseInterface)
+    if (module.switches.database)
         out.sameLine(u"vItem(), ");
     out.cutTrailingListSeparator();
     out.sameLine(u")");
@@ -87,7 +87,7 @@ void writeUnpackCall(Module& module) {
         else if (facts.role == DataRole::Array)
             out.sameLine(facts.name, u"(), ");
     }
-    if (module.databaseInterface)
+    if (module.switches.database)
         out.sameLine(u"vItem(), ");
     out.cutTrailingListSeparator();
 }
@@ -124,7 +124,7 @@ void writeStore(Module& module) {
     ModuleWriter& out = module.out;
     out.line(u"Private Sub DATA_DataStore(ByVal pFile As tmp_FileIO)");
     out.line();
-    if (module.databaseInterface) {
+    if (module.switches.database) {
         out.line(Indent{}, u"Dim vI AS Long");
         out.line();
     }
@@ -138,7 +138,7 @@ void writeStore(Module& module) {
         if (facts.role == DataRole::Object)
             out.line(Indent{2}, facts.name, u".DATA.STORE pFile");
     out.line(Indent{}, u"End With");
-    if (module.databaseInterface) {
+    if (module.switches.database) {
         out.line();
         out.line(Indent{}, u"pFile.STORE Ubound(vItem)");
         out.line(Indent{}, u"For vI = 1 To Ubound(vItem)");
@@ -164,7 +164,7 @@ void writeRead(Module& module) {
     out.line(u"Private Sub DATA_DataRead(ByVal pFile As tmp_FileIO)");
     out.line();
     out.line(Indent{}, u"Dim vVersion AS String");
-    if (module.databaseInterface) {
+    if (module.switches.database) {
         out.line(Indent{}, u"Dim vCount AS Long");
         out.line(Indent{}, u"Dim vI AS Long");
     }
@@ -183,7 +183,7 @@ void writeRead(Module& module) {
     for (const MemberFacts& facts : module.members)
         if (facts.role == DataRole::Object)
             out.line(Indent{4}, facts.name, u".DATA.READ pFile");
-    if (module.databaseInterface)
+    if (module.switches.database)
         writeReadItems(out);
     out.line();
     out.line(Indent{2}, u"End Select");

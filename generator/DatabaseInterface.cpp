@@ -77,7 +77,7 @@ void writeSearch(ModuleWriter& out) {
 } // namespace
 
 void writeDatabaseInterface(Module& module) {
-    if (!module.databaseInterface)
+    if (!module.switches.database)
         return;
     writeSectionTitle(module.out, u"'€ Database interface");
     writeDatabaseProperty(module.out);

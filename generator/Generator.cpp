@@ -81,16 +81,9 @@ private:
 } // namespace
 
 void writeModule(cls_Class& tpl, bool attributes, bool trace, TextSink& sink) {
-    const bool databaseInterface = !vlt::isBlank(tpl.DATABASE_TYPE);
     const std::vector<MemberFacts> members = memberTable(tpl);
     ModuleWriter out(sink, trace);
-    Module module{tpl,
-                  attributes,
-                  databaseInterface,
-                  databaseInterface && tpl.DATABASE_ADVANCED,
-                  databaseInterface && tpl.DATABASE_LOCK,
-                  members,
-                  out};
+    Module module{tpl, attributes, switchesOf(tpl), members, out};
     writeModuleHead(module);
     writeInterfaces(module);
     writeInternalMembers(module);

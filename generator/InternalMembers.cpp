@@ -12,11 +12,11 @@ bool isInternal(const MemberFacts& facts) {
 } // namespace
 
 void writeInternalMembers(Module& module) {
-    if (!module.databaseInterface && !anyMember(module, isInternal))
+    if (!module.switches.database && !anyMember(module, isInternal))
         return;
     ModuleWriter& out = module.out;
     writeSectionTitle(out, u"'€ Internal members");
-    if (module.databaseInterface)
+    if (module.switches.database)
         out.line(u"Private vItem() AS ", hNew(module.tpl.DATABASE_TYPE));
     for (const MemberFacts& facts : module.members) {
         if (!isInternal(facts))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModuleWriter.h"
+#include "Switches.h"
 
 #include "model/Class.h"
 
@@ -37,9 +38,7 @@ struct MemberFacts {
 struct Module {
     const cls_Class& tpl;
     bool attributes;
-    bool databaseInterface; // an item type is given
-    bool collection;        // the collection functions: needs the database interface
-    bool lockFunctions;     // LOCKSTATE, LOCKSET, LOCKRELEASE: need the database interface
+    Switches switches;
     const std::vector<MemberFacts>& members;
     ModuleWriter& out;
 };

@@ -11,7 +11,7 @@ bool isPublic(const MemberFacts& facts) {
 } // namespace
 
 void writePublicMembers(Module& module) {
-    const bool parent = module.tpl.DATA_PARENT;
+    const bool parent = module.switches.parent;
     if (!parent && !anyMember(module, isPublic))
         return;
     ModuleWriter& out = module.out;

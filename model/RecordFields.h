@@ -3,6 +3,7 @@
 #include "corelib/FileIO.h"
 
 #include <QString>
+#include <utility>
 #include <variant>
 
 // One plain field of a record: its name, where it lives, and the first file version "1.<since>"
@@ -15,13 +16,22 @@ template <class Record> struct RecordField {
 
     bool isText() const { return std::holds_alternative<QString Record::*>(member); }
     QString& text(Record& record) const { return record.*std::get<QString Record::*>(member); }
+    const QString& text(const Record& record) const {
+        return record.*std::get<QString Record::*>(member);
+    }
     bool& option(Record& record) const { return record.*std::get<bool Record::*>(member); }
+    bool option(const Record& record) const { return record.*std::get<bool Record::*>(member); }
 };
 
 template <class Record, class Fields>
 void copyFields(const Fields& fields, Record& to, const Record& from) {
     for (const auto& field : fields)
         std::visit([&](auto member) { to.*member = from.*member; }, field.member);
+}
+
+template <class Record, class Fields> void swapFields(const Fields& fields, Record& a, Record& b) {
+    for (const auto& field : fields)
+        std::visit([&](auto member) { std::swap(a.*member, b.*member); }, field.member);
 }
 
 template <class Record, class Fields>
