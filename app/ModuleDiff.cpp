@@ -1,9 +1,16 @@
 #include "ModuleDiff.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStackedWidget>
 #include <QStringDecoder>
 #include <QSyntaxHighlighter>
+#include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -11,6 +18,11 @@
 namespace {
 
 constexpr int kContext = 3;
+const QString kSideBySideKey = QStringLiteral("diff/sideBySide");
+
+const QColor kRemoved(0xFF, 0xE0, 0xE0);
+const QColor kAdded(0xE0, 0xFF, 0xE0);
+const QColor kGap(0xE8, 0xE8, 0xE8);
 
 struct DiffLine {
     QChar mark; // ' ', '-' or '+'
@@ -62,9 +74,9 @@ protected:
     void highlightBlock(const QString& text) override {
         QTextCharFormat format;
         if (text.startsWith(u'-'))
-            format.setBackground(QColor(0xFF, 0xE0, 0xE0));
+            format.setBackground(kRemoved);
         else if (text.startsWith(u'+'))
-            format.setBackground(QColor(0xE0, 0xFF, 0xE0));
+            format.setBackground(kAdded);
         else if (text.startsWith(QStringLiteral("@@")))
             format.setForeground(QColor(0x00, 0x00, 0xA0));
         else
@@ -73,11 +85,86 @@ protected:
     }
 };
 
+std::vector<DiffLine> moduleLines(const QString& oldText, const QString& newText) {
+    return diffLines(oldText.split(QStringLiteral("\r\n")), newText.split(QStringLiteral("\r\n")));
+}
+
+// One side of the side-by-side form: its lines, and per line ' ' (in both), '-' or '+' (on
+// this side only) or '/' (a gap where the other side has lines).
+struct Side {
+    QStringList lines;
+    QString marks;
+    void add(QChar mark, const QString& line) {
+        marks += mark;
+        lines.append(line);
+    }
+};
+
+// Each run of changes becomes rows: the removed lines on the left, the added ones on the
+// right, the shorter side filled with gaps.
+std::pair<Side, Side> alignSides(const std::vector<DiffLine>& lines) {
+    Side left, right;
+    std::size_t k = 0;
+    while (k < lines.size()) {
+        if (lines[k].mark == u' ') {
+            left.add(u' ', lines[k].text);
+            right.add(u' ', lines[k++].text);
+            continue;
+        }
+        QStringList removed, added;
+        for (; k < lines.size() && lines[k].mark != u' '; ++k)
+            (lines[k].mark == u'-' ? removed : added).append(lines[k].text);
+        for (qsizetype row = 0; row < std::max(removed.size(), added.size()); ++row) {
+            left.add(row < removed.size() ? u'-' : u'/', removed.value(row));
+            right.add(row < added.size() ? u'+' : u'/', added.value(row));
+        }
+    }
+    return {left, right};
+}
+
+// Colours whole lines by their marks and brings the first change into view.
+void showSide(QPlainTextEdit* view, const Side& side) {
+    view->setPlainText(side.lines.join(u'\n'));
+    QList<QTextEdit::ExtraSelection> selections;
+    QTextBlock block = view->document()->firstBlock();
+    for (const QChar mark : side.marks) {
+        if (mark != u' ') {
+            QTextEdit::ExtraSelection selection;
+            selection.cursor = QTextCursor(block);
+            selection.format.setBackground(mark == u'-' ? kRemoved : mark == u'+' ? kAdded : kGap);
+            selection.format.setProperty(QTextFormat::FullWidthSelection, true);
+            selections.append(selection);
+        }
+        block = block.next();
+    }
+    view->setExtraSelections(selections);
+    if (!selections.isEmpty())
+        view->setTextCursor(selections.constFirst().cursor);
+}
+
+QPlainTextEdit* codeView(QWidget* parent, const char* name) {
+    auto* view = new QPlainTextEdit(parent);
+    view->setObjectName(QLatin1String(name));
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return view;
+}
+
+// The two sides scroll as one.
+void scrollTogether(QScrollBar* a, QScrollBar* b) {
+    QObject::connect(a, &QScrollBar::valueChanged, b, &QScrollBar::setValue);
+    QObject::connect(b, &QScrollBar::valueChanged, a, &QScrollBar::setValue);
+}
+
+QSettings diffSettings() {
+    return QSettings(QStringLiteral("Veltrane"), QStringLiteral("ClassShaper"));
+}
+
 } // namespace
 
 QString unifiedDiff(const QString& oldText, const QString& newText) {
-    const std::vector<DiffLine> lines =
-        diffLines(oldText.split(QStringLiteral("\r\n")), newText.split(QStringLiteral("\r\n")));
+    const std::vector<DiffLine> lines = moduleLines(oldText, newText);
     QString result;
     std::size_t k = 0;
     while (k < lines.size()) {
@@ -106,14 +193,61 @@ QString decodeModule(const QByteArray& bytes) {
     return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
 }
 
-ModuleDiff::ModuleDiff(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_view(new QPlainTextEdit(this)) {
+DiffView::DiffView(QWidget* parent)
+    : QWidget(parent), m_sideBySide(new QCheckBox(QStringLiteral("&Nebeneinander"), this)),
+      m_pages(new QStackedWidget(this)), m_unified(codeView(this, "txt_Diff")),
+      m_old(codeView(this, "txt_DiffOld")), m_new(codeView(this, "txt_DiffNew")) {
+    m_sideBySide->setObjectName(QStringLiteral("chk_SideBySide"));
+    new DiffHighlighter(m_unified->document());
+    auto* sides = new QWidget(this);
+    auto* sidesLayout = new QHBoxLayout(sides);
+    sidesLayout->setContentsMargins(0, 0, 0, 0);
+    sidesLayout->addWidget(m_old);
+    sidesLayout->addWidget(m_new);
+    scrollTogether(m_old->verticalScrollBar(), m_new->verticalScrollBar());
+    scrollTogether(m_old->horizontalScrollBar(), m_new->horizontalScrollBar());
+    m_pages->addWidget(m_unified);
+    m_pages->addWidget(sides);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_sideBySide);
+    layout->addWidget(m_pages, 1);
+    m_sideBySide->setChecked(diffSettings().value(kSideBySideKey, false).toBool());
+    showSideBySide(m_sideBySide->isChecked());
+    connect(m_sideBySide, &QCheckBox::toggled, this, [this](bool sideBySide) {
+        showSideBySide(sideBySide);
+        diffSettings().setValue(kSideBySideKey, sideBySide);
+    });
+}
+
+void DiffView::showTexts(const QString& oldText, const QString& newText) {
+    const QString diff = unifiedDiff(oldText, newText);
+    m_unified->setPlainText(diff.isEmpty() ? QStringLiteral("Keine Unterschiede.") : diff);
+    const auto [left, right] = alignSides(moduleLines(oldText, newText));
+    showSide(m_old, left);
+    showSide(m_new, right);
+    centreFirstChange();
+}
+
+// Centring needs the views' height, which they have once they are shown.
+void DiffView::centreFirstChange() {
+    QTimer::singleShot(0, this, [this] {
+        m_old->centerCursor();
+        m_new->centerCursor();
+    });
+}
+
+QString DiffView::text() const {
+    return m_unified->toPlainText();
+}
+
+void DiffView::showSideBySide(bool sideBySide) {
+    m_pages->setCurrentIndex(sideBySide ? 1 : 0);
+    centreFirstChange();
+}
+
+ModuleDiff::ModuleDiff(QWidget* parent) : QWidget(parent, Qt::Window), m_view(new DiffView(this)) {
     setObjectName(QStringLiteral("frm_ModuleDiff"));
-    m_view->setObjectName(QStringLiteral("txt_Diff"));
-    m_view->setReadOnly(true);
-    m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    new DiffHighlighter(m_view->document());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -122,12 +256,11 @@ ModuleDiff::ModuleDiff(QWidget* parent)
 
 void ModuleDiff::showDiff(const QString& path, const QString& oldText, const QString& newText) {
     setWindowTitle(QStringLiteral("Unterschiede: %1 gegen die Vorlage").arg(path));
-    const QString diff = unifiedDiff(oldText, newText);
-    m_view->setPlainText(diff.isEmpty() ? QStringLiteral("Keine Unterschiede.") : diff);
+    m_view->showTexts(oldText, newText);
     show();
     raise();
 }
 
 QString ModuleDiff::text() const {
-    return m_view->toPlainText();
+    return m_view->text();
 }

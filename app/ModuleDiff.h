@@ -4,7 +4,9 @@
 #include <QString>
 #include <QWidget>
 
+class QCheckBox;
 class QPlainTextEdit;
+class QStackedWidget;
 
 // The lines of an old module file against the new text, as a unified diff with three lines
 // of context: "-" lines only in the file, "+" lines only in the new text, "@@" hunk heads.
@@ -12,6 +14,28 @@ QString unifiedDiff(const QString& oldText, const QString& newText);
 
 // The text of a module file as it was written: Windows-1252.
 QString decodeModule(const QByteArray& bytes);
+
+// An old module text against a new one, unified or side by side with the lines of both
+// aligned: removed lines red, added lines green. The choice is remembered.
+class DiffView : public QWidget {
+    Q_OBJECT
+public:
+    explicit DiffView(QWidget* parent = nullptr);
+
+    void showTexts(const QString& oldText, const QString& newText);
+    // The unified diff, whichever form is shown.
+    QString text() const;
+
+private:
+    void showSideBySide(bool sideBySide);
+    void centreFirstChange();
+
+    QCheckBox* m_sideBySide;
+    QStackedWidget* m_pages;
+    QPlainTextEdit* m_unified;
+    QPlainTextEdit* m_old;
+    QPlainTextEdit* m_new;
+};
 
 // A window showing the difference between the module file and what "In Datei" would write.
 class ModuleDiff : public QWidget {
@@ -23,5 +47,5 @@ public:
     QString text() const;
 
 private:
-    QPlainTextEdit* m_view;
+    DiffView* m_view;
 };

@@ -1,5 +1,7 @@
 #include "QtUiServices.h"
 
+#include "OverwriteDialog.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -87,8 +89,15 @@ QString QtUiServices::saveFileDialog(const vlt::FileDialogRequest& request) {
     QFileDialog dialog(m_parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
     prepareDialog(dialog, request);
     return withDefaultExtension(runDialog(dialog), request.defaultExtension);
+}
+
+bool QtUiServices::confirmOverwrite(const QString& target, const QString& oldText,
+                                    const QString& newText) {
+    OverwriteDialog dialog(target, oldText, newText, m_parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtUiServices::openWebPage(const QString& address) {

@@ -21,6 +21,8 @@ public:
     int yesNoQuestion(const QString& text, const QString& title = QString()) override;
     QString openFileDialog(const vlt::FileDialogRequest& request) override;
     QString saveFileDialog(const vlt::FileDialogRequest& request) override;
+    bool confirmOverwrite(const QString& target, const QString& oldText,
+                          const QString& newText) override;
     void openWebPage(const QString& address) override;
 
 private:

@@ -3,12 +3,16 @@
 
 #include "AppState.h"
 #include "CodeViewer.h"
+#include "ModuleDiff.h"
 
+#include "corelib/Error.h"
 #include "corelib/Paths.h"
+#include "corelib/SystemErrorText.h"
 #include "generator/Generator.h"
 #include "generator/ModuleOutput.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 
 namespace {
@@ -24,6 +28,22 @@ QString proposedModulePath(const AppState& app) {
     return vlt::folderPart(path) + app.currentTemplate->FILENAME;
 }
 
+QString readModuleFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw vlt::Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
+                             .arg(path, vlt::germanCause(file.errorString())));
+    return decodeModule(file.readAll());
+}
+
+// A module file with other bytes is replaced only once the user has seen the difference and
+// agreed; a new or equal file needs no question.
+bool overwriteAgreed(vlt::UiServices& ui, const QString& target, cls_Class& tpl) {
+    if (gen::compareWithModuleFile(target, tpl, gen::ModuleForm{}) != gen::TargetState::Different)
+        return true;
+    return ui.confirmOverwrite(target, readModuleFile(target), gen::hCompile(tpl, true));
+}
+
 } // namespace
 
 QString frm_Main::hCompile(bool pAttributes) {
@@ -34,14 +54,19 @@ QString frm_Main::hCompile(bool pAttributes) {
 void frm_Main::createFile() {
     guarded([this] {
         takeOver();
-        const QString vTarget =
-            app.ui.saveFileDialog({proposedModulePath(app), QStringLiteral("Klasse erstellen"),
-                                   QStringLiteral("Klasse|*.cls"), 1, QStringLiteral(".cls")});
+        vlt::FileDialogRequest vRequest{proposedModulePath(app), QStringLiteral("Klasse erstellen"),
+                                        QStringLiteral("Klasse|*.cls"), 1, QStringLiteral(".cls")};
+        vRequest.askBeforeReplacing = false; // the difference is shown instead
+        const QString vTarget = app.ui.saveFileDialog(vRequest);
         if (vTarget.isEmpty()) {
             status(QStringLiteral("Kein Modul geschrieben: abgebrochen"));
             return;
         }
         cls_Class& vTemplate = *app.currentTemplate;
+        if (!overwriteAgreed(app.ui, vTarget, vTemplate)) {
+            status(QStringLiteral("Kein Modul geschrieben: %1 bleibt unverändert").arg(vTarget));
+            return;
+        }
         const QString vPreviousTarget = vTemplate.COMPILED;
         vTemplate.COMPILED = vTarget;
         QString vReplaced;

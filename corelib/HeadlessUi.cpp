@@ -39,6 +39,15 @@ QString HeadlessUi::saveFileDialog(const FileDialogRequest& request) {
     return QString();
 }
 
+// Yes, unlike the other questions: there is no one to read the difference, and a target gets
+// here only when the run named it itself (file dialogs are cancelled here). Such a run wants
+// its module written, as the batch compile regenerates its module without asking; a "no"
+// would leave a stale module behind that looks like a result.
+bool HeadlessUi::confirmOverwrite(const QString& target, const QString&, const QString&) {
+    print(QStringLiteral("Moduldatei ohne Rückfrage überschrieben"), target, QString());
+    return true;
+}
+
 void HeadlessUi::openWebPage(const QString& address) {
     print(QStringLiteral("Webseite nicht geöffnet"), address, QString());
 }

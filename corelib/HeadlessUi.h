@@ -5,7 +5,7 @@
 namespace vlt {
 
 // For runs without anyone at the screen: every message goes to stderr, questions are answered
-// "no" and file dialogs are cancelled.
+// "no", file dialogs are cancelled and module files are overwritten.
 class HeadlessUi : public UiServices {
 public:
     void errorMessage(const QString& text, const QString& title = QString()) override;
@@ -13,6 +13,8 @@ public:
     int yesNoQuestion(const QString& text, const QString& title = QString()) override;
     QString openFileDialog(const FileDialogRequest& request) override;
     QString saveFileDialog(const FileDialogRequest& request) override;
+    bool confirmOverwrite(const QString& target, const QString& oldText,
+                          const QString& newText) override;
     void openWebPage(const QString& address) override;
 };
 

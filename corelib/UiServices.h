@@ -12,7 +12,8 @@ struct FileDialogRequest {
     QString title;
     QString filter; // "Klassenvorlage|*.vlt-ctf"
     int filterIndex = 1;
-    QString defaultExtension; // ".vlt-ctf"; save dialogs only
+    QString defaultExtension;       // ".vlt-ctf"; save dialogs only
+    bool askBeforeReplacing = true; // save dialogs: ask when the chosen file exists
 };
 
 // Messages and file dialogs. The desktop program shows real ones; tests and the command-line
@@ -27,6 +28,10 @@ public:
     // Return the chosen path, or "" when cancelled.
     virtual QString openFileDialog(const FileDialogRequest& request) = 0;
     virtual QString saveFileDialog(const FileDialogRequest& request) = 0;
+    // Shown before a module file is replaced by a different text: oldText is the file as it
+    // is, newText what would be written. True when the user chooses to overwrite.
+    virtual bool confirmOverwrite(const QString& target, const QString& oldText,
+                                  const QString& newText) = 0;
     virtual void openWebPage(const QString& address) = 0;
 };
 

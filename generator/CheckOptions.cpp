@@ -64,6 +64,22 @@ void checkDeclaredType(const Report& report, const cls_Member& member) {
                      .arg(member.MTYPE));
 }
 
+// With "New", a member of the class's own type is created on first use. The generated code
+// uses a child in Class_Initialize and a bound member when packing, copying and storing, so
+// every new instance creates the next one until VB6 runs out of stack space.
+void checkOwnType(const Report& report, const cls_Member& member, const QString& className) {
+    const bool usedByTheModule = member.MCHILD || !member.MNOTBOUND;
+    if (member.MARRAY || member.MDATAID || !usedByTheModule ||
+        vlt::upperCase(vlt::trimBlanks(member.MTYPE)) != vlt::upperCase(vlt::trimBlanks(className)))
+        return;
+    report.warning(QStringLiteral("\"%1\" ist die Klasse selbst; mit \"New\" legt jede Instanz "
+                                  "eine weitere an, sobald das Modul das Mitglied benutzt (%2), "
+                                  "bis VB6 der Stapelspeicher ausgeht")
+                       .arg(member.MTYPE, member.MCHILD
+                                              ? QStringLiteral("Child: in Class_Initialize")
+                                              : QStringLiteral("beim Kopieren und Speichern")));
+}
+
 } // namespace
 
 void checkTemplateOptions(const Report& report, const cls_Class& tpl, const Switches& switches) {
@@ -73,11 +89,12 @@ void checkTemplateOptions(const Report& report, const cls_Class& tpl, const Swit
 }
 
 void checkMemberFlags(const Report& templateReport, const cls_Member& member, int position,
-                      const MemberList& members) {
+                      const MemberList& members, const QString& className) {
     auto about = [&](const char* field) {
         return templateReport.aboutMember(position, member.MNAME, QLatin1String(field));
     };
     checkDeclaredType(about("MTYPE"), member);
+    checkOwnType(about("MTYPE"), member, className);
     if (member.MPUBLIC && member.MARRAY && !member.MDATAID)
         about("MARRAY").error(QStringLiteral("ist bei einem öffentlichen Mitglied gesetzt; es "
                                              "wird als einfache Variable deklariert, aber mit "

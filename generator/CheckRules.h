@@ -62,7 +62,7 @@ void checkCustomCode(const Report& report, const QString& text);
 // Options and member flags whose generated code would not compile or does nothing.
 void checkTemplateOptions(const Report& report, const cls_Class& tpl, const Switches& switches);
 void checkMemberFlags(const Report& templateReport, const cls_Member& member, int position,
-                      const MemberList& members);
+                      const MemberList& members, const QString& className);
 
 } // namespace gen::checks
 

@@ -89,13 +89,14 @@ void checkTemplateFields(const Report& report, const cls_Class& tpl) {
 }
 
 void checkOneMember(const Report& report, const cls_Member& member, int position,
-                    const MemberList& members, const NameIndex& names, const Switches& switches) {
+                    const MemberList& members, const NameIndex& names, const Switches& switches,
+                    const QString& className) {
     const Report name = report.aboutMember(position, member.MNAME, QStringLiteral("MNAME"));
     checkIdentifier(name, member.MNAME, IdentifierKind::Name);
     checkNameClashes(name, member.MNAME, position, names, switches);
     checkIdentifier(report.aboutMember(position, member.MNAME, QStringLiteral("MTYPE")),
                     member.MTYPE, IdentifierKind::Type);
-    checkMemberFlags(report, member, position, members);
+    checkMemberFlags(report, member, position, members, className);
 }
 
 } // namespace
@@ -111,7 +112,7 @@ std::vector<Finding> checkTemplate(const cls_Class& tpl) {
     const checks::NameIndex names = checks::indexNames(members);
     for (std::size_t i = 0; i < members.size(); ++i)
         checks::checkOneMember(report, *members[i], static_cast<int>(i) + 1, members, names,
-                               switches);
+                               switches, tpl.CLASSNAME);
     return findings;
 }
 
@@ -128,7 +129,8 @@ std::vector<Finding> checkMember(const cls_Class& tpl, const cls_Member& member,
     else
         members.push_back(borrowed);
     const checks::NameIndex names = checks::indexNames(members);
-    checks::checkOneMember(report, member, position, members, names, switchesOf(tpl));
+    checks::checkOneMember(report, member, position, members, names, switchesOf(tpl),
+                           tpl.CLASSNAME);
     return findings;
 }
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts the program on the example template in a virtual X display with the openbox window
 # manager and writes the screenshots of docs/screenshots/, frames included: the main window,
-# the member dialog, the module viewer, the save dialog, and the main window and the viewer
-# with a dark colour scheme (KDE's kdeglobals, which Qt reads) and at a scale factor of 1.5.
+# the member dialog, the module viewer, the save dialog, the preview pane with a finding, the
+# question before "In Datei" replaces a different module file, and the main window and the
+# viewer with a dark colour scheme (KDE's kdeglobals, which Qt reads) and at a scale factor
+# of 1.5.
 # Usage: scripts/screenshots.sh [build folder]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,14 +17,50 @@ shot() { # window name pattern, file
     echo "$out/$2"
 }
 
+template=examples/Kunde.vlt-ctf
 start() { # extra environment...
-    env "$@" "$program" examples/Kunde.vlt-ctf &
+    env "$@" "$program" "$template" &
     app_pid=$!
     timeout 10 xdotool search --sync --onlyvisible --name 'Class Shaper' >/dev/null
     sleep 0.5
 }
 
 stop() { kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; }
+
+wait_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null; }
+
+create_file() { # "In Datei" into the proposed file
+    xdotool key F5
+    wait_window 'Klasse erstellen'
+    sleep 0.3
+    xdotool key Return
+    while xdotool search --onlyvisible --name 'Klasse erstellen' >/dev/null 2>&1; do sleep 0.2; done
+    sleep 0.5
+}
+
+# A copy of the example is written to its module file, gets a member with a blank in its name
+# (a finding) and is written again: the question shows what would change.
+capture_overwrite() {
+    local copy
+    copy="$(mktemp -d)"
+    cp examples/Kunde.vlt-ctf "$copy/"
+    template="$copy/Kunde.vlt-ctf" start
+    create_file
+    xdotool key ctrl+h
+    wait_window '^Mitglied$'
+    xdotool type --delay 20 'Liefer Datum'
+    xdotool key Tab ctrl+a
+    xdotool type --delay 20 'Date'
+    xdotool key Return
+    sleep 0.5
+    shot 'Class Shaper' preview.png
+    create_file
+    wait_window '^Moduldatei'
+    xdotool key alt+n
+    shot '^Moduldatei' overwrite-diff.png
+    xdotool key Escape
+    stop
+}
 
 dark_scheme() {
     cat >"$1/kdeglobals" <<'INI'
@@ -79,6 +117,8 @@ capture() {
     start QT_SCALE_FACTOR=1.5
     shot 'Class Shaper' main-window-scale-1.5.png
     stop
+
+    capture_overwrite
 }
 
 if [ "${1:-}" = "--inside-display" ]; then

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QStatusBar>
 
 namespace {
 
@@ -33,6 +34,8 @@ private slots:
     void proposalStartsWhereTheModuleWent();
     void failingCreateFileKeepsEverything();
     void replacedCharactersAreReported();
+    void differentModuleFileIsReplacedOnlyWhenAgreed_data();
+    void differentModuleFileIsReplacedOnlyWhenAgreed();
 };
 
 void OutputTest::everyOutputOfTheWindowWritesTheGoldenBytes_data() {
@@ -126,6 +129,37 @@ void OutputTest::replacedCharactersAreReported() {
     QVERIFY2(info.contains(QStringLiteral("\u4E2D")) && !info.contains(QStringLiteral("\u20AC")),
              qPrintable(info));
     QVERIFY(readBytes(target).contains("Kunde ? \x80"));
+}
+
+void OutputTest::differentModuleFileIsReplacedOnlyWhenAgreed_data() {
+    QTest::addColumn<QByteArray>("existing"); // empty: the module's own bytes
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("different, kept") << QByteArray("alt\r\n") << vlt::ID_No << true << false;
+    QTest::newRow("different, replaced") << QByteArray("alt\r\n") << vlt::ID_Yes << true << true;
+    QTest::newRow("equal") << QByteArray() << vlt::ID_No << false << true;
+}
+
+void OutputTest::differentModuleFileIsReplacedOnlyWhenAgreed() {
+    QFETCH(QByteArray, existing);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, written);
+    WindowFixture f;
+    f.app.currentTemplate->COMPILED = QStringLiteral("/frueher/cls_NoName.cls");
+    const QString target = f.path(QStringLiteral("cls_NoName.cls"));
+    const QByteArray module = gen::encodeModule(f.window->hCompile(true)).bytes;
+    writeBytes(target, existing.isEmpty() ? module : existing);
+    f.ui.fileChoices.enqueue(target);
+    f.ui.answers.enqueue(answer);
+    f.trigger("mnu_FileCreateFile");
+    QCOMPARE(f.ui.kinds().contains(QStringLiteral("overwrite")), asked);
+    QCOMPARE(readBytes(target), written ? module : existing);
+    QCOMPARE(f.app.currentTemplate->COMPILED,
+             written ? target : QStringLiteral("/frueher/cls_NoName.cls"));
+    QCOMPARE(f.window->statusBar()->currentMessage().contains(QStringLiteral("unverändert")),
+             !written);
 }
 
 int runOutputTests(int argc, char** argv) {

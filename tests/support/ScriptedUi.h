@@ -11,13 +11,13 @@
 class ScriptedUi : public vlt::UiServices {
 public:
     struct Shown {
-        QString kind; // "error", "info", "question", "open", "save", "web"
-        QString text; // message text, dialog title or web address
+        QString kind; // "error", "info", "question", "open", "save", "overwrite", "web"
+        QString text; // message text, dialog title, module file or web address
         QString title;
         vlt::FileDialogRequest request;
     };
 
-    QQueue<int> answers;         // yes/no answers; an empty queue answers "no"
+    QQueue<int> answers;         // yes/no and overwrite answers; an empty queue answers "no"
     QQueue<QString> fileChoices; // dialog results; an empty queue cancels
     QList<Shown> shown;
 
@@ -38,6 +38,10 @@ public:
     QString saveFileDialog(const vlt::FileDialogRequest& request) override {
         shown.append({QStringLiteral("save"), request.title, QString(), request});
         return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
+    }
+    bool confirmOverwrite(const QString& target, const QString&, const QString&) override {
+        shown.append({QStringLiteral("overwrite"), target, QString(), {}});
+        return !answers.isEmpty() && answers.dequeue() == vlt::ID_Yes;
     }
     void openWebPage(const QString& address) override {
         shown.append({QStringLiteral("web"), address, QString(), {}});
