@@ -54,39 +54,39 @@ QString frm_Main::hCompile(bool pAttributes) {
 void frm_Main::createFile() {
     guarded([this] {
         takeOver();
-        vlt::FileDialogRequest vRequest{proposedModulePath(app), QStringLiteral("Klasse erstellen"),
-                                        QStringLiteral("Klasse|*.cls"), 1, QStringLiteral(".cls")};
-        vRequest.askBeforeReplacing = false; // the difference is shown instead
-        const QString vTarget = app.ui.saveFileDialog(vRequest);
-        if (vTarget.isEmpty()) {
+        vlt::FileDialogRequest request{proposedModulePath(app), QStringLiteral("Klasse erstellen"),
+                                       QStringLiteral("Klasse|*.cls"), 1, QStringLiteral(".cls")};
+        request.askBeforeReplacing = false; // the difference is shown instead
+        const QString target = app.ui.saveFileDialog(request);
+        if (target.isEmpty()) {
             status(QStringLiteral("Kein Modul geschrieben: abgebrochen"));
             return;
         }
-        cls_Class& vTemplate = *app.currentTemplate;
-        if (!overwriteAgreed(app.ui, vTarget, vTemplate)) {
-            status(QStringLiteral("Kein Modul geschrieben: %1 bleibt unverändert").arg(vTarget));
+        cls_Class& tpl = *app.currentTemplate;
+        if (!overwriteAgreed(app.ui, target, tpl)) {
+            status(QStringLiteral("Kein Modul geschrieben: %1 bleibt unverändert").arg(target));
             return;
         }
-        const QString vPreviousTarget = vTemplate.COMPILED;
-        vTemplate.COMPILED = vTarget;
-        QString vReplaced;
+        const QString previousTarget = tpl.COMPILED;
+        tpl.COMPILED = target;
+        QString replaced;
         try {
-            vReplaced = gen::writeModuleFile(vTarget, vTemplate, gen::ModuleForm{}).replaced;
+            replaced = gen::writeModuleFile(target, tpl, gen::ModuleForm{}).replaced;
         } catch (...) {
-            vTemplate.COMPILED = vPreviousTarget;
+            tpl.COMPILED = previousTarget;
             throw;
         }
-        status(QStringLiteral("Modul geschrieben: %1").arg(vTarget));
-        if (!vReplaced.isEmpty())
-            app.ui.infoMessage(gen::replacedCharactersReport(vTarget, vReplaced));
+        status(QStringLiteral("Modul geschrieben: %1").arg(target));
+        if (!replaced.isEmpty())
+            app.ui.infoMessage(gen::replacedCharactersReport(target, replaced));
     });
 }
 
 void frm_Main::createToClipboard() {
-    const QString vText = hCompile(false);
-    QClipboard* vClipboard = QGuiApplication::clipboard();
-    vClipboard->clear();
-    vClipboard->setText(vText);
+    const QString text = hCompile(false);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
 }
 
 void frm_Main::mnu_FileCreateFile_Click() {
