@@ -6,6 +6,7 @@
 #include "app/frm_Member.h"
 #include "support/ScriptedUi.h"
 #include "support/TestFiles.h"
+#include "support/TestMain.h"
 
 #include "app/AppState.h"
 

@@ -298,9 +298,6 @@ void MainWindowTest::menuShortcutsWinInEveryField() {
     QCOMPARE(f.window->txt_Custom->toPlainText(), QStringLiteral("bleibt"));
 }
 
-int runMainWindowTests(int argc, char** argv) {
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+CLASSSHAPER_TEST(MainWindowTest);
 
 #include "tst_main_window.moc"

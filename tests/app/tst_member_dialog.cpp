@@ -1,4 +1,6 @@
+#include "support/CaseTable.h"
 #include "support/ScriptedUi.h"
+#include "support/TestMain.h"
 
 #include "app/ctl_Button.h"
 #include "app/ctl_CmdBar.h"
@@ -47,12 +49,12 @@ QString memberFlags(const cls_Member& member) {
     return letters(states);
 }
 
-std::shared_ptr<cls_Member> memberWithFlags(const QString& set) {
+std::shared_ptr<cls_Member> memberWithFlags(const QByteArray& set) {
     auto member = std::make_shared<cls_Member>();
     member->MNAME = QStringLiteral("WERT");
     member->MTYPE = QStringLiteral("Long");
     for (int i = 0; i < 5; ++i)
-        (*member).*flags()[i] = set.contains(QLatin1Char("PADNC"[i]));
+        (*member).*flags()[i] = set.contains("PADNC"[i]);
     return member;
 }
 
@@ -61,7 +63,7 @@ struct Dialog {
     AppState app{ui};
     std::shared_ptr<cls_Member> member;
     frm_Member dialog;
-    explicit Dialog(const QString& set = QStringLiteral("P"))
+    explicit Dialog(const QByteArray& set = "P")
         : member(memberWithFlags(set)), dialog(app, member) {}
 };
 
@@ -77,118 +79,55 @@ private slots:
 };
 
 void MemberDialogTest::eachBoxLoadsAndConfirmsItsOwnField_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("clicks");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("public") << "P"
-                            << ""
-                            << "Padnc";
-    QTest::newRow("array") << "A"
-                           << ""
-                           << "pAdnc";
-    QTest::newRow("not bound") << "N"
-                               << ""
-                               << "padNc";
-    QTest::newRow("child") << "C"
-                           << ""
-                           << "padnC";
-    QTest::newRow("data id with not bound") << "DN"
-                                            << ""
-                                            << "paDNc";
-    QTest::newRow("public and array: array wins") << "PA"
-                                                  << ""
-                                                  << "pAdnc";
-    QTest::newRow("data id alone: both cleared") << "D"
-                                                 << ""
-                                                 << "padnc";
-    QTest::newRow("data id clears array") << "ADN"
-                                          << ""
-                                          << "paDNc";
-    QTest::newRow("array clears public") << "P"
-                                         << "A"
-                                         << "pAdnc";
-    QTest::newRow("public clears array") << "A"
-                                         << "P"
-                                         << "Padnc";
-    QTest::newRow("data id ticks not bound, clears array") << "A"
-                                                           << "D"
-                                                           << "paDNc";
-    QTest::newRow("clearing not bound clears data id") << "DN"
-                                                       << "N"
-                                                       << "padnc";
-    QTest::newRow("array after data id") << "DN"
-                                         << "A"
-                                         << "pADNc";
-    QTest::newRow("clearing data id keeps not bound") << "DN"
-                                                      << "D"
-                                                      << "padNc";
+    addCaseRows(QStringLiteral("member-flags"), {"stored", "clicks", "shown"});
 }
 
 // Loading shows each field in its own box (the rules acting), OK writes each box and text
 // into its own field and marks the template changed.
 void MemberDialogTest::eachBoxLoadsAndConfirmsItsOwnField() {
-    QFETCH(QString, stored);
-    QFETCH(QString, clicks);
-    QFETCH(QString, shown);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, clicks);
+    QFETCH(QByteArray, shown);
     Dialog d(stored);
     QCOMPARE(d.dialog.txt_Name->text() + '|' + d.dialog.txt_Type->currentText(), "WERT|Long");
-    for (const QChar letter : clicks)
-        boxes(d.dialog)[QStringLiteral("PADNC").indexOf(letter)]->click();
-    QCOMPARE(boxStates(d.dialog), shown);
+    for (const char letter : clicks)
+        boxes(d.dialog)[QByteArray("PADNC").indexOf(letter)]->click();
+    QCOMPARE(boxStates(d.dialog), QString::fromLatin1(shown));
     d.dialog.txt_Name->setText(QStringLiteral("NAME"));
     d.dialog.txt_Type->setCurrentText(QStringLiteral("Typ"));
     d.dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
     QCOMPARE(d.member->MNAME + '|' + d.member->MTYPE, QStringLiteral("NAME|Typ"));
-    QCOMPARE(memberFlags(*d.member), shown);
+    QCOMPARE(memberFlags(*d.member), QString::fromLatin1(shown));
     QVERIFY(d.app.changed);
 }
 
 void MemberDialogTest::keysConfirmOrAbort_data() {
-    QTest::addColumn<QString>("focus"); // the control holding the focus; none: the title bar
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("member"); // MNAME and flags afterwards; "" when the dialog stays
-    const QString kept = QStringLiteral("WERTPadnc");
-    QTest::newRow("Return in name") << "txt_Name" << int(Qt::Key_Return) << " N "
-                                    << " N pAdnc";
-    QTest::newRow("Enter in type") << "txt_Type" << int(Qt::Key_Enter) << "N"
-                                   << "NpAdnc";
-    QTest::newRow("Return on OK") << "but_OK" << int(Qt::Key_Return) << "N"
-                                  << "NpAdnc";
-    QTest::newRow("blank name refused") << "txt_Name" << int(Qt::Key_Return) << "  "
-                                        << "";
-    QTest::newRow("Return on Abort") << "but_ABORT" << int(Qt::Key_Return) << "N" << kept;
-    QTest::newRow("Escape in name") << "txt_Name" << int(Qt::Key_Escape) << "N" << kept;
-    QTest::newRow("Space on Abort") << "but_ABORT" << int(Qt::Key_Space) << "N" << kept;
-    QTest::newRow("title bar") << "" << 0 << "N" << kept;
+    addCaseRows(QStringLiteral("member-dialog-keys"), {"focus", "key", "name", "member"});
 }
 
 void MemberDialogTest::keysConfirmOrAbort() {
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(QString, name);
-    QFETCH(QString, member);
+    QFETCH(QByteArray, focus);
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, member);
     Dialog d;
     d.dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
-    d.dialog.txt_Name->setText(name);
+    d.dialog.txt_Name->setText(QString::fromUtf8(name));
     d.dialog.opt_Array->click();
     if (focus.isEmpty()) {
         d.dialog.close();
     } else {
-        d.dialog.findChild<QWidget*>(focus)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        d.dialog.findChild<QWidget*>(QString::fromUtf8(focus))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), QKeySequence(QString::fromUtf8(key))[0].key());
     }
     QCOMPARE(d.dialog.isVisible(), member.isEmpty());
     QCOMPARE(d.ui.kinds(), member.isEmpty() ? QStringList{"error"} : QStringList());
     if (!member.isEmpty())
-        QCOMPARE(d.member->MNAME + memberFlags(*d.member), member);
-    QCOMPARE(d.app.changed, !member.isEmpty() && member != QStringLiteral("WERTPadnc"));
+        QCOMPARE(d.member->MNAME + memberFlags(*d.member), QString::fromUtf8(member));
+    QCOMPARE(d.app.changed, !member.isEmpty() && member != "WERTPadnc");
 }
 
-int runMemberDialogTests(int argc, char** argv) {
-    MemberDialogTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+CLASSSHAPER_TEST(MemberDialogTest);
 
 #include "tst_member_dialog.moc"

@@ -81,15 +81,11 @@ void OutputTest::proposalStartsWhereTheModuleWent_data() {
     QTest::addColumn<QString>("templatePath");
     QTest::addColumn<QString>("compiled");
     QTest::addColumn<QString>("proposal");
-    QTest::newRow("never saved") << ""
-                                 << ""
-                                 << "/vorlagen/Kunde.cls";
-    QTest::newRow("saved in a folder") << "/projekt/kunde.vlt-ctf"
-                                       << ""
-                                       << "/projekt/Kunde.cls";
-    QTest::newRow("compiled before") << "/projekt/k.vlt-ctf"
-                                     << "/alt/A.cls"
-                                     << "/alt/Kunde.cls";
+    QTest::newRow("never saved") << QString() << QString() << "/vorlagen/Kunde.cls";
+    QTest::newRow("saved in a folder")
+        << "/projekt/kunde.vlt-ctf" << QString() << "/projekt/Kunde.cls";
+    QTest::newRow("compiled before")
+        << "/projekt/k.vlt-ctf" << QStringLiteral("/alt/A.cls") << "/alt/Kunde.cls";
 }
 
 void OutputTest::proposalStartsWhereTheModuleWent() {
@@ -162,9 +158,6 @@ void OutputTest::differentModuleFileIsReplacedOnlyWhenAgreed() {
              !written);
 }
 
-int runOutputTests(int argc, char** argv) {
-    OutputTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+CLASSSHAPER_TEST(OutputTest);
 
 #include "tst_output.moc"

@@ -112,5 +112,5 @@ void PreviewTest::tellsWhetherTheModuleFileIsUpToDate() {
     QVERIFY(diff.contains(QStringLiteral("\n '€  Veltrane Commonwork 3.0\n")));
 }
 
-QTEST_MAIN(PreviewTest)
+CLASSSHAPER_TEST(PreviewTest);
 #include "tst_preview.moc"

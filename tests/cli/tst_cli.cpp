@@ -4,6 +4,7 @@
 // Refresh the golden modules after an intended change, then read the diff:
 //   CLASSSHAPER_UPDATE_GOLDEN=1 ctest --test-dir build -R tst_cli
 #include "support/TestFiles.h"
+#include "support/TestMain.h"
 
 #include "model/Class.h"
 #include "model/TemplateFile.h"
@@ -33,18 +34,6 @@ Result runGenerator(const QStringList& arguments, const QString& workingDir = QS
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString firstDifference(const QByteArray& expected, const QByteArray& actual) {
-    const QList<QByteArray> want = expected.split('\n');
-    const QList<QByteArray> got = actual.split('\n');
-    qsizetype i = 0;
-    while (i < want.size() && i < got.size() && want[i] == got[i])
-        ++i;
-    return QStringLiteral("first difference in line %1\n  expected: %2\n  actual:   %3")
-        .arg(i + 1)
-        .arg(QString::fromLatin1(want.value(i, "<end of file>").toPercentEncoding(" '\"()=.,")),
-             QString::fromLatin1(got.value(i, "<end of file>").toPercentEncoding(" '\"()=.,")));
 }
 
 // One case of the table, carried out in its own folder.
@@ -79,10 +68,6 @@ private:
         if (text.startsWith(QLatin1String("@golden/")))
             return readBytes(expanded(text));
         return QString(text).replace(QLatin1String("\\r"), "\r").replace("\\n", "\n").toUtf8();
-    }
-    static void writeBytes(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     void copyTemplate(const QString& name, const QStringList& fields) {
         cls_Class tpl;
@@ -160,13 +145,11 @@ private slots:
         const Result result = runGenerator({"--stdout", option, templatePath});
         QCOMPARE(result.exitCode, 0);
         if (qEnvironmentVariableIntValue("CLASSSHAPER_UPDATE_GOLDEN") == 1) {
-            QFile file(expectedPath);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(result.out) > 0);
-            return;
+            return writeBytes(expectedPath, result.out);
         }
+        // Compared line by line, so that a failure names the first line that differs.
         const QByteArray expected = readBytes(expectedPath);
-        if (result.out != expected)
-            QFAIL(qPrintable(expectedPath + ": " + firstDifference(expected, result.out)));
+        QCOMPARE(result.out.split('\n'), expected.split('\n'));
 
         const Result traced = runGenerator({"--stdout", "--trace", option, templatePath});
         QString text = QString::fromLatin1(traced.out);
@@ -199,5 +182,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CommandLineTest)
+CLASSSHAPER_TEST(CommandLineTest);
 #include "tst_cli.moc"

@@ -53,13 +53,7 @@ private slots:
         QVERIFY(back == value);
     }
 
-    void readerAccepts_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("plain") << kHead + "S:a\\nb\nL:7\n" + kTail;
-        QTest::newRow("CRLF") << QByteArray("VLTFILE 1\r\nS:a\\nb\r\nL:7\r\nEND\r\n");
-        QTest::newRow("BOM") << "\xEF\xBB\xBF" + kHead + "S:a\\nb\nL:7\n" + kTail;
-        QTest::newRow("no final line break") << kHead + "S:a\\nb\nL:7\nEND";
-    }
+    void readerAccepts_data() { addCaseRows(QStringLiteral("accepted-files"), {"bytes"}); }
     void readerAccepts() {
         QFETCH(QByteArray, bytes);
         cls_File file;
@@ -136,21 +130,6 @@ private slots:
         QVERIFY(!errorOf([&] { file.OPENURL(kept, 3); }).isEmpty());
     }
 
-    void sealedRoundTrip() {
-        const QString path = store(QStringLiteral("sealed.txt"),
-                                   {Variant(QStringLiteral("Kunde\nNr")), Variant(42)}, kPassword);
-        const QList<QByteArray> lines = readBytes(path).split('\n');
-        QCOMPARE(lines.size(), 5);
-        QCOMPARE(lines.first(), QByteArray("VLTFILE 1 SEALED"));
-        QVERIFY(!readBytes(path).contains("Kunde"));
-        cls_File file;
-        file.OPENURL(path, vlt::ID_FileOpen_Input, kPassword);
-        QString text;
-        qint32 number = 0;
-        file.READ({&text, &number});
-        QCOMPARE(text + QString::number(number), QStringLiteral("Kunde\nNr42"));
-    }
-
     void sealedRefused_data() {
         QTest::addColumn<int>("line"); // the line with a changed byte, -1 for none
         QTest::addColumn<int>("cut");  // bytes cut off the end
@@ -173,6 +152,7 @@ private slots:
         const QString sealed =
             store(QStringLiteral("sealed.txt"), {Variant(QStringLiteral("Kunde"))}, kPassword);
         QList<QByteArray> lines = readBytes(sealed).split('\n');
+        QVERIFY(lines.size() == 5 && !readBytes(sealed).contains("Kunde"));
         if (line >= 0)
             lines[line][lines[line].size() / 2] ^= 1;
         const QByteArray bytes = lines.join('\n');

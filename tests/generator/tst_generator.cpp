@@ -1,6 +1,9 @@
 // The generator's rules, each a template and the lines its module must and must not hold
 // (tests/data/rules/*.txt), the encoder, and the streamed module file.
+#include "support/CaseTable.h"
+#include "support/Templates.h"
 #include "support/TestFiles.h"
+#include "support/TestMain.h"
 
 #include "generator/Generator.h"
 #include "generator/ModuleOutput.h"
@@ -25,12 +28,6 @@ struct Rule {
     QStringList mustNot, first, last;
 };
 
-QString unescaped(QString value) {
-    return value.replace(QLatin1String("\\r"), QLatin1String("\r"))
-        .replace(QLatin1String("\\n"), QLatin1String("\n"))
-        .replace(QLatin1String("\\t"), QLatin1String("\t"));
-}
-
 Rule readRule(const QString& path) {
     QStringList lines = QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'));
     lines.removeLast();
@@ -50,40 +47,9 @@ Rule readRule(const QString& path) {
             section->append(line);
         else if (!line.startsWith(QLatin1Char('#')))
             rule.fields.insert(line.section(QLatin1String(": "), 0, 0),
-                               unescaped(line.section(QLatin1String(": "), 1)));
+                               QString::fromUtf8(unescaped(line.section(": ", 1).toUtf8())));
     }
     return rule;
-}
-
-// Members "Name:Type[:flag...]" separated by ";", flags priv, arr, id, nb, child.
-void addMembers(cls_Class& tpl, const QString& members) {
-    const std::pair<const char*, bool cls_Member::*> flags[] = {{"arr", &cls_Member::MARRAY},
-                                                                {"id", &cls_Member::MDATAID},
-                                                                {"nb", &cls_Member::MNOTBOUND},
-                                                                {"child", &cls_Member::MCHILD}};
-    for (const QString& description : members.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QStringList parts = description.split(QLatin1Char(':'));
-        auto member = std::make_shared<cls_Member>();
-        member->MNAME = parts.value(0);
-        member->MTYPE = parts.value(1);
-        member->MPUBLIC = !parts.contains(QLatin1String("priv"));
-        for (const auto& [flag, field] : flags)
-            (*member).*field = parts.contains(QLatin1String(flag));
-        tpl.MEMBERS().DATABASE.ADD(member);
-    }
-}
-
-void buildTemplate(cls_Class& tpl, const QMap<QString, QString>& fields) {
-    const std::pair<const char*, bool cls_Class::*> options[] = {
-        {"ADV", &cls_Class::DATABASE_ADVANCED},  {"LOCK", &cls_Class::DATABASE_LOCK},
-        {"LOADSAVE", &cls_Class::DATA_LOADSAVE}, {"DATALOCK", &cls_Class::DATA_LOCK},
-        {"EDITOR", &cls_Class::DATA_EDITOR},     {"PARENT", &cls_Class::DATA_PARENT}};
-    tpl.CLASSNAME = QStringLiteral("cls_Test");
-    tpl.DATABASE_TYPE = fields.value(QStringLiteral("itemtype"));
-    tpl.CUSTOM = fields.value(QStringLiteral("custom"));
-    for (const auto& [option, field] : options)
-        tpl.*field = fields.value(QStringLiteral("options")).split(' ').contains(option);
-    addMembers(tpl, fields.value(QStringLiteral("members")));
 }
 
 QString joined(const QStringList& lines) {
@@ -109,7 +75,9 @@ private slots:
         QFETCH(QString, path);
         const Rule rule = readRule(path);
         cls_Class tpl;
-        buildTemplate(tpl, rule.fields);
+        buildTemplate(tpl, rule.fields.value("members"), rule.fields.value("options"),
+                      rule.fields.value("itemtype"));
+        tpl.CUSTOM = rule.fields.value(QStringLiteral("custom"));
         const QString before = tpl.DATA.PACKAGE();
         const QString text = gen::hCompile(tpl, rule.fields.value("attributes") != "no");
         const QString framed = QStringLiteral("\r\n%1\r\n").arg(text);
@@ -180,5 +148,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(GeneratorTest)
+CLASSSHAPER_TEST(GeneratorTest);
 #include "tst_generator.moc"

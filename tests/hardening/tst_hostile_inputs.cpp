@@ -1,10 +1,10 @@
+#include "support/CaseTable.h"
 #include "support/Templates.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include "model/TemplateFile.h"
 
-#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,30 +22,6 @@ QList<QByteArray> validTemplateLines() {
 QByteArray joined(const QList<QByteArray>& lines) {
     return lines.join('\n') + '\n';
 }
-
-// Value lines that are well formed; whether they fit depends on the position.
-const QList<QByteArray> kWellFormed = {"E",     "B:-1", "B:0",   "L:0",   "L:-1",  "L:2147483647",
-                                       "D:1.5", "S:",   "S:1.0", "S:1.3", "S:9.9", "S:True",
-                                       "S:12"};
-
-// Lines that no position accepts.
-const QList<QByteArray> kMalformed = {"",
-                                      "X:1",
-                                      "B:1",
-                                      "L:",
-                                      "L:2147483648",
-                                      "L:1.5",
-                                      "L: 1",
-                                      "D:0x1p3",
-                                      "D:1e999",
-                                      "S",
-                                      "S:\\q",
-                                      "S:ab\\",
-                                      "S:\xff",
-                                      "S:\xed\xa0\x80",
-                                      QByteArray("L:1\0", 4),
-                                      "E ",
-                                      "VLTFILE 1"};
 
 QString validPackage() {
     cls_Class tpl;
@@ -89,13 +65,14 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("mustFail");
         const QList<QByteArray> lines = validTemplateLines();
+        const auto kinds = readCaseRows(QStringLiteral("template-line-kinds"), 1);
         for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-            for (const QByteArray& line : kWellFormed + kMalformed) {
+            for (const QList<QByteArray>& kind : kinds) {
                 QList<QByteArray> changed = lines;
-                changed[i] = line;
+                changed[i] = kind[1];
                 QTest::addRow("line %lld = %s", static_cast<long long>(i + 1),
-                              line.toPercentEncoding(":-. ").constData())
-                    << joined(changed) << kMalformed.contains(line);
+                              kind[1].toPercentEncoding(":-. ").constData())
+                    << joined(changed) << (kind[0] == "malformed");
             }
         }
     }
@@ -140,29 +117,6 @@ private slots:
         QVERIFY2(!message.isEmpty() && !message.startsWith(QLatin1String("unsafe")),
                  qPrintable(message));
         QVERIFY2(message.contains(cause), qPrintable(message));
-    }
-
-    // Member records of unknown versions stop without error, so a file may stack very many of
-    // them; each costs one line and nothing more. A huge count fails at the end of the file
-    // instead of reserving gigabytes first.
-    void countsDoNotDriveTheWork() {
-        QByteArray bytes("VLTFILE 1\nS:1.3\nE\nS:\nS:\nS:\nL:200000\n");
-        for (int i = 0; i < 200000; ++i)
-            bytes += "S:1.3\n";
-        bytes +=
-            "S:cls_Tief\nS:\nS:\nS:\nS:\nS:\nS:\nS:\nS:\nB:0\nB:0\nB:0\nB:0\nB:0\nS:\nB:0\nEND\n";
-        const QString path = m_dir.filePath(QStringLiteral("versionen.vlt-ctf"));
-        writeBytes(path, bytes);
-        cls_Class tpl;
-        readTemplate(path, tpl);
-        QCOMPARE(tpl.MEMBERS().COUNT(), 200000);
-        QElapsedTimer timer;
-        timer.start();
-        QVERIFY(
-            !loadOverCurrent(
-                 "VLTFILE 1\nS:1.3\nE\nS:\nS:\nS:\nL:2147483647\nS:1.0\nS:a\nS:b\nB:0\nB:0\nEND\n")
-                 .isEmpty());
-        QVERIFY2(timer.elapsed() < 2000, "the count drove the work");
     }
 
     void damagedPackageChangesNothing_data() {

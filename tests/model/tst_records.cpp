@@ -33,19 +33,6 @@ private slots:
         QVERIFY(!errorOf([&] { member.DATA.COPY(copy); }).isEmpty());
     }
 
-    void packageRoundTrip() {
-        cls_Class original;
-        fillEveryField(original);
-        original.MEMBERS().DATA.ID = QStringLiteral("S3:abc");
-        cls_Class back;
-        back.DATA.setPACKAGE(original.DATA.PACKAGE());
-        QCOMPARE(describe(back), describe(original));
-        QVERIFY(back.MEMBERS().DATA.ID == original.MEMBERS().DATA.ID);
-        cls_Members empty;
-        back.MEMBERS().DATA.setPACKAGE(empty.DATA.PACKAGE());
-        QCOMPARE(back.MEMBERS().COUNT(), 0);
-    }
-
     // The package has DATA_PARENT before DATA_EDITOR and CUSTOM last.
     void packageOrder() {
         cls_Members list;

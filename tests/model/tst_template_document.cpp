@@ -1,3 +1,4 @@
+#include "support/CaseTable.h"
 #include "support/ScriptedUi.h"
 #include "support/Templates.h"
 #include "support/TestFiles.h"
@@ -28,53 +29,26 @@ class TemplateDocumentTest : public QObject {
 
 private slots:
     void cancelledDialog_data() {
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<QString>("currentPath");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("initial");
-        QTest::newRow("save, nothing known") << true << ""
-                                             << ""
-                                             << "cls_Kunde.vlt-ctf";
-        QTest::newRow("save, folder known") << true << ""
-                                            << "/v/"
-                                            << "/v/cls_Kunde.vlt-ctf";
-        QTest::newRow("save, path known") << true << "/p/x.vlt-ctf"
-                                          << "/v/"
-                                          << "/p/x.vlt-ctf";
-        QTest::newRow("open, nothing known") << false << ""
-                                             << ""
-                                             << "*.vlt-ctf";
-        QTest::newRow("open, folder known") << false << ""
-                                            << "/v/"
-                                            << "/v/*.vlt-ctf";
-        QTest::newRow("open, path known") << false << "/p/x.vlt-ctf"
-                                          << "/v/"
-                                          << "/p/x.vlt-ctf";
+        addCaseRows(QStringLiteral("document-dialogs"),
+                    {"command", "currentPath", "folder", "initial"});
     }
     void cancelledDialog() {
-        QFETCH(bool, save);
-        QFETCH(QString, currentPath);
-        QFETCH(QString, folder);
-        QFETCH(QString, initial);
+        QFETCH(QByteArray, command);
+        QFETCH(QByteArray, currentPath);
+        QFETCH(QByteArray, folder);
+        QFETCH(QByteArray, initial);
         ScriptedUi ui;
         AppState app(ui);
         app.currentTemplate->CLASSNAME = QStringLiteral("cls_Kunde");
-        app.currentTemplatePath = currentPath;
-        app.templateFolder = folder;
+        app.currentTemplatePath = QString::fromUtf8(currentPath);
+        app.templateFolder = QString::fromUtf8(folder);
         app.changed = true;
         const QStringList before = stateOf(app);
-        QVERIFY(!(save ? saveTemplate(app) : openTemplate(app)));
-        QCOMPARE(ui.kinds(), QStringList{save ? QStringLiteral("save") : QStringLiteral("open")});
-        const vlt::FileDialogRequest& request = ui.shown.first().request;
-        QCOMPARE(request.initialFile, initial);
-        QCOMPARE(request.title, save ? QStringLiteral("Klassenvorlage speichern")
-                                     : QStringLiteral("Klassenvorlage laden"));
-        QCOMPARE(request.filter, QStringLiteral("Klassenvorlage|*.vlt-ctf"));
-        QCOMPARE(request.filterIndex, 1);
-        QCOMPARE(request.defaultExtension, save ? QStringLiteral(".vlt-ctf") : QString());
+        QVERIFY(!(command == "save" ? saveTemplate(app) : openTemplate(app)));
+        QCOMPARE(ui.kinds(), QStringList{QString::fromUtf8(command)});
+        QCOMPARE(ui.shown.first().request.initialFile, QString::fromUtf8(initial));
         QCOMPARE(stateOf(app), before);
     }
-
     // Saving takes the folder of the saved file, opening the folder of the file current before.
     void templateFolderRule() {
         for (const char* folder : {"F", "G", "H"})

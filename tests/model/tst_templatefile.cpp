@@ -1,3 +1,4 @@
+#include "support/CaseTable.h"
 #include "support/Templates.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
@@ -37,31 +38,18 @@ private slots:
         QCOMPARE(readBytes(path), readBytes(templateFile(QStringLiteral("every-field.vlt-ctf"))));
     }
 
-    // Older versions leave the fields they do not hold as the template had them; here those
-    // of fillEveryField(), which differ from every value in the files.
     void reads_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("overEveryField");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("every field") << "every-field.vlt-ctf" << false << "every-field.expected";
-        for (const char* version : {"1.0", "1.1", "1.2", "1.3"})
-            QTest::addRow("version %s", version)
-                << QStringLiteral("template-%1.vlt-ctf").arg(QLatin1String(version)) << true
-                << QStringLiteral("template-%1.expected").arg(QLatin1String(version));
-        QTest::newRow("unknown template version")
-            << "template-unknown.vlt-ctf" << true << "every-field.expected";
-        QTest::newRow("unknown member version")
-            << "member-unknown.vlt-ctf" << true << "member-unknown.expected";
+        addCaseRows(QStringLiteral("template-versions"), {"file", "overEveryField", "expected"});
     }
     void reads() {
-        QFETCH(QString, file);
-        QFETCH(bool, overEveryField);
-        QFETCH(QString, expected);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, overEveryField);
+        QFETCH(QByteArray, expected);
         cls_Class tpl;
-        if (overEveryField)
+        if (overEveryField == "1")
             fillEveryField(tpl);
-        readTemplate(templateFile(file), tpl);
-        QCOMPARE(describe(tpl), expectedLines(expected));
+        readTemplate(templateFile(QString::fromUtf8(file)), tpl);
+        QCOMPARE(describe(tpl), expectedLines(QString::fromUtf8(expected)));
     }
 };
 CLASSSHAPER_TEST(TemplateFileTest);

@@ -6,8 +6,6 @@
 
 #include <QtTest>
 
-namespace {
-
 QByteArray unescaped(const QByteArray& field) {
     QByteArray out;
     for (qsizetype i = 0; i < field.size(); ++i) {
@@ -29,20 +27,17 @@ QByteArray unescaped(const QByteArray& field) {
     return out;
 }
 
-} // namespace
-
-void addCaseRows(const QString& table, std::initializer_list<const char*> columns) {
-    for (const char* column : columns)
-        QTest::addColumn<QByteArray>(column);
+QList<QList<QByteArray>> readCaseRows(const QString& table, qsizetype fieldCount) {
     const QString path = testData(QStringLiteral("cases/") + table + QStringLiteral(".txt"));
+    QList<QList<QByteArray>> rows;
     for (const QByteArray& line : readBytes(path).split('\n')) {
         if (line.trimmed().isEmpty() || line.startsWith('#'))
             continue;
         QList<QByteArray> fields = QByteArray(line).replace("\\|", "\x01").split('|');
-        if (fields.size() != qsizetype(columns.size()) + 1)
-            qFatal("%s: %d fields wanted: %s", qPrintable(path), int(columns.size()) + 1,
+        if (fields.size() != fieldCount + 1)
+            qFatal("%s: %d fields wanted: %s", qPrintable(path), int(fieldCount) + 1,
                    line.constData());
-        QTestData& row = QTest::newRow(fields.first().trimmed().constData());
+        QList<QByteArray>& row = rows.emplace_back(QList{fields.first().trimmed()});
         for (QByteArray field : fields.mid(1)) {
             // One blank on each side belongs to the separator; more are part of the value.
             if (field.startsWith(' '))
@@ -51,6 +46,17 @@ void addCaseRows(const QString& table, std::initializer_list<const char*> column
                 field.chop(1);
             row << unescaped(field.replace('\x01', '|'));
         }
+    }
+    return rows;
+}
+
+void addCaseRows(const QString& table, std::initializer_list<const char*> columns) {
+    for (const char* column : columns)
+        QTest::addColumn<QByteArray>(column);
+    for (const QList<QByteArray>& fields : readCaseRows(table, qsizetype(columns.size()))) {
+        QTestData& row = QTest::newRow(fields.first().constData());
+        for (const QByteArray& field : fields.mid(1))
+            row << field;
     }
 }
 

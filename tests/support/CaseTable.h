@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -10,6 +11,10 @@
 // Qt Test keeps the names). Fields take the escapes \n \r \t \\ \| \0 and \xHH; lines starting with
 // '#' are comments.
 void addCaseRows(const QString& table, std::initializer_list<const char*> columns);
+// A field with those escapes resolved.
+QByteArray unescaped(const QByteArray& field);
+// The rows of such a table, each its name and then its fields.
+QList<QList<QByteArray>> readCaseRows(const QString& table, qsizetype fieldCount);
 
 namespace vlt {
 class Variant;

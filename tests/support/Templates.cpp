@@ -14,6 +14,30 @@ QString flag(bool value) {
 
 } // namespace
 
+void buildTemplate(cls_Class& tpl, const QString& members, const QString& options,
+                   const QString& itemType) {
+    const std::pair<const char*, bool cls_Class::*> optionFields[] = {
+        {"ADV", &cls_Class::DATABASE_ADVANCED},  {"LOCK", &cls_Class::DATABASE_LOCK},
+        {"LOADSAVE", &cls_Class::DATA_LOADSAVE}, {"DATALOCK", &cls_Class::DATA_LOCK},
+        {"EDITOR", &cls_Class::DATA_EDITOR},     {"PARENT", &cls_Class::DATA_PARENT}};
+    const std::pair<const char*, bool cls_Member::*> flags[] = {{"arr", &cls_Member::MARRAY},
+                                                                {"id", &cls_Member::MDATAID},
+                                                                {"nb", &cls_Member::MNOTBOUND},
+                                                                {"child", &cls_Member::MCHILD}};
+    tpl.CLASSNAME = QStringLiteral("cls_Test");
+    tpl.DATABASE_TYPE = itemType;
+    for (const auto& [option, field] : optionFields)
+        tpl.*field = options.split(QLatin1Char(' ')).contains(QLatin1String(option));
+    for (const QString& description : members.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList parts = description.split(QLatin1Char(':'));
+        auto member = makeMember(parts.value(0), parts.value(1));
+        member->MPUBLIC = !parts.contains(QLatin1String("priv"));
+        for (const auto& [flag, field] : flags)
+            (*member).*field = parts.contains(QLatin1String(flag));
+        tpl.MEMBERS().DATABASE.ADD(member);
+    }
+}
+
 std::shared_ptr<cls_Member> makeMember(const QString& name, const QString& type) {
     auto member = std::make_shared<cls_Member>();
     member->MNAME = name;

@@ -5,6 +5,11 @@
 #include <QStringList>
 #include <memory>
 
+// Members "Name:Type[:flag...]" separated by ";", flags priv, arr, id, nb, child; options any
+// of ADV LOCK LOADSAVE DATALOCK EDITOR PARENT separated by blanks. The class is "cls_Test".
+void buildTemplate(cls_Class& tpl, const QString& members, const QString& options = QString(),
+                   const QString& itemType = QString());
+
 std::shared_ptr<cls_Member> makeMember(const QString& name,
                                        const QString& type = QStringLiteral("String"));
 

@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include <QStandardPaths>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -40,6 +41,8 @@ int registerTestClass(QObject* (*make)()) {
 }
 
 int main(int argc, char** argv) {
+    // Settings (recent files, folders, window place) go to a test folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     TestApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     int status = 0;
