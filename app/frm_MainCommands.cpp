@@ -166,26 +166,19 @@ void frm_Main::mnu_FileNew_Click() {
 }
 
 void frm_Main::mnu_FileOpen_Click() {
-    if (!maybeSave())
-        return;
-    guarded([this] {
-        if (!openTemplate(app)) {
-            status(QStringLiteral("Öffnen abgebrochen"));
-            return;
-        }
-        showTemplate();
-        rememberRecentFile(app.currentTemplatePath);
-        status(QStringLiteral("Geöffnet: %1").arg(app.currentTemplatePath));
-    });
+    openFile(QString());
 }
 
-// A file of the recent list or one dropped onto the window.
+// An empty path asks with the open dialog; otherwise a file of the recent list or one dropped
+// onto the window.
 void frm_Main::openFile(const QString& path) {
     if (!maybeSave())
         return;
     guarded([this, path] {
-        if (!openTemplate(app, path))
+        if (!openTemplate(app, path)) {
+            status(QStringLiteral("Öffnen abgebrochen"));
             return;
+        }
         showTemplate();
         rememberRecentFile(app.currentTemplatePath);
         status(QStringLiteral("Geöffnet: %1").arg(app.currentTemplatePath));
