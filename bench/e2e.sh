@@ -21,7 +21,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # A template of n members of every kind (text, number, flag, date, object, array, child,
-# unbound), collection, lock, load/save, editor, parent and custom code all on.
+# unbound), collection, lock, load/save, editor, parent and custom code all on. It is one that
+# VB6 compiles (arrays are private), so the checks find nothing and print nothing.
 make_template() {
     awk -v n="$1" -v out="$2" 'BEGIN {
         ORS = "\r\n"
@@ -32,7 +33,7 @@ make_template() {
         for (i = 0; i < n; i++) {
             k = i % 8
             print "S:1.2" > out; print "S:Feld" i > out; print "S:" types[k + 1] > out
-            print "B:" (i % 7 == 3 ? 0 : -1) > out
+            print "B:" (i % 7 == 3 || k == 6 ? 0 : -1) > out
             print "B:" (k == 6 ? -1 : 0) > out
             print "B:0" > out
             print "B:" (i % 11 == 5 ? -1 : 0) > out

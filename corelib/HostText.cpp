@@ -44,6 +44,24 @@ bool upperEquals(QStringView text, QLatin1StringView upper) {
     return text.size() == upper.size() && upperMatchesAt(text, 0, upper);
 }
 
+bool upperEquals(QStringView a, QStringView b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && upperUnit(a[i].unicode()) != upperUnit(b[i].unicode()))
+            return false;
+    return true;
+}
+
+// FNV-1a over the upper-case units.
+quint32 upperHash(QStringView text) {
+    quint32 hash = 2166136261u;
+    for (const QChar unit : text) {
+        hash = (hash ^ upperUnit(unit.unicode())) * 16777619u;
+    }
+    return hash;
+}
+
 bool upperContains(QStringView text, QLatin1StringView upper) {
     for (qsizetype from = 0; from + upper.size() <= text.size(); ++from)
         if (upperMatchesAt(text, from, upper))

@@ -29,5 +29,9 @@ QString lowerCase(QStringView text);
 bool upperEquals(QStringView text, QLatin1StringView upper);
 // InStr(UCase(text), upper) > 0, where upper is plain ASCII in capitals.
 bool upperContains(QStringView text, QLatin1StringView upper);
+// UCase(a) = UCase(b), without building either.
+bool upperEquals(QStringView a, QStringView b);
+// A hash of UCase(text): texts that are upperEquals have the same hash.
+quint32 upperHash(QStringView text);
 
 } // namespace vlt

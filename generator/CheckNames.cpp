@@ -2,9 +2,12 @@
 // declares locally or calls.
 #include "CheckRules.h"
 
+#include "UpperWords.h"
+
 #include "corelib/HostText.h"
 
-#include <QRegularExpression>
+#include <algorithm>
+#include <span>
 
 namespace gen::checks {
 namespace {
@@ -123,62 +126,116 @@ void reportClash(const Report& report, const GeneratedName& generated) {
 }
 
 // DATA_DataUnpack numbers one package variable per object member.
-bool isPackageVariable(const QString& upperName) {
-    static const QRegularExpression kPattern(QStringLiteral("^VPACKAGE[0-9]+$"));
-    return upperName.startsWith(u"VPACKAGE") && kPattern.match(upperName).hasMatch();
+bool isPackageVariable(QStringView name) {
+    const QLatin1StringView prefix("VPACKAGE");
+    return name.size() > prefix.size() && vlt::upperEquals(name.first(prefix.size()), prefix) &&
+           std::all_of(name.begin() + prefix.size(), name.end(),
+                       [](QChar unit) { return unit >= u'0' && unit <= u'9'; });
 }
 
-// The generated names by their upper-case spelling.
-const QMultiHash<QString, const GeneratedName*>& generatedNamesByUpperCase() {
-    static const QMultiHash<QString, const GeneratedName*> kIndex = [] {
-        QMultiHash<QString, const GeneratedName*> index;
+const UpperWords& generatedNames() {
+    static const UpperWords kIndex = [] {
+        std::vector<const char*> names;
         for (const GeneratedName& generated : kGeneratedNames)
-            index.insert(QString::fromLatin1(generated.name).toUpper(), &generated);
-        return index;
+            names.push_back(generated.name);
+        return UpperWords(names);
     }();
     return kIndex;
 }
 
-void checkGeneratedNames(const Report& report, const QString& upperName, const Switches& switches) {
-    const auto matches = generatedNamesByUpperCase().equal_range(upperName);
-    for (auto match = matches.first; match != matches.second; ++match)
-        if (isWritten(**match, switches))
-            reportClash(report, **match);
-    if (isPackageVariable(upperName))
+void checkGeneratedNames(const Report& report, QStringView name, const Switches& switches) {
+    const int match = generatedNames().indexOf(name);
+    if (match >= 0 && isWritten(kGeneratedNames[match], switches))
+        reportClash(report, kGeneratedNames[match]);
+    if (isPackageVariable(name))
         reportClash(report, {"vPackage", nullptr, Clash::Local, "DATA_DataUnpack"});
+}
+
+// The members of one hash group, a name and its first two positions for each distinct name
+// in it. Apart from hash collisions a group holds one name.
+struct SameName {
+    QStringView name;
+    int first = 0;
+    int second = 0;
+};
+
+QStringView trimmedName(const MemberList& members, int position) {
+    return vlt::trimBlanks(members[static_cast<std::size_t>(position) - 1]->MNAME);
+}
+
+SameName& sameNameOf(std::vector<SameName>& names, QStringView name) {
+    for (SameName& same : names)
+        if (vlt::upperEquals(same.name, name))
+            return same;
+    return names.emplace_back(SameName{name});
+}
+
+// Keys are the name's hash above its position, sorted: a group is one hash, positions ascending.
+int positionOf(quint64 key) {
+    return static_cast<int>(key & 0xFFFFFFFFu);
+}
+
+void indexGroup(const MemberList& members, std::span<const quint64> group,
+                std::vector<int>& firstOther) {
+    std::vector<SameName> names;
+    for (const quint64 key : group) {
+        const int position = positionOf(key);
+        SameName& same = sameNameOf(names, trimmedName(members, position));
+        if (same.first == 0)
+            same.first = position;
+        else if (same.second == 0)
+            same.second = position;
+    }
+    for (const quint64 key : group) {
+        const int position = positionOf(key);
+        const SameName& same = sameNameOf(names, trimmedName(members, position));
+        firstOther[static_cast<std::size_t>(position) - 1] =
+            same.first != position ? same.first : same.second;
+    }
 }
 
 } // namespace
 
 NameIndex indexNames(const MemberList& members) {
-    NameIndex names;
-    names.reserve(static_cast<qsizetype>(members.size()));
+    std::vector<quint64> keys;
+    keys.reserve(members.size());
     for (std::size_t i = 0; i < members.size(); ++i) {
-        if (vlt::isBlank(members[i]->MNAME))
-            continue;
-        FirstPositions& positions = names[vlt::upperCase(vlt::trimBlanks(members[i]->MNAME))];
-        const int position = static_cast<int>(i) + 1;
-        if (positions.first == 0)
-            positions.first = position;
-        else if (positions.second == 0)
-            positions.second = position;
+        const QStringView name = vlt::trimBlanks(members[i]->MNAME);
+        if (!name.isEmpty())
+            keys.push_back(quint64(vlt::upperHash(name)) << 32 | quint64(i + 1));
     }
-    return names;
+    std::sort(keys.begin(), keys.end());
+    NameIndex index;
+    index.firstOther.assign(members.size(), 0);
+    for (auto group = keys.cbegin(); group != keys.cend();) {
+        const auto end = std::find_if(group, keys.cend(),
+                                      [&](quint64 key) { return key >> 32 != *group >> 32; });
+        if (end - group > 1)
+            indexGroup(members, std::span<const quint64>(group, end), index.firstOther);
+        group = end;
+    }
+    return index;
+}
+
+int firstDataIdOf(const MemberList& members) {
+    for (std::size_t i = 0; i < members.size(); ++i)
+        if (members[i]->MDATAID)
+            return static_cast<int>(i) + 1;
+    return 0;
 }
 
 void checkNameClashes(const Report& report, const QString& name, int position,
-                      const NameIndex& names, const Switches& switches) {
-    if (vlt::isBlank(name))
+                      const MemberContext& context) {
+    const QStringView trimmed = vlt::trimBlanks(name);
+    if (trimmed.isEmpty())
         return;
-    const QString upperName = vlt::upperCase(vlt::trimBlanks(name));
-    const FirstPositions positions = names.value(upperName);
-    const int firstOther = positions.first != position ? positions.first : positions.second;
+    const int firstOther = context.names.firstOther[static_cast<std::size_t>(position) - 1];
     if (firstOther > 0)
         report.error(QStringLiteral("\"%1\" steht schon bei Mitglied %2 (VB6 unterscheidet "
                                     "Groß- und Kleinschreibung nicht)")
-                         .arg(vlt::trimBlanks(name).toString())
+                         .arg(trimmed.toString())
                          .arg(firstOther));
-    checkGeneratedNames(report, upperName, switches);
+    checkGeneratedNames(report, trimmed, context.switches);
 }
 
 } // namespace gen::checks

@@ -18,24 +18,17 @@ void checkItemType(const Report& report, const QString& type) {
 
 void checkLockOptions(const Report& report, const cls_Class& tpl, const Switches& switches) {
     if (tpl.DATABASE_LOCK && !switches.database)
-        report.about(QStringLiteral("DATABASE_LOCK"))
+        report.about("DATABASE_LOCK")
             .warning(QStringLiteral("ist eingeschaltet, wirkt aber nur mit einem Eintragstyp; "
                                     "es werden keine Sperrfunktionen erzeugt"));
     // A class that collects itself must carry the lock members the lock functions use.
-    const bool collectsItself = vlt::upperCase(vlt::trimBlanks(tpl.DATABASE_TYPE)) ==
-                                vlt::upperCase(vlt::trimBlanks(tpl.CLASSNAME));
+    const bool collectsItself =
+        vlt::upperEquals(vlt::trimBlanks(tpl.DATABASE_TYPE), vlt::trimBlanks(tpl.CLASSNAME));
     if (switches.lockFunctions && collectsItself && !tpl.DATA_LOCK)
-        report.about(QStringLiteral("DATABASE_LOCK"))
+        report.about("DATABASE_LOCK")
             .warning(QStringLiteral("braucht LOCKID und LOCKED bei den Einträgen; die Klasse "
                                     "ist ihr eigener Eintragstyp, aber ihre Satzsperrung ist "
                                     "aus"));
-}
-
-bool hasEarlierDataId(const MemberList& members, int position) {
-    for (int i = 1; i < position && i <= static_cast<int>(members.size()); ++i)
-        if (members[static_cast<std::size_t>(i) - 1]->MDATAID)
-            return true;
-    return false;
 }
 
 // Only the first identifier member becomes the ID property; the others are declared nowhere.
@@ -70,7 +63,7 @@ void checkDeclaredType(const Report& report, const cls_Member& member) {
 void checkOwnType(const Report& report, const cls_Member& member, const QString& className) {
     const bool usedByTheModule = member.MCHILD || !member.MNOTBOUND;
     if (member.MARRAY || member.MDATAID || !usedByTheModule ||
-        vlt::upperCase(vlt::trimBlanks(member.MTYPE)) != vlt::upperCase(vlt::trimBlanks(className)))
+        !vlt::upperEquals(vlt::trimBlanks(member.MTYPE), vlt::trimBlanks(className)))
         return;
     report.warning(QStringLiteral("\"%1\" ist die Klasse selbst; mit \"New\" legt jede Instanz "
                                   "eine weitere an, sobald das Modul das Mitglied benutzt (%2), "
@@ -84,17 +77,17 @@ void checkOwnType(const Report& report, const cls_Member& member, const QString&
 
 void checkTemplateOptions(const Report& report, const cls_Class& tpl, const Switches& switches) {
     if (switches.database)
-        checkItemType(report.about(QStringLiteral("DATABASE_TYPE")), tpl.DATABASE_TYPE);
+        checkItemType(report.about("DATABASE_TYPE"), tpl.DATABASE_TYPE);
     checkLockOptions(report, tpl, switches);
 }
 
 void checkMemberFlags(const Report& templateReport, const cls_Member& member, int position,
-                      const MemberList& members, const QString& className) {
+                      const MemberContext& context) {
     auto about = [&](const char* field) {
-        return templateReport.aboutMember(position, member.MNAME, QLatin1String(field));
+        return templateReport.aboutMember(position, member.MNAME, field);
     };
     checkDeclaredType(about("MTYPE"), member);
-    checkOwnType(about("MTYPE"), member, className);
+    checkOwnType(about("MTYPE"), member, context.className);
     if (member.MPUBLIC && member.MARRAY && !member.MDATAID)
         about("MARRAY").error(QStringLiteral("ist bei einem öffentlichen Mitglied gesetzt; es "
                                              "wird als einfache Variable deklariert, aber mit "
@@ -104,7 +97,7 @@ void checkMemberFlags(const Report& templateReport, const cls_Member& member, in
                                              "Objekt; \"Set %1.hParent = Me\" geht nicht")
                                   .arg(member.MNAME));
     if (member.MDATAID)
-        checkDataId(about("MDATAID"), member, !hasEarlierDataId(members, position));
+        checkDataId(about("MDATAID"), member, context.firstDataId >= position);
 }
 
 } // namespace gen::checks

@@ -6,19 +6,18 @@
 
 #include "model/Class.h"
 
-#include <QHash>
-
 #include <memory>
 
 namespace gen::checks {
 
-// Collects the findings of one subject: a template field, or a field of one member.
+// Collects the findings of one subject: a template field, or a field of one member. It only
+// refers to the field's name and the member's name, so making one costs nothing.
 class Report {
 public:
     explicit Report(std::vector<Finding>& findings) : m_findings(findings) {}
 
-    Report about(const QString& field) const;
-    Report aboutMember(int position, const QString& name, const QString& field) const;
+    Report about(const char* field) const;
+    Report aboutMember(int position, const QString& name, const char* field) const;
 
     // The field's German caption, with which every message begins.
     QString caption() const;
@@ -31,9 +30,9 @@ private:
     void add(Severity severity, const QString& text) const;
 
     std::vector<Finding>& m_findings;
-    QString m_field;
+    const char* m_field = "";
     int m_member = 0;
-    QString m_memberName;
+    const QString* m_memberName = nullptr;
 };
 
 using MemberList = std::vector<std::shared_ptr<cls_Member>>;
@@ -42,17 +41,26 @@ using MemberList = std::vector<std::shared_ptr<cls_Member>>;
 enum class IdentifierKind { Name, Type };
 void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind);
 
-// Member names against each other and against the names the module declares itself. The
-// index maps each upper-cased, trimmed member name to the first two positions that carry it:
-// enough to name the first other member of any position.
-struct FirstPositions {
-    int first = 0;
-    int second = 0;
+// For each member position, the first other position whose trimmed name VB6 takes for the same
+// name (0: none). Built by sorting name hashes, so a million members need no table of names.
+struct NameIndex {
+    std::vector<int> firstOther;
 };
-using NameIndex = QHash<QString, FirstPositions>;
 NameIndex indexNames(const MemberList& members);
+
+// What the checks of every member compare it with.
+struct MemberContext {
+    const MemberList& members;
+    const NameIndex& names;
+    const Switches& switches;
+    const QString& className;
+    int firstDataId = 0; // the first member bound to the ID; 0 when there is none
+};
+int firstDataIdOf(const MemberList& members);
+
+// Member names against each other and against the names the module declares itself.
 void checkNameClashes(const Report& report, const QString& name, int position,
-                      const NameIndex& names, const Switches& switches);
+                      const MemberContext& context);
 
 // Texts: characters outside Windows-1252, line breaks in one-line texts, custom code.
 void checkEncodable(const Report& report, const QString& text);
@@ -62,7 +70,7 @@ void checkCustomCode(const Report& report, const QString& text);
 // Options and member flags whose generated code would not compile or does nothing.
 void checkTemplateOptions(const Report& report, const cls_Class& tpl, const Switches& switches);
 void checkMemberFlags(const Report& templateReport, const cls_Member& member, int position,
-                      const MemberList& members, const QString& className);
+                      const MemberContext& context);
 
 } // namespace gen::checks
 

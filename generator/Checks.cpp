@@ -3,46 +3,50 @@
 
 #include "corelib/HostText.h"
 
-#include <QHash>
+#include <cstring>
+#include <utility>
 
 namespace gen {
 namespace checks {
 namespace {
 
 // The captions the window and the member dialog show beside the fields.
-QString captionOf(const QString& field) {
-    static const QHash<QString, QString> kCaptions{
-        {QStringLiteral("CLASSNAME"), QStringLiteral("Klassenname")},
-        {QStringLiteral("PROJECT"), QStringLiteral("Projekt")},
-        {QStringLiteral("FILENAME"), QStringLiteral("Datei")},
-        {QStringLiteral("AUTHOR"), QStringLiteral("Autor")},
-        {QStringLiteral("COPYRIGHT"), QStringLiteral("Copyright")},
-        {QStringLiteral("BUILD"), QStringLiteral("Datum")},
-        {QStringLiteral("DESCRIPTION"), QStringLiteral("Beschreibung")},
-        {QStringLiteral("CUSTOM"), QStringLiteral("Eigener Code")},
-        {QStringLiteral("DATABASE_TYPE"), QStringLiteral("Eintragstyp")},
-        {QStringLiteral("DATABASE_LOCK"), QStringLiteral("Satzsperrung der Datenbank")},
-        {QStringLiteral("DATA_LOCK"), QStringLiteral("Satzsperrung der Datenklasse")},
-        {QStringLiteral("MNAME"), QStringLiteral("Name")},
-        {QStringLiteral("MTYPE"), QStringLiteral("Typ")},
-        {QStringLiteral("MARRAY"), QStringLiteral("Datenfeld")},
-        {QStringLiteral("MDATAID"), QStringLiteral("An ID anbinden")},
-        {QStringLiteral("MCHILD"), QStringLiteral("Child")}};
-    return kCaptions.value(field, field);
+QString captionOf(const char* field) {
+    static constexpr std::pair<const char*, const char16_t*> kCaptions[] = {
+        {"CLASSNAME", u"Klassenname"},
+        {"PROJECT", u"Projekt"},
+        {"FILENAME", u"Datei"},
+        {"AUTHOR", u"Autor"},
+        {"COPYRIGHT", u"Copyright"},
+        {"BUILD", u"Datum"},
+        {"DESCRIPTION", u"Beschreibung"},
+        {"CUSTOM", u"Eigener Code"},
+        {"DATABASE_TYPE", u"Eintragstyp"},
+        {"DATABASE_LOCK", u"Satzsperrung der Datenbank"},
+        {"DATA_LOCK", u"Satzsperrung der Datenklasse"},
+        {"MNAME", u"Name"},
+        {"MTYPE", u"Typ"},
+        {"MARRAY", u"Datenfeld"},
+        {"MDATAID", u"An ID anbinden"},
+        {"MCHILD", u"Child"}};
+    for (const auto& [name, caption] : kCaptions)
+        if (std::strcmp(name, field) == 0)
+            return QString::fromUtf16(caption);
+    return QString::fromLatin1(field);
 }
 
 } // namespace
 
-Report Report::about(const QString& field) const {
+Report Report::about(const char* field) const {
     Report report(m_findings);
     report.m_field = field;
     return report;
 }
 
-Report Report::aboutMember(int position, const QString& name, const QString& field) const {
+Report Report::aboutMember(int position, const QString& name, const char* field) const {
     Report report = about(field);
     report.m_member = position;
-    report.m_memberName = name;
+    report.m_memberName = &name;
     return report;
 }
 
@@ -51,7 +55,8 @@ QString Report::caption() const {
 }
 
 void Report::add(Severity severity, const QString& text) const {
-    m_findings.push_back({severity, m_field, m_member, m_memberName, caption() + u' ' + text});
+    m_findings.push_back({severity, QString::fromLatin1(m_field), m_member,
+                          m_memberName ? *m_memberName : QString(), caption() + u' ' + text});
 }
 
 namespace {
@@ -71,32 +76,30 @@ MemberList membersOf(const cls_Class& tpl) {
 }
 
 void checkTemplateFields(const Report& report, const cls_Class& tpl) {
-    checkIdentifier(report.about(QStringLiteral("CLASSNAME")), tpl.CLASSNAME, IdentifierKind::Name);
+    checkIdentifier(report.about("CLASSNAME"), tpl.CLASSNAME, IdentifierKind::Name);
     const std::pair<const char*, const QString*> oneLineTexts[] = {
         {"PROJECT", &tpl.PROJECT}, {"FILENAME", &tpl.FILENAME},
         {"AUTHOR", &tpl.AUTHOR},   {"COPYRIGHT", &tpl.COPYRIGHT},
         {"BUILD", &tpl.BUILD},     {"DESCRIPTION", &tpl.DESCRIPTION}};
     for (const auto& [field, text] : oneLineTexts) {
-        const Report about = report.about(QLatin1String(field));
+        const Report about = report.about(field);
         checkOneLineText(about, *text);
         checkEncodable(about, *text);
     }
     if (!vlt::isBlank(tpl.DATABASE_TYPE))
-        checkIdentifier(report.about(QStringLiteral("DATABASE_TYPE")), tpl.DATABASE_TYPE,
-                        IdentifierKind::Type);
-    checkCustomCode(report.about(QStringLiteral("CUSTOM")), tpl.CUSTOM);
-    checkEncodable(report.about(QStringLiteral("CUSTOM")), tpl.CUSTOM);
+        checkIdentifier(report.about("DATABASE_TYPE"), tpl.DATABASE_TYPE, IdentifierKind::Type);
+    checkCustomCode(report.about("CUSTOM"), tpl.CUSTOM);
+    checkEncodable(report.about("CUSTOM"), tpl.CUSTOM);
 }
 
 void checkOneMember(const Report& report, const cls_Member& member, int position,
-                    const MemberList& members, const NameIndex& names, const Switches& switches,
-                    const QString& className) {
-    const Report name = report.aboutMember(position, member.MNAME, QStringLiteral("MNAME"));
+                    const MemberContext& context) {
+    const Report name = report.aboutMember(position, member.MNAME, "MNAME");
     checkIdentifier(name, member.MNAME, IdentifierKind::Name);
-    checkNameClashes(name, member.MNAME, position, names, switches);
-    checkIdentifier(report.aboutMember(position, member.MNAME, QStringLiteral("MTYPE")),
-                    member.MTYPE, IdentifierKind::Type);
-    checkMemberFlags(report, member, position, members, className);
+    checkNameClashes(name, member.MNAME, position, context);
+    checkIdentifier(report.aboutMember(position, member.MNAME, "MTYPE"), member.MTYPE,
+                    IdentifierKind::Type);
+    checkMemberFlags(report, member, position, context);
 }
 
 } // namespace
@@ -110,9 +113,10 @@ std::vector<Finding> checkTemplate(const cls_Class& tpl) {
     checks::checkTemplateFields(report, tpl);
     checks::checkTemplateOptions(report, tpl, switches);
     const checks::NameIndex names = checks::indexNames(members);
+    const checks::MemberContext context{members, names, switches, tpl.CLASSNAME,
+                                        checks::firstDataIdOf(members)};
     for (std::size_t i = 0; i < members.size(); ++i)
-        checks::checkOneMember(report, *members[i], static_cast<int>(i) + 1, members, names,
-                               switches, tpl.CLASSNAME);
+        checks::checkOneMember(report, *members[i], static_cast<int>(i) + 1, context);
     return findings;
 }
 
@@ -124,13 +128,17 @@ std::vector<Finding> checkMember(const cls_Class& tpl, const cls_Member& member,
     // list only borrows it.
     const std::shared_ptr<cls_Member> borrowed(std::shared_ptr<cls_Member>(),
                                                const_cast<cls_Member*>(&member));
-    if (position >= 1 && position <= static_cast<int>(members.size()))
+    if (position >= 1 && position <= static_cast<int>(members.size())) {
         members[static_cast<std::size_t>(position) - 1] = borrowed;
-    else
+    } else {
         members.push_back(borrowed);
+        position = static_cast<int>(members.size());
+    }
     const checks::NameIndex names = checks::indexNames(members);
-    checks::checkOneMember(report, member, position, members, names, switchesOf(tpl),
-                           tpl.CLASSNAME);
+    const Switches switches = switchesOf(tpl);
+    const checks::MemberContext context{members, names, switches, tpl.CLASSNAME,
+                                        checks::firstDataIdOf(members)};
+    checks::checkOneMember(report, member, position, context);
     return findings;
 }
 
