@@ -84,13 +84,26 @@ void appendValueLine(QByteArray& out, const Variant& value) {
     out.append('\n');
 }
 
+// ASCII without a backslash: such a text needs no unescaping and is valid UTF-8. Nearly every
+// value line of a template is one, and most are a few bytes long.
+bool isPlainAscii(QByteArrayView bytes) {
+    for (const char c : bytes)
+        if (c == '\\' || static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+bool isEmptyLine(QByteArrayView text) {
+    return text.size() == 1 && text[0] == 'E';
+}
+
 class LineParser {
 public:
     LineParser(const QString& url, int line) : m_url(url), m_line(line) {}
 
     // Checks a line as parse would read it, without building its value.
     void check(QByteArrayView text) const {
-        if (text == "E")
+        if (isEmptyLine(text))
             return;
         if (text.size() < 2 || text[1] != ':')
             fail(QStringLiteral("unbekannte Wertzeile"));
@@ -114,11 +127,13 @@ public:
     }
 
     static bool isText(QByteArrayView text) { return text.startsWith("S:"); }
+    static bool isFlag(QByteArrayView text) { return text.startsWith("B:"); }
+    bool flag(QByteArrayView line) const { return parseBoolean(line.sliced(2)); }
     // The text of a checked text line.
     QString text(QByteArrayView line) const { return unescape(line.sliced(2)); }
 
     Variant parse(QByteArrayView text) const {
-        if (text == "E")
+        if (isEmptyLine(text))
             return Variant();
         if (text.size() < 2 || text[1] != ':')
             fail(QStringLiteral("unbekannte Wertzeile"));
@@ -146,9 +161,9 @@ private:
     }
 
     bool parseBoolean(QByteArrayView body) const {
-        if (body == "-1")
+        if (body.size() == 2 && body[0] == '-' && body[1] == '1')
             return true;
-        if (body != "0")
+        if (body.size() != 1 || body[0] != '0')
             fail(QStringLiteral("ungültiger Wahrheitswert"));
         return false;
     }
@@ -171,6 +186,8 @@ private:
 
     // Escapes stand for single ASCII bytes, so the text is valid UTF-8 exactly when the line is.
     void checkText(QByteArrayView body) const {
+        if (isPlainAscii(body))
+            return;
         for (qsizetype i = body.indexOf('\\'); i >= 0; i = body.indexOf('\\', i + 2)) {
             if (i + 1 == body.size())
                 fail(QStringLiteral("Text endet mit einem einzelnen Rückstrich"));
@@ -183,6 +200,8 @@ private:
     }
 
     QString unescape(QByteArrayView body) const {
+        if (isPlainAscii(body))
+            return QString::fromLatin1(body);
         if (!body.contains('\\'))
             return decode(body);
         QByteArray raw;
@@ -227,7 +246,12 @@ private:
 
 // Takes the next line off `rest`, without its line break.
 QByteArrayView cutLine(QByteArrayView& rest) {
-    const qsizetype newline = rest.indexOf('\n');
+    // Value lines are a few bytes long: a plain loop beats a library search call here.
+    qsizetype newline = 0;
+    while (newline < rest.size() && rest[newline] != '\n')
+        ++newline;
+    if (newline == rest.size())
+        newline = -1;
     QByteArrayView text = newline < 0 ? rest : rest.first(newline);
     rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
     if (text.endsWith('\r'))
@@ -411,6 +435,11 @@ void cls_File::READ(std::initializer_list<ReadTarget> targets) {
         auto* const* textTarget = std::get_if<QString*>(&target);
         if (textTarget && LineParser::isText(text)) {
             **textTarget = parser.text(text);
+            continue;
+        }
+        auto* const* flagTarget = std::get_if<bool*>(&target);
+        if (flagTarget && LineParser::isFlag(text)) {
+            **flagTarget = parser.flag(text);
             continue;
         }
         const Variant value = parser.parse(text);

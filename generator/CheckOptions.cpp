@@ -48,8 +48,8 @@ void checkDataId(const Report& report, const cls_Member& member, bool first) {
                                     "DATA_DataCopy bei der anderen Instanz nicht erreicht"));
 }
 
-void checkDeclaredType(const Report& report, const cls_Member& member) {
-    if (member.MDATAID || hIsVB(member.MTYPE) || !isIntrinsicType(vlt::trimBlanks(member.MTYPE)))
+void checkDeclaredType(const Report& report, const cls_Member& member, const TypeFacts& type) {
+    if (member.MDATAID || type.valueType || !type.intrinsic)
         return;
     report.error(QStringLiteral("\"%1\" wird als \"New %1\" deklariert; \"New\" geht nur mit "
                                 "Klassen (ohne \"New\" schreibt der Generator nur String, Long, "
@@ -82,17 +82,17 @@ void checkTemplateOptions(const Report& report, const cls_Class& tpl, const Swit
 }
 
 void checkMemberFlags(const Report& templateReport, const cls_Member& member, int position,
-                      const MemberContext& context) {
+                      const TypeFacts& type, const MemberContext& context) {
     auto about = [&](const char* field) {
         return templateReport.aboutMember(position, member.MNAME, field);
     };
-    checkDeclaredType(about("MTYPE"), member);
+    checkDeclaredType(about("MTYPE"), member, type);
     checkOwnType(about("MTYPE"), member, context.className);
     if (member.MPUBLIC && member.MARRAY && !member.MDATAID)
         about("MARRAY").error(QStringLiteral("ist bei einem öffentlichen Mitglied gesetzt; es "
                                              "wird als einfache Variable deklariert, aber mit "
                                              "Redim und () benutzt"));
-    if (member.MCHILD && (member.MARRAY || hIsVB(member.MTYPE)))
+    if (member.MCHILD && (member.MARRAY || type.valueType))
         about("MCHILD").error(QStringLiteral("ist gesetzt, aber das Mitglied ist kein einzelnes "
                                              "Objekt; \"Set %1.hParent = Me\" geht nicht")
                                   .arg(member.MNAME));

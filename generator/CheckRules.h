@@ -48,8 +48,27 @@ struct NameIndex {
 };
 NameIndex indexNames(const MemberList& members);
 
+// What the member checks need to know of a type text. Most members share a few types, so each
+// distinct type is looked at once.
+struct TypeFacts {
+    bool clean = false;     // the identifier rules find nothing in it
+    bool valueType = false; // hIsVB
+    bool intrinsic = false; // a type VB6 knows without a reference
+};
+class TypeMemo {
+public:
+    TypeMemo() { m_known.reserve(kMostTypes); }
+    const TypeFacts& of(const QString& type);
+
+private:
+    static constexpr std::size_t kMostTypes = 32;
+    std::vector<std::pair<QString, TypeFacts>> m_known;
+    TypeFacts m_unkept;
+};
+
 // What the checks of every member compare it with.
 struct MemberContext {
+    TypeMemo& types;
     const MemberList& members;
     const NameIndex& names;
     const Switches& switches;
@@ -70,7 +89,7 @@ void checkCustomCode(const Report& report, const QString& text);
 // Options and member flags whose generated code would not compile or does nothing.
 void checkTemplateOptions(const Report& report, const cls_Class& tpl, const Switches& switches);
 void checkMemberFlags(const Report& templateReport, const cls_Member& member, int position,
-                      const MemberContext& context);
+                      const TypeFacts& type, const MemberContext& context);
 
 } // namespace gen::checks
 

@@ -1,5 +1,7 @@
 // checkTemplate and checkMember: which rule runs on which field; describe.
 #include "CheckRules.h"
+#include "Generator.h"
+#include "VbNames.h"
 
 #include "corelib/HostText.h"
 
@@ -59,6 +61,18 @@ void Report::add(Severity severity, const QString& text) const {
                           m_memberName ? *m_memberName : QString(), caption() + u' ' + text});
 }
 
+const TypeFacts& TypeMemo::of(const QString& type) {
+    for (const auto& [known, facts] : m_known)
+        if (known == type)
+            return facts;
+    std::vector<Finding> findings;
+    checkIdentifier(Report(findings), type, IdentifierKind::Type);
+    const TypeFacts facts{findings.empty(), hIsVB(type), isIntrinsicType(vlt::trimBlanks(type))};
+    if (m_known.size() == kMostTypes)
+        return m_unkept = facts;
+    return m_known.emplace_back(type, facts).second;
+}
+
 namespace {
 
 // Reading entries through the list's database object changes nothing; the list is only
@@ -97,9 +111,11 @@ void checkOneMember(const Report& report, const cls_Member& member, int position
     const Report name = report.aboutMember(position, member.MNAME, "MNAME");
     checkIdentifier(name, member.MNAME, IdentifierKind::Name);
     checkNameClashes(name, member.MNAME, position, context);
-    checkIdentifier(report.aboutMember(position, member.MNAME, "MTYPE"), member.MTYPE,
-                    IdentifierKind::Type);
-    checkMemberFlags(report, member, position, context);
+    const TypeFacts& type = context.types.of(member.MTYPE);
+    if (!type.clean)
+        checkIdentifier(report.aboutMember(position, member.MNAME, "MTYPE"), member.MTYPE,
+                        IdentifierKind::Type);
+    checkMemberFlags(report, member, position, type, context);
 }
 
 } // namespace
@@ -113,8 +129,9 @@ std::vector<Finding> checkTemplate(const cls_Class& tpl) {
     checks::checkTemplateFields(report, tpl);
     checks::checkTemplateOptions(report, tpl, switches);
     const checks::NameIndex names = checks::indexNames(members);
-    const checks::MemberContext context{members, names, switches, tpl.CLASSNAME,
-                                        checks::firstDataIdOf(members)};
+    checks::TypeMemo types;
+    const checks::MemberContext context{types,    members,       names,
+                                        switches, tpl.CLASSNAME, checks::firstDataIdOf(members)};
     for (std::size_t i = 0; i < members.size(); ++i)
         checks::checkOneMember(report, *members[i], static_cast<int>(i) + 1, context);
     return findings;
@@ -136,8 +153,9 @@ std::vector<Finding> checkMember(const cls_Class& tpl, const cls_Member& member,
     }
     const checks::NameIndex names = checks::indexNames(members);
     const Switches switches = switchesOf(tpl);
-    const checks::MemberContext context{members, names, switches, tpl.CLASSNAME,
-                                        checks::firstDataIdOf(members)};
+    checks::TypeMemo types;
+    const checks::MemberContext context{types,    members,       names,
+                                        switches, tpl.CLASSNAME, checks::firstDataIdOf(members)};
     checks::checkOneMember(report, member, position, context);
     return findings;
 }
