@@ -52,19 +52,38 @@ const cls_Member& lockMember(const char16_t* name, const char16_t* type) {
 }
 
 // The template's members in list order, then LOCKID and LOCKED when the data lock is on. The
-// facts point at the members' own texts, which the template keeps while the module is written.
-std::vector<MemberFacts> memberTable(cls_Class& tpl) {
+// names are copied one after the other into one text, so that the many passes over the members
+// read them in order instead of from wherever each member lives.
+struct MemberTable {
+    std::vector<MemberFacts> facts;
+    std::vector<char16_t> names;
+};
+
+MemberTable memberTable(cls_Class& tpl) {
     static const cls_Member& lockId = lockMember(u"LOCKID", u"String");
     static const cls_Member& locked = lockMember(u"LOCKED", u"Boolean");
     cls_Members& list = tpl.MEMBERS();
     const qint32 count = list.COUNT();
-    std::vector<MemberFacts> table;
-    table.reserve(std::size_t(count) + 2);
-    for (qint32 i = 1; i <= count; ++i)
-        table.push_back(factsOf(*list.ITEM(i, true)));
+    std::vector<std::shared_ptr<cls_Member>> members;
+    members.reserve(std::size_t(count));
+    std::size_t nameLength = 0;
+    for (qint32 i = 1; i <= count; ++i) {
+        members.push_back(list.ITEM(i, true));
+        nameLength += std::size_t(members.back()->MNAME.size());
+    }
+    MemberTable table;
+    table.facts.reserve(std::size_t(count) + 2);
+    table.names.resize(nameLength);
+    char16_t* name = table.names.data();
+    for (const std::shared_ptr<cls_Member>& member : members) {
+        MemberFacts& facts = table.facts.emplace_back(factsOf(*member));
+        std::copy_n(member->MNAME.utf16(), member->MNAME.size(), name);
+        facts.name = QStringView(name, member->MNAME.size());
+        name += member->MNAME.size();
+    }
     if (tpl.DATA_LOCK) {
-        table.push_back(factsOf(lockId));
-        table.push_back(factsOf(locked));
+        table.facts.push_back(factsOf(lockId));
+        table.facts.push_back(factsOf(locked));
     }
     return table;
 }
@@ -81,9 +100,9 @@ private:
 } // namespace
 
 void writeModule(cls_Class& tpl, bool attributes, bool trace, TextSink& sink) {
-    const std::vector<MemberFacts> members = memberTable(tpl);
+    const MemberTable members = memberTable(tpl);
     ModuleWriter out(sink, trace);
-    Module module{tpl, attributes, switchesOf(tpl), members, out};
+    Module module{tpl, attributes, switchesOf(tpl), members.facts, out};
     writeModuleHead(module);
     writeInterfaces(module);
     writeInternalMembers(module);

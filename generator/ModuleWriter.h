@@ -159,7 +159,7 @@ private:
         if (count == 0)
             return; // an empty piece may have no characters at all, not even a pointer
         if (m_length + count <= kCapacity) {
-            std::memcpy(m_buffer.data() + m_length, characters, std::size_t(count) * 2);
+            copyUnits(m_buffer.data() + m_length, characters, count);
             m_length += count;
             return;
         }
@@ -171,6 +171,24 @@ private:
             m_length += taken;
             characters += taken;
             count -= taken;
+        }
+    }
+
+    // Most pieces are a few characters long; copying those here beats a call to memcpy.
+    static void copyUnits(char16_t* to, const char16_t* from, qsizetype count) {
+        if (count > 16) {
+            std::memcpy(to, from, std::size_t(count) * 2);
+            return;
+        }
+        if (count >= 8) {
+            std::memcpy(to, from, 16);
+            std::memcpy(to + count - 8, from + count - 8, 16);
+        } else if (count >= 4) {
+            std::memcpy(to, from, 8);
+            std::memcpy(to + count - 4, from + count - 4, 8);
+        } else {
+            for (qsizetype i = 0; i < count; ++i)
+                to[i] = from[i];
         }
     }
 

@@ -1,6 +1,8 @@
 #include "Windows1252Sink.h"
 
-#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace gen {
 namespace {
@@ -27,11 +29,23 @@ char toWindows1252(char16_t unit) {
     return 0;
 }
 
-// True when the four units are all ASCII.
-bool asciiQuad(const char16_t* units) {
-    quint64 quad;
-    std::memcpy(&quad, units, sizeof quad);
-    return (quad & 0xFF80FF80FF80FF80ull) == 0;
+// Copies the leading ASCII units of units[0, count) as bytes to out; returns how many.
+qsizetype narrowAscii(const char16_t* units, qsizetype count, char* out) {
+    qsizetype done = 0;
+#if defined(__SSE2__)
+    const __m128i nonAscii = _mm_set1_epi16(static_cast<short>(0xFF80));
+    for (; done + 16 <= count; done += 16) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + done));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + done + 8));
+        const __m128i outside = _mm_and_si128(_mm_or_si128(low, high), nonAscii);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(outside, _mm_setzero_si128())) != 0xFFFF)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done), _mm_packus_epi16(low, high));
+    }
+#endif
+    for (; done < count && units[done] < 0x80; ++done)
+        out[done] = static_cast<char>(units[done]);
+    return done;
 }
 
 } // namespace
@@ -54,16 +68,9 @@ void Windows1252Sink::write(QStringView text) {
             passOn();
         // Modules are almost all ASCII: copy runs of it without looking further.
         const qsizetype end = std::min(text.size(), i + qsizetype(m_buffer.size()) - m_length);
-        char* out = m_buffer.data() + m_length;
-        while (i + 4 <= end && asciiQuad(units + i)) {
-            for (int k = 0; k < 4; ++k)
-                out[k] = static_cast<char>(units[i + k]);
-            out += 4;
-            i += 4;
-        }
-        while (i < end && units[i] < 0x80)
-            *out++ = static_cast<char>(units[i++]);
-        m_length = out - m_buffer.data();
+        const qsizetype copied = narrowAscii(units + i, end - i, m_buffer.data() + m_length);
+        i += copied;
+        m_length += copied;
         if (i < end) {
             encodeUnit(units[i], text, i);
             ++i;
