@@ -8,7 +8,12 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <bit>
 #include <charconv>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace vlt {
 namespace {
@@ -93,6 +98,15 @@ bool isPlainAscii(QByteArrayView bytes) {
     return true;
 }
 
+// "K:..." for the value kind K.
+bool hasKind(QByteArrayView text, char kind) {
+    return text.size() >= 2 && text[0] == kind && text[1] == ':';
+}
+
+bool isEndLine(QByteArrayView text) {
+    return text.size() == 3 && text[0] == 'E' && text[1] == 'N' && text[2] == 'D';
+}
+
 bool isEmptyLine(QByteArrayView text) {
     return text.size() == 1 && text[0] == 'E';
 }
@@ -126,8 +140,8 @@ public:
         }
     }
 
-    static bool isText(QByteArrayView text) { return text.startsWith("S:"); }
-    static bool isFlag(QByteArrayView text) { return text.startsWith("B:"); }
+    static bool isText(QByteArrayView text) { return hasKind(text, 'S'); }
+    static bool isFlag(QByteArrayView text) { return hasKind(text, 'B'); }
     bool flag(QByteArrayView line) const { return parseBoolean(line.sliced(2)); }
     // The text of a checked text line.
     QString text(QByteArrayView line) const { return unescape(line.sliced(2)); }
@@ -244,17 +258,31 @@ private:
     int m_line;
 };
 
+// The offset of the first line feed in text, or -1. Value lines are a few bytes long, so this
+// looks at 16 bytes at a time instead of calling a library search for each line.
+qsizetype findLineFeed(QByteArrayView text) {
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    for (; i + 16 <= text.size(); i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const unsigned found = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed)));
+        if (found != 0)
+            return i + std::countr_zero(found);
+    }
+#endif
+    for (; i < text.size(); ++i)
+        if (text[i] == '\n')
+            return i;
+    return -1;
+}
+
 // Takes the next line off `rest`, without its line break.
 QByteArrayView cutLine(QByteArrayView& rest) {
-    // Value lines are a few bytes long: a plain loop beats a library search call here.
-    qsizetype newline = 0;
-    while (newline < rest.size() && rest[newline] != '\n')
-        ++newline;
-    if (newline == rest.size())
-        newline = -1;
+    const qsizetype newline = findLineFeed(rest);
     QByteArrayView text = newline < 0 ? rest : rest.first(newline);
     rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
-    if (text.endsWith('\r'))
+    if (!text.isEmpty() && text.back() == '\r')
         text.chop(1);
     return text;
 }
@@ -322,7 +350,7 @@ void cls_File::parse(QByteArray bytes) {
             corrupt(line, QStringLiteral("nach END folgen weitere Zeilen"));
         if (line == 1)
             checkHeader(text);
-        else if (text == kEnd)
+        else if (isEndLine(text))
             valuesEnd = offset;
         else
             LineParser(m_url, line).check(text);

@@ -159,7 +159,7 @@ struct SameName {
     int second = 0;
 };
 
-QStringView trimmedName(const MemberList& members, int position) {
+QStringView trimmedName(MemberList members, int position) {
     return vlt::trimBlanks(members[static_cast<std::size_t>(position) - 1]->MNAME);
 }
 
@@ -175,8 +175,7 @@ int positionOf(quint64 key) {
     return static_cast<int>(key & 0xFFFFFFFFu);
 }
 
-void indexGroup(const MemberList& members, std::span<const quint64> group,
-                std::vector<int>& firstOther) {
+void indexGroup(MemberList members, std::span<const quint64> group, std::vector<int>& firstOther) {
     std::vector<SameName> names;
     for (const quint64 key : group) {
         const int position = positionOf(key);
@@ -196,7 +195,7 @@ void indexGroup(const MemberList& members, std::span<const quint64> group,
 
 } // namespace
 
-NameIndex indexNames(const MemberList& members) {
+NameIndex indexNames(MemberList members) {
     std::vector<quint64> keys;
     keys.reserve(members.size());
     for (std::size_t i = 0; i < members.size(); ++i) {
@@ -217,7 +216,7 @@ NameIndex indexNames(const MemberList& members) {
     return index;
 }
 
-int firstDataIdOf(const MemberList& members) {
+int firstDataIdOf(MemberList members) {
     for (std::size_t i = 0; i < members.size(); ++i)
         if (members[i]->MDATAID)
             return static_cast<int>(i) + 1;

@@ -7,6 +7,7 @@
 #include "model/Class.h"
 
 #include <memory>
+#include <span>
 
 namespace gen::checks {
 
@@ -35,7 +36,7 @@ private:
     const QString* m_memberName = nullptr;
 };
 
-using MemberList = std::vector<std::shared_ptr<cls_Member>>;
+using MemberList = std::span<const std::shared_ptr<cls_Member>>;
 
 // Identifier rules: blanks, first character, characters, length, reserved words.
 enum class IdentifierKind { Name, Type };
@@ -46,7 +47,7 @@ void checkIdentifier(const Report& report, const QString& text, IdentifierKind k
 struct NameIndex {
     std::vector<int> firstOther;
 };
-NameIndex indexNames(const MemberList& members);
+NameIndex indexNames(MemberList members);
 
 // What the member checks need to know of a type text. Most members share a few types, so each
 // distinct type is looked at once.
@@ -69,13 +70,13 @@ private:
 // What the checks of every member compare it with.
 struct MemberContext {
     TypeMemo& types;
-    const MemberList& members;
+    MemberList members;
     const NameIndex& names;
     const Switches& switches;
     const QString& className;
     int firstDataId = 0; // the first member bound to the ID; 0 when there is none
 };
-int firstDataIdOf(const MemberList& members);
+int firstDataIdOf(MemberList members);
 
 // Member names against each other and against the names the module declares itself.
 void checkNameClashes(const Report& report, const QString& name, int position,

@@ -75,18 +75,9 @@ const TypeFacts& TypeMemo::of(const QString& type) {
 
 namespace {
 
-// Reading entries through the list's database object changes nothing; the list is only
-// created on first access, so a template without one has no members.
+// A template without a member list has no members; asking for the list would create one.
 MemberList membersOf(const cls_Class& tpl) {
-    MemberList members;
-    if (!tpl.hasMembers())
-        return members;
-    cls_Members& list = const_cast<cls_Class&>(tpl).MEMBERS();
-    const qint32 count = list.COUNT();
-    members.reserve(static_cast<std::size_t>(count));
-    for (qint32 i = 1; i <= count; ++i)
-        members.push_back(list.ITEM(i, true));
-    return members;
+    return tpl.hasMembers() ? const_cast<cls_Class&>(tpl).MEMBERS().entries() : MemberList();
 }
 
 void checkTemplateFields(const Report& report, const cls_Class& tpl) {
@@ -140,7 +131,8 @@ std::vector<Finding> checkTemplate(const cls_Class& tpl) {
 std::vector<Finding> checkMember(const cls_Class& tpl, const cls_Member& member, int position) {
     std::vector<Finding> findings;
     const checks::Report report(findings);
-    checks::MemberList members = checks::membersOf(tpl);
+    const checks::MemberList listed = checks::membersOf(tpl);
+    std::vector<std::shared_ptr<cls_Member>> members(listed.begin(), listed.end());
     // The member takes the place of the entry it edits, or stands after the last one; the
     // list only borrows it.
     const std::shared_ptr<cls_Member> borrowed(std::shared_ptr<cls_Member>(),

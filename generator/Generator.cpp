@@ -62,17 +62,12 @@ struct MemberTable {
 MemberTable memberTable(cls_Class& tpl) {
     static const cls_Member& lockId = lockMember(u"LOCKID", u"String");
     static const cls_Member& locked = lockMember(u"LOCKED", u"Boolean");
-    cls_Members& list = tpl.MEMBERS();
-    const qint32 count = list.COUNT();
-    std::vector<std::shared_ptr<cls_Member>> members;
-    members.reserve(std::size_t(count));
+    const auto members = tpl.MEMBERS().entries();
     std::size_t nameLength = 0;
-    for (qint32 i = 1; i <= count; ++i) {
-        members.push_back(list.ITEM(i, true));
-        nameLength += std::size_t(members.back()->MNAME.size());
-    }
+    for (const std::shared_ptr<cls_Member>& member : members)
+        nameLength += std::size_t(member->MNAME.size());
     MemberTable table;
-    table.facts.reserve(std::size_t(count) + 2);
+    table.facts.reserve(members.size() + 2);
     table.names.resize(nameLength);
     char16_t* name = table.names.data();
     for (const std::shared_ptr<cls_Member>& member : members) {

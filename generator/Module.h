@@ -11,10 +11,10 @@
 namespace gen {
 
 // How the data interface procedures treat a member.
-enum class DataRole { Unbound, Value, Object, Array };
+enum class DataRole : quint8 { Unbound, Value, Object, Array };
 
 // Which controls the editor procedures bind a member to.
-enum class EditorKind { None, Text, Number, Flag, Date };
+enum class EditorKind : quint8 { None, Text, Number, Flag, Date };
 
 // One member of the template with its kinds decided once for all sections, so that a
 // pass over the members never visits the member objects themselves.

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <span>
 #include <vector>
 
 // The ordered, 1-based member list of a class template.
@@ -28,6 +29,10 @@ public:
     bool LOAD(const QString& pFile, const QString& pPW = QString());
     qint32 COUNT();
     std::shared_ptr<cls_Member> ITEM(const vlt::Variant& pID, bool pForceIndex = false);
+    // The entries in list order, for passes over all of them that change nothing.
+    std::span<const std::shared_ptr<cls_Member>> entries() const {
+        return std::span(vItem).subspan(1);
+    }
 
     vlt::int_Data& tmp_Data_DATA() override { return DATA; }
     vlt::int_Database& tmp_Database_DATABASE() override { return DATABASE; }

@@ -55,7 +55,7 @@ inline QString versionText(int version) {
 // The version whose text is exactly `text`, "1.0" to "1.<newest>"; -1 for any other text. Read
 // once per record, so it builds no texts to compare with.
 inline int knownVersion(QStringView text, int newest) {
-    if (text.size() < 3 || text.size() > 11 || !text.startsWith(u"1."))
+    if (text.size() < 3 || text.size() > 11 || text[0] != u'1' || text[1] != u'.')
         return -1;
     const QStringView digits = text.sliced(2);
     if (digits.size() > 1 && digits.front() == u'0')
