@@ -131,7 +131,7 @@ void writeFileFunctions(ModuleWriter& out) {
                        u"ID_FileOpen_Output", u"DATA.STORE vAcc", u"SAVE = True", u"SAVE = False"});
 }
 
-void loadTextControls(ModuleWriter& out, QStringView m, ControlName n) {
+void loadTextControls(ModuleWriter& out, QStringView m, QStringView n) {
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"TextBox\" Then .txt_", n, u".Text = ", m);
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"RichTextBox\" Then .txt_", n,
              u".TextRTF = ", m);
@@ -139,21 +139,21 @@ void loadTextControls(ModuleWriter& out, QStringView m, ControlName n) {
              u".TextRTF = ", m);
 }
 
-void loadNumberControls(ModuleWriter& out, QStringView m, ControlName n) {
+void loadNumberControls(ModuleWriter& out, QStringView m, QStringView n) {
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"TextBox\" Then .txt_", n, u".Text = cStr(",
              m, u")");
     out.line(Indent{2}, u"If TypeName(.lst_", n, u") = \"ListBox\" Then .lst_", n, u".ListIndex = ",
              m);
 }
 
-void loadFlagControls(ModuleWriter& out, QStringView m, ControlName n) {
+void loadFlagControls(ModuleWriter& out, QStringView m, QStringView n) {
     out.line(Indent{2}, u"If TypeName(.opt_", n, u") = \"CheckBox\" Then .opt_", n,
              u".Value = Abs(Clng(", m, u"))");
     out.line(Indent{2}, u"If TypeName(.opt_", n, u") = \"OptionButton\" Then .opt_", n,
              u".Value = ", m);
 }
 
-void saveTextControls(ModuleWriter& out, QStringView m, ControlName n) {
+void saveTextControls(ModuleWriter& out, QStringView m, QStringView n) {
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"TextBox\" Then ", m, u" = .txt_", n,
              u".Text");
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"RichTextBox\" Then ", m, u" = .txt_", n,
@@ -162,14 +162,14 @@ void saveTextControls(ModuleWriter& out, QStringView m, ControlName n) {
              u".TextRTF");
 }
 
-void saveNumberControls(ModuleWriter& out, QStringView m, ControlName n) {
+void saveNumberControls(ModuleWriter& out, QStringView m, QStringView n) {
     out.line(Indent{2}, u"If TypeName(.txt_", n, u") = \"TextBox\" Then ", m,
              u" = TLX_MATH.MATH.VALUE((.txt_", n, u".Text))");
     out.line(Indent{2}, u"If TypeName(.lst_", n, u") = \"ListBox\" Then ", m, u" = .lst_", n,
              u".ListIndex");
 }
 
-void saveFlagControls(ModuleWriter& out, QStringView m, ControlName n) {
+void saveFlagControls(ModuleWriter& out, QStringView m, QStringView n) {
     out.line(Indent{2}, u"If TypeName(.opt_", n, u") = \"CheckBox\" Then ", m, u" = (.opt_", n,
              u".Value <> 0 )");
     out.line(Indent{2}, u"If TypeName(.opt_", n, u") = \"OptionButton\" Then ", m, u" = .opt_", n,
@@ -178,7 +178,7 @@ void saveFlagControls(ModuleWriter& out, QStringView m, ControlName n) {
 
 void writeLoadBinding(ModuleWriter& out, const MemberFacts& facts) {
     const QStringView m = facts.name;
-    const ControlName n{facts.name};
+    const QStringView n = facts.controlName;
     switch (facts.editor) {
     case EditorKind::Text:
         loadTextControls(out, m, n);
@@ -199,7 +199,7 @@ void writeLoadBinding(ModuleWriter& out, const MemberFacts& facts) {
 
 void writeSaveBinding(ModuleWriter& out, const MemberFacts& facts) {
     const QStringView m = facts.name;
-    const ControlName n{facts.name};
+    const QStringView n = facts.controlName;
     switch (facts.editor) {
     case EditorKind::Text:
         saveTextControls(out, m, n);

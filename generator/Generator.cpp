@@ -51,9 +51,19 @@ const cls_Member& lockMember(const char16_t* name, const char16_t* type) {
     return *member;
 }
 
+// Copies text to `to`, then its hName spelling after it; returns the two copies.
+std::pair<QStringView, QStringView> spellName(QStringView text, char16_t* to) {
+    std::copy_n(text.utf16(), text.size(), to);
+    char16_t* control = to + text.size();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        control[i] = i == 0 ? vlt::upperUnit(text[i].unicode()) : vlt::lowerUnit(text[i].unicode());
+    return {QStringView(to, text.size()), QStringView(control, text.size())};
+}
+
 // The template's members in list order, then LOCKID and LOCKED when the data lock is on. The
-// names are copied one after the other into one text, so that the many passes over the members
-// read them in order instead of from wherever each member lives.
+// names and their control-name spellings are gathered one after the other into one block, so
+// that the many passes over the members read them in order instead of from wherever each
+// member lives, and spell each control name once.
 struct MemberTable {
     std::vector<MemberFacts> facts;
     std::vector<char16_t> names;
@@ -62,23 +72,25 @@ struct MemberTable {
 MemberTable memberTable(cls_Class& tpl) {
     static const cls_Member& lockId = lockMember(u"LOCKID", u"String");
     static const cls_Member& locked = lockMember(u"LOCKED", u"Boolean");
-    const auto members = tpl.MEMBERS().entries();
+    std::vector<const cls_Member*> members;
+    members.reserve(std::size_t(tpl.MEMBERS().COUNT()) + 2);
+    for (const std::shared_ptr<cls_Member>& member : tpl.MEMBERS().entries())
+        members.push_back(member.get());
+    if (tpl.DATA_LOCK) {
+        members.push_back(&lockId);
+        members.push_back(&locked);
+    }
     std::size_t nameLength = 0;
-    for (const std::shared_ptr<cls_Member>& member : members)
-        nameLength += std::size_t(member->MNAME.size());
+    for (const cls_Member* member : members)
+        nameLength += 2 * std::size_t(member->MNAME.size());
     MemberTable table;
-    table.facts.reserve(members.size() + 2);
+    table.facts.reserve(members.size());
     table.names.resize(nameLength);
     char16_t* name = table.names.data();
-    for (const std::shared_ptr<cls_Member>& member : members) {
+    for (const cls_Member* member : members) {
         MemberFacts& facts = table.facts.emplace_back(factsOf(*member));
-        std::copy_n(member->MNAME.utf16(), member->MNAME.size(), name);
-        facts.name = QStringView(name, member->MNAME.size());
-        name += member->MNAME.size();
-    }
-    if (tpl.DATA_LOCK) {
-        table.facts.push_back(factsOf(lockId));
-        table.facts.push_back(factsOf(locked));
+        std::tie(facts.name, facts.controlName) = spellName(member->MNAME, name);
+        name += 2 * member->MNAME.size();
     }
     return table;
 }

@@ -19,8 +19,9 @@ enum class EditorKind : quint8 { None, Text, Number, Flag, Date };
 // One member of the template with its kinds decided once for all sections, so that a
 // pass over the members never visits the member objects themselves.
 struct MemberFacts {
-    QStringView name; // MNAME
-    QStringView type; // MTYPE
+    QStringView name;        // MNAME
+    QStringView controlName; // MNAME as hName spells it, for the editor's control names
+    QStringView type;        // MTYPE
     bool isPublic = true;
     bool isArray = false;
     bool isDataId = false;

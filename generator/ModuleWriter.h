@@ -18,12 +18,6 @@ struct Indent {
     int depth = 1;
 };
 
-// A name spelled as hName spells it (first character upper case, the rest lower case),
-// written straight into the text.
-struct ControlName {
-    QStringView name;
-};
-
 // The first piece of a line together with the place in the generator that writes the line,
 // so that a traced module names the emitting file and line of every line.
 struct LineStart {
@@ -125,20 +119,6 @@ private:
     void put(Indent indent) {
         for (int i = 0; i < indent.depth; ++i)
             append(u"    ", 4);
-    }
-    void put(ControlName control) {
-        const qsizetype size = control.name.size();
-        if (size == 0)
-            return;
-        const char16_t first = vlt::upperUnit(control.name[0].unicode());
-        append(&first, 1);
-        for (qsizetype done = 1; done < size;) {
-            if (m_length == kCapacity)
-                passOn();
-            const qsizetype end = std::min(size, done + kCapacity - m_length);
-            for (; done < end; ++done)
-                m_buffer[std::size_t(m_length++)] = vlt::lowerUnit(control.name[done].unicode());
-        }
     }
     void put(qint32 number) {
         char16_t digits[12];
