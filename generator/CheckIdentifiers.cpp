@@ -71,10 +71,11 @@ void checkCharacters(const Report& report, QStringView trimmed, IdentifierKind k
     }
 }
 
-void checkReservedWord(const Report& report, QStringView trimmed, IdentifierKind kind) {
+void checkReservedWord(const Report& report, QStringView trimmed, IdentifierKind kind,
+                       quint32 upperHash) {
     if (kind == IdentifierKind::Type && isIntrinsicType(trimmed))
         return;
-    if (isReservedWord(trimmed))
+    if (isReservedWord(trimmed, upperHash))
         report.error(QStringLiteral("\"%1\" ist ein reserviertes Wort von Visual Basic")
                          .arg(trimmed.toString()));
 }
@@ -89,6 +90,11 @@ QString unencodableOf(const QString& text) {
 } // namespace
 
 void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind) {
+    checkIdentifier(report, text, kind, vlt::upperHash(vlt::trimBlanks(text)));
+}
+
+void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind,
+                     quint32 trimmedHash) {
     const QStringView trimmed = vlt::trimBlanks(text);
     if (trimmed.isEmpty()) {
         report.error(QStringLiteral("ist leer"));
@@ -103,7 +109,7 @@ void checkIdentifier(const Report& report, const QString& text, IdentifierKind k
     if (trimmed.size() > kLongestName)
         report.error(
             QStringLiteral("ist länger als %1 Zeichen (%2)").arg(kLongestName).arg(trimmed.size()));
-    checkReservedWord(report, trimmed, kind);
+    checkReservedWord(report, trimmed, kind, trimmedHash);
 }
 
 } // namespace gen::checks

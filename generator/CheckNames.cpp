@@ -143,8 +143,9 @@ const UpperWords& generatedNames() {
     return kIndex;
 }
 
-void checkGeneratedNames(const Report& report, QStringView name, const Switches& switches) {
-    const int match = generatedNames().indexOf(name);
+void checkGeneratedNames(const Report& report, QStringView name, quint32 upperHash,
+                         const Switches& switches) {
+    const int match = generatedNames().indexOf(name, upperHash);
     if (match >= 0 && isWritten(kGeneratedNames[match], switches))
         reportClash(report, kGeneratedNames[match]);
     if (isPackageVariable(name))
@@ -196,15 +197,17 @@ void indexGroup(MemberList members, std::span<const quint64> group, std::vector<
 } // namespace
 
 NameIndex indexNames(MemberList members) {
+    NameIndex index;
+    index.upperHashes.resize(members.size());
     std::vector<quint64> keys;
     keys.reserve(members.size());
     for (std::size_t i = 0; i < members.size(); ++i) {
         const QStringView name = vlt::trimBlanks(members[i]->MNAME);
+        index.upperHashes[i] = vlt::upperHash(name);
         if (!name.isEmpty())
-            keys.push_back(quint64(vlt::upperHash(name)) << 32 | quint64(i + 1));
+            keys.push_back(quint64(index.upperHashes[i]) << 32 | quint64(i + 1));
     }
     std::sort(keys.begin(), keys.end());
-    NameIndex index;
     index.firstOther.assign(members.size(), 0);
     for (auto group = keys.cbegin(); group != keys.cend();) {
         const auto end = std::find_if(group, keys.cend(),
@@ -228,13 +231,14 @@ void checkNameClashes(const Report& report, const QString& name, int position,
     const QStringView trimmed = vlt::trimBlanks(name);
     if (trimmed.isEmpty())
         return;
-    const int firstOther = context.names.firstOther[static_cast<std::size_t>(position) - 1];
+    const auto at = static_cast<std::size_t>(position) - 1;
+    const int firstOther = context.names.firstOther[at];
     if (firstOther > 0)
         report.error(QStringLiteral("\"%1\" steht schon bei Mitglied %2 (VB6 unterscheidet "
                                     "Groß- und Kleinschreibung nicht)")
                          .arg(trimmed.toString())
                          .arg(firstOther));
-    checkGeneratedNames(report, trimmed, context.switches);
+    checkGeneratedNames(report, trimmed, context.names.upperHashes[at], context.switches);
 }
 
 } // namespace gen::checks

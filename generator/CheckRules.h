@@ -3,6 +3,7 @@
 // The rule groups behind checkTemplate and checkMember, one file each.
 #include "Checks.h"
 #include "Switches.h"
+#include "TypeMemo.h"
 
 #include "model/Class.h"
 
@@ -41,35 +42,28 @@ using MemberList = std::span<const std::shared_ptr<cls_Member>>;
 // Identifier rules: blanks, first character, characters, length, reserved words.
 enum class IdentifierKind { Name, Type };
 void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind);
+// The same, with vlt::upperHash of the trimmed text known.
+void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind,
+                     quint32 trimmedHash);
 
 // For each member position, the first other position whose trimmed name VB6 takes for the same
 // name (0: none). Built by sorting name hashes, so a million members need no table of names.
 struct NameIndex {
     std::vector<int> firstOther;
+    std::vector<quint32> upperHashes; // of each trimmed name, for the name rules to reuse
 };
 NameIndex indexNames(MemberList members);
 
-// What the member checks need to know of a type text. Most members share a few types, so each
-// distinct type is looked at once.
+// What the member checks need to know of a type text.
 struct TypeFacts {
     bool clean = false;     // the identifier rules find nothing in it
     bool valueType = false; // hIsVB
     bool intrinsic = false; // a type VB6 knows without a reference
 };
-class TypeMemo {
-public:
-    TypeMemo() { m_known.reserve(kMostTypes); }
-    const TypeFacts& of(const QString& type);
-
-private:
-    static constexpr std::size_t kMostTypes = 32;
-    std::vector<std::pair<QString, TypeFacts>> m_known;
-    TypeFacts m_unkept;
-};
-
+TypeFacts typeFactsOf(const QString& type);
 // What the checks of every member compare it with.
 struct MemberContext {
-    TypeMemo& types;
+    TypeMemo<TypeFacts>& types;
     MemberList members;
     const NameIndex& names;
     const Switches& switches;

@@ -61,16 +61,10 @@ void Report::add(Severity severity, const QString& text) const {
                           m_memberName ? *m_memberName : QString(), caption() + u' ' + text});
 }
 
-const TypeFacts& TypeMemo::of(const QString& type) {
-    for (const auto& [known, facts] : m_known)
-        if (known == type)
-            return facts;
+TypeFacts typeFactsOf(const QString& type) {
     std::vector<Finding> findings;
     checkIdentifier(Report(findings), type, IdentifierKind::Type);
-    const TypeFacts facts{findings.empty(), hIsVB(type), isIntrinsicType(vlt::trimBlanks(type))};
-    if (m_known.size() == kMostTypes)
-        return m_unkept = facts;
-    return m_known.emplace_back(type, facts).second;
+    return {findings.empty(), hIsVB(type), isIntrinsicType(vlt::trimBlanks(type))};
 }
 
 namespace {
@@ -100,9 +94,10 @@ void checkTemplateFields(const Report& report, const cls_Class& tpl) {
 void checkOneMember(const Report& report, const cls_Member& member, int position,
                     const MemberContext& context) {
     const Report name = report.aboutMember(position, member.MNAME, "MNAME");
-    checkIdentifier(name, member.MNAME, IdentifierKind::Name);
+    checkIdentifier(name, member.MNAME, IdentifierKind::Name,
+                    context.names.upperHashes[static_cast<std::size_t>(position) - 1]);
     checkNameClashes(name, member.MNAME, position, context);
-    const TypeFacts& type = context.types.of(member.MTYPE);
+    const TypeFacts& type = context.types.of(member.MTYPE, typeFactsOf);
     if (!type.clean)
         checkIdentifier(report.aboutMember(position, member.MNAME, "MTYPE"), member.MTYPE,
                         IdentifierKind::Type);
@@ -120,7 +115,7 @@ std::vector<Finding> checkTemplate(const cls_Class& tpl) {
     checks::checkTemplateFields(report, tpl);
     checks::checkTemplateOptions(report, tpl, switches);
     const checks::NameIndex names = checks::indexNames(members);
-    checks::TypeMemo types;
+    TypeMemo<checks::TypeFacts> types;
     const checks::MemberContext context{types,    members,       names,
                                         switches, tpl.CLASSNAME, checks::firstDataIdOf(members)};
     for (std::size_t i = 0; i < members.size(); ++i)
@@ -145,7 +140,7 @@ std::vector<Finding> checkMember(const cls_Class& tpl, const cls_Member& member,
     }
     const checks::NameIndex names = checks::indexNames(members);
     const Switches switches = switchesOf(tpl);
-    checks::TypeMemo types;
+    TypeMemo<checks::TypeFacts> types;
     const checks::MemberContext context{types,    members,       names,
                                         switches, tpl.CLASSNAME, checks::firstDataIdOf(members)};
     checks::checkOneMember(report, member, position, context);

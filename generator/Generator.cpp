@@ -3,15 +3,13 @@
 #include "Generator.h"
 
 #include "Module.h"
+#include "TypeMemo.h"
 #include "corelib/HostText.h"
 
 namespace gen {
 namespace {
 
-EditorKind editorKind(const cls_Member& member) {
-    if (member.MARRAY)
-        return EditorKind::None;
-    const QString& type = member.MTYPE;
+EditorKind editorKind(const QString& type) {
     if (vlt::upperEquals(type, QLatin1StringView("STRING")))
         return EditorKind::Text;
     if (vlt::upperEquals(type, QLatin1StringView("LONG")) ||
@@ -25,22 +23,31 @@ EditorKind editorKind(const cls_Member& member) {
     return EditorKind::None;
 }
 
-MemberFacts factsOf(const cls_Member& member) {
+// What a member's type alone decides.
+struct TypeKinds {
+    bool valueType = false;
+    EditorKind editor = EditorKind::None;
+};
+
+TypeKinds typeKindsOf(const QString& type) {
+    return {hIsVB(type), editorKind(type)};
+}
+
+MemberFacts factsOf(const cls_Member& member, const TypeKinds& kinds) {
     MemberFacts facts;
-    facts.name = member.MNAME;
     facts.type = member.MTYPE;
     facts.isPublic = member.MPUBLIC;
     facts.isArray = member.MARRAY;
     facts.isDataId = member.MDATAID;
     facts.isChild = member.MCHILD;
-    facts.valueType = hIsVB(member.MTYPE);
+    facts.valueType = kinds.valueType;
     if (member.MNOTBOUND)
         facts.role = DataRole::Unbound;
     else if (member.MARRAY)
         facts.role = DataRole::Array;
     else
         facts.role = facts.valueType ? DataRole::Value : DataRole::Object;
-    facts.editor = editorKind(member);
+    facts.editor = member.MARRAY ? EditorKind::None : kinds.editor;
     return facts;
 }
 
@@ -87,8 +94,10 @@ MemberTable memberTable(cls_Class& tpl) {
     table.facts.reserve(members.size());
     table.names.resize(nameLength);
     char16_t* name = table.names.data();
+    TypeMemo<TypeKinds> types;
     for (const cls_Member* member : members) {
-        MemberFacts& facts = table.facts.emplace_back(factsOf(*member));
+        MemberFacts& facts =
+            table.facts.emplace_back(factsOf(*member, types.of(member->MTYPE, typeKindsOf)));
         std::tie(facts.name, facts.controlName) = spellName(member->MNAME, name);
         name += 2 * member->MNAME.size();
     }

@@ -29,8 +29,9 @@ public:
     }
 
     // The position of the word UCase(name) equals in the list, or -1.
-    int indexOf(QStringView name) const {
-        const quint32 hash = vlt::upperHash(name);
+    int indexOf(QStringView name) const { return indexOf(name, vlt::upperHash(name)); }
+    // The same, with upperHash(name) known.
+    int indexOf(QStringView name, quint32 hash) const {
         auto entry = std::lower_bound(m_byHash.begin(), m_byHash.end(), std::pair(hash, 0));
         for (; entry != m_byHash.end() && entry->first == hash; ++entry)
             if (vlt::upperEquals(name, QLatin1StringView(m_words[std::size_t(entry->second)])))

@@ -187,6 +187,10 @@ bool isReservedWord(QStringView word) {
     return reservedWords().contains(word);
 }
 
+bool isReservedWord(QStringView word, quint32 upperHash) {
+    return reservedWords().indexOf(word, upperHash) >= 0;
+}
+
 bool isIntrinsicType(QStringView type) {
     static const UpperWords kTypes{"BOOLEAN", "BYTE",   "CURRENCY", "DATE",   "DOUBLE", "INTEGER",
                                    "LONG",    "OBJECT", "SINGLE",   "STRING", "VARIANT"};
