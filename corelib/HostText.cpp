@@ -12,20 +12,6 @@ bool upperMatchesAt(QStringView text, qsizetype from, QLatin1StringView upper) {
 
 } // namespace
 
-QStringView trimBlanks(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
-bool isBlank(QStringView text) {
-    return trimBlanks(text).isEmpty();
-}
-
 QString upperCase(QStringView text) {
     QString result(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
@@ -58,8 +44,8 @@ quint32 upperHash(QStringView text) {
     quint32 hash = 2166136261u;
     qsizetype i = 0;
     for (; i + 2 <= text.size(); i += 2) {
-        const quint32 pair = quint32(upperUnit(text[i].unicode())) |
-                             quint32(upperUnit(text[i + 1].unicode())) << 16;
+        const quint32 pair =
+            quint32(upperUnit(text[i].unicode())) | quint32(upperUnit(text[i + 1].unicode())) << 16;
         hash = (hash ^ pair) * 16777619u;
     }
     if (i < text.size())

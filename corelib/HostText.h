@@ -21,8 +21,18 @@ inline char16_t lowerUnit(char16_t unit) {
     return static_cast<char16_t>(QChar::toLower(unit));
 }
 
-QStringView trimBlanks(QStringView text);
-bool isBlank(QStringView text);
+inline QStringView trimBlanks(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+inline bool isBlank(QStringView text) {
+    return trimBlanks(text).isEmpty();
+}
 QString upperCase(QStringView text);
 QString lowerCase(QStringView text);
 // UCase(text) = upper, where upper is plain ASCII in capitals.

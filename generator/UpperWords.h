@@ -4,10 +4,9 @@
 
 #include <QByteArray>
 #include <QStringView>
-#include <algorithm>
+#include <bit>
 #include <initializer_list>
 #include <span>
-#include <utility>
 #include <vector>
 
 namespace gen {
@@ -18,30 +17,41 @@ class UpperWords {
 public:
     UpperWords(std::initializer_list<const char*> words)
         : UpperWords(std::span<const char* const>(words.begin(), words.size())) {}
-    explicit UpperWords(std::span<const char* const> words) {
+    explicit UpperWords(std::span<const char* const> words)
+        : m_slots(std::bit_ceil(4 * words.size()), Slot{}) {
         for (const char* word : words) {
             const QByteArray upper = QByteArray(word).toUpper();
-            m_byHash.emplace_back(vlt::upperHash(QString::fromLatin1(upper)),
-                                  static_cast<int>(m_words.size()));
+            const quint32 hash = vlt::upperHash(QString::fromLatin1(upper));
+            std::size_t at = hash & (m_slots.size() - 1);
+            while (m_slots[at].word >= 0)
+                at = (at + 1) & (m_slots.size() - 1);
+            m_slots[at] = {hash, static_cast<int>(m_words.size())};
             m_words.push_back(upper);
         }
-        std::sort(m_byHash.begin(), m_byHash.end());
     }
 
     // The position of the word UCase(name) equals in the list, or -1.
     int indexOf(QStringView name) const { return indexOf(name, vlt::upperHash(name)); }
     // The same, with upperHash(name) known.
     int indexOf(QStringView name, quint32 hash) const {
-        auto entry = std::lower_bound(m_byHash.begin(), m_byHash.end(), std::pair(hash, 0));
-        for (; entry != m_byHash.end() && entry->first == hash; ++entry)
-            if (vlt::upperEquals(name, QLatin1StringView(m_words[std::size_t(entry->second)])))
-                return entry->second;
+        for (std::size_t at = hash & (m_slots.size() - 1); m_slots[at].word >= 0;
+             at = (at + 1) & (m_slots.size() - 1)) {
+            const Slot& slot = m_slots[at];
+            if (slot.hash == hash &&
+                vlt::upperEquals(name, QLatin1StringView(m_words[std::size_t(slot.word)])))
+                return slot.word;
+        }
         return -1;
     }
     bool contains(QStringView name) const { return indexOf(name) >= 0; }
 
 private:
-    std::vector<std::pair<quint32, int>> m_byHash;
+    // An open-addressed table a quarter full: most names are found absent at the first slot.
+    struct Slot {
+        quint32 hash = 0;
+        int word = -1;
+    };
+    std::vector<Slot> m_slots;
     std::vector<QByteArray> m_words;
 };
 
