@@ -47,12 +47,14 @@ make_template() {
     }'
 }
 
-# The best wall time of three runs in seconds, the best CPU time (user + system) of the three
-# and the peak resident memory in MB of a command whose standard output goes to $out_target. On
-# a machine shared with other work the CPU time is the steadier figure.
+# The best wall time of $RUNS runs (default 5) in seconds, the best CPU time (user + system) of
+# them and the peak resident memory in MB of a command whose standard output goes to
+# $out_target. On a machine shared with other work the best of several runs is the steadier
+# figure.
+runs=${RUNS:-5}
 measure() {
     local best="" cpu="" peak=0 start end kb user sys
-    for _ in 1 2 3; do
+    for _ in $(seq "$runs"); do
         start=$(date +%s%N)
         /usr/bin/time -f "%M %U %S" -o "$work/t" "$@" >"$out_target" 2>/dev/null || true
         end=$(date +%s%N)

@@ -42,6 +42,7 @@ class ChecksTest : public QObject {
 private slots:
     void rules_data();
     void rules();
+    void clashesAmongManyNames();
     void generatorReports_data();
     void generatorReports();
 };
@@ -74,6 +75,29 @@ void ChecksTest::rules() {
         setField(tpl, assignment);
     QStringList wanted = expected.split(QStringLiteral(" || "), Qt::SkipEmptyParts);
     wanted.sort();
+    QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
+}
+
+// Names equal but for case are found however far apart they stand and however their hashes
+// fall: every 97th of 100,000 names comes back in lower case at the end.
+void ChecksTest::clashesAmongManyNames() {
+    constexpr int kNames = 100000;
+    QStringList members;
+    for (int i = 0; i < kNames; ++i)
+        members.append(QStringLiteral("Feld%1:Long").arg(i));
+    QStringList wanted;
+    const QString clash = QStringLiteral("Mitglied %1 \"%2\": Fehler: Name \"%2\" steht schon bei "
+                                         "Mitglied %3 (VB6 unterscheidet Groß- und "
+                                         "Kleinschreibung nicht)");
+    for (int i = 0; i < kNames; i += 97) {
+        members.append(QStringLiteral("feld%1:Long").arg(i));
+        const auto again = members.size();
+        wanted << clash.arg(i + 1).arg(QStringLiteral("Feld%1").arg(i)).arg(again)
+               << clash.arg(again).arg(QStringLiteral("feld%1").arg(i)).arg(i + 1);
+    }
+    wanted.sort();
+    cls_Class tpl;
+    buildTemplate(tpl, members.join(u';'));
     QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
 }
 

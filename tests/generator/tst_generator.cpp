@@ -98,6 +98,10 @@ private slots:
         QTest::newRow("code page block, its undefined bytes")
             << QStringLiteral("\u201E\u2122\u0178\u0152\u0081\u009D")
             << QByteArray("\x84\x99\x9F\x8C??") << QStringLiteral("\u0081\u009D");
+        QTest::newRow("undefined bytes amid ASCII")
+            << QStringLiteral("0123456789\u0081abcdef\u009D0123456789abcdef\u00E9")
+            << QByteArray("0123456789?abcdef?0123456789abcdef\xE9")
+            << QStringLiteral("\u0081\u009D");
         QTest::newRow("each once, outside the BMP as one")
             << QStringLiteral("ΩxΩ\U0001F600") << QByteArray("?x??")
             << QStringLiteral("Ω\U0001F600");
