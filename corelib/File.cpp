@@ -335,35 +335,60 @@ void cls_File::load() {
     parse(std::move(bytes));
 }
 
-// Checks every line once; READ parses the lines again as it reaches them, so the file's values
-// are never held a second time in memory.
+// Where the END line starts when it is the last line of text, or -1.
+qsizetype closingEndLine(QByteArrayView text) {
+    if (text.endsWith('\n'))
+        text.chop(1);
+    if (text.endsWith('\r'))
+        text.chop(1);
+    const qsizetype end = text.size() - 3;
+    if (end <= 0 || text[end - 1] != '\n' || !isEndLine(text.sliced(end)))
+        return -1;
+    return end;
+}
+
+// Checks the frame; the value lines are checked as they are read, or at CLOSEURL.
 void cls_File::parse(QByteArray bytes) {
     const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const qsizetype valuesEnd = closingEndLine(QByteArrayView(bytes).sliced(start));
+    if (valuesEnd < 0)
+        refuse(bytes, start);
     QByteArrayView rest = QByteArrayView(bytes).sliced(start);
+    checkHeader(cutLine(rest));
+    m_in = std::move(bytes);
+    m_cursor = rest.data() - m_in.constData();
+    m_valuesEnd = start + valuesEnd;
+    m_line = 1;
+}
+
+// A file without a closing END line: names the first line that is wrong.
+void cls_File::refuse(QByteArrayView bytes, qsizetype start) const {
+    QByteArrayView rest = bytes.sliced(start);
     int line = 0;
-    qsizetype valuesEnd = -1;
+    bool ended = false;
     while (!rest.isEmpty()) {
-        const qsizetype offset = rest.data() - bytes.constData();
         const QByteArrayView text = cutLine(rest);
         ++line;
-        if (valuesEnd >= 0)
+        if (ended)
             corrupt(line, QStringLiteral("nach END folgen weitere Zeilen"));
         if (line == 1)
             checkHeader(text);
         else if (isEndLine(text))
-            valuesEnd = offset;
+            ended = true;
         else
             LineParser(m_url, line).check(text);
     }
     if (line == 0)
         corrupt(1, QStringLiteral("die Datei ist leer"));
-    if (valuesEnd < 0)
-        throw Error(
-            QStringLiteral("Die Datei \"%1\" ist unvollständig: die Zeile END fehlt.").arg(m_url));
-    m_in = std::move(bytes);
-    m_cursor = m_in.indexOf('\n', start) + 1;
-    m_valuesEnd = valuesEnd;
-    m_line = 1;
+    throw Error(
+        QStringLiteral("Die Datei \"%1\" ist unvollständig: die Zeile END fehlt.").arg(m_url));
+}
+
+void cls_File::checkUnreadLines() {
+    while (m_cursor < m_valuesEnd) {
+        const QByteArrayView text = nextLine();
+        LineParser(m_url, m_line).check(text);
+    }
 }
 
 void cls_File::checkHeader(QByteArrayView text) const {
@@ -407,6 +432,8 @@ QByteArrayView cls_File::nextLine() {
     const QByteArrayView text = cutLine(rest);
     m_cursor = rest.isEmpty() ? m_valuesEnd : rest.data() - m_in.constData();
     ++m_line;
+    if (isEndLine(text))
+        corrupt(m_line + 1, QStringLiteral("nach END folgen weitere Zeilen"));
     return text;
 }
 
@@ -493,6 +520,8 @@ void cls_File::WRITETEXT(const QByteArray& bytes) {
 }
 
 void cls_File::CLOSEURL() {
+    if (m_mode == ID_FileOpen_Input)
+        checkUnreadLines();
     if (m_mode == ID_FileOpen_Output) {
         QByteArray bytes = std::move(m_out);
         if (!m_hasText) {

@@ -10,9 +10,12 @@ namespace vlt {
 
 enum FileOpenMode : int { ID_FileOpen_Input = 1, ID_FileOpen_Output = 2 };
 
-// The structured file object. Reading: OPENURL loads and checks the whole file, then READ and
-// READFNC hand out its values. Writing: values (or raw text) are collected in memory and
-// CLOSEURL writes them atomically; a file object released without CLOSEURL writes nothing.
+// The structured file object. Reading: OPENURL loads the file and checks its frame (header and
+// closing END line), READ and READFNC check each value line as they hand it out, and CLOSEURL
+// checks the lines no READ reached, so a reader that takes over what it read only after
+// CLOSEURL never takes over a damaged file. Each line is looked at once. Writing: values (or raw
+// text) are collected in memory and CLOSEURL writes them atomically; a file object released
+// without CLOSEURL writes nothing.
 // Every failure raises vlt::Error with a German message that names the file and the cause.
 class cls_File : public tmp_FileIO {
 public:
@@ -32,6 +35,8 @@ public:
 private:
     void load();
     void parse(QByteArray bytes);
+    [[noreturn]] void refuse(QByteArrayView bytes, qsizetype start) const;
+    void checkUnreadLines();
     void checkHeader(QByteArrayView text) const;
     [[noreturn]] void corrupt(int line, const QString& cause) const;
     void requireMode(int mode) const;
@@ -40,7 +45,7 @@ private:
     QString m_url;
     QString m_password;
     int m_mode = 0;
-    // Reading: the checked file, the offset of the next value line and where the values end.
+    // Reading: the file, the offset of the next value line and where the values end.
     QByteArray m_in;
     qsizetype m_cursor = 0;
     qsizetype m_valuesEnd = 0;

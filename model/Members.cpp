@@ -211,12 +211,20 @@ bool cls_Members::SAVE(const QString& pFile, const QString& pPW) {
     }
 }
 
+// Read into a scratch list: the file is only known to be sound once CLOSEURL has checked the
+// lines after the last member.
 bool cls_Members::LOAD(const QString& pFile, const QString& pPW) {
     try {
         vlt::cls_File file;
         file.OPENURL(pFile, vlt::ID_FileOpen_Input, pPW);
-        DATA.READ(file);
+        cls_Members read;
+        read.DATA.READ(file);
         file.CLOSEURL();
+        vItem = std::move(read.vItem);
+        NAME = read.NAME;
+        AUTHOR = read.AUTHOR;
+        DESCRIPTION = read.DESCRIPTION;
+        DATA.ID = read.DATA.ID;
         return true;
     } catch (const std::exception&) {
         return false;

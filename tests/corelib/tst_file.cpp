@@ -66,14 +66,17 @@ private slots:
             errorOf([&] { file.READFNC(); }).contains(QStringLiteral("unerwartetes Dateiende")));
     }
 
-    // The whole file is checked when it is opened; the message names the file and the line.
+    // Nothing of a damaged file gets past CLOSEURL; the message names the file and the line.
     void refused_data() { addCaseRows(QStringLiteral("refused-files"), {"bytes", "cause"}); }
     void refused() {
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, cause);
         const QString path = write(QStringLiteral("refused.txt"), bytes);
         cls_File file;
-        const QString message = errorOf([&] { file.OPENURL(path, vlt::ID_FileOpen_Input); });
+        const QString message = errorOf([&] {
+            file.OPENURL(path, vlt::ID_FileOpen_Input);
+            file.CLOSEURL();
+        });
         QVERIFY2(message.contains(QString::fromUtf8(cause)) && message.contains(path),
                  qPrintable(message));
         QVERIFY(errorOf([&] {
