@@ -78,6 +78,7 @@ private slots:
         buildTemplate(tpl, rule.fields.value("members"), rule.fields.value("options"),
                       rule.fields.value("itemtype"));
         tpl.CUSTOM = rule.fields.value(QStringLiteral("custom"));
+        tpl.DESCRIPTION = rule.fields.value(QStringLiteral("description"));
         const QString before = tpl.DATA.PACKAGE();
         const QString text = gen::hCompile(tpl, rule.fields.value("attributes") != "no");
         const QString framed = QStringLiteral("\r\n%1\r\n").arg(text);
