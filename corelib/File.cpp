@@ -143,7 +143,7 @@ public:
     static bool isText(QByteArrayView text) { return hasKind(text, 'S'); }
     static bool isFlag(QByteArrayView text) { return hasKind(text, 'B'); }
     bool flag(QByteArrayView line) const { return parseBoolean(line.sliced(2)); }
-    // The text of a checked text line.
+    // The text of a text line.
     QString text(QByteArrayView line) const { return unescape(line.sliced(2)); }
 
     Variant parse(QByteArrayView text) const {
@@ -287,6 +287,18 @@ QByteArrayView cutLine(QByteArrayView& rest) {
     return text;
 }
 
+// Where the END line starts when it is the last line of text, or -1.
+qsizetype closingEndLine(QByteArrayView text) {
+    if (text.endsWith('\n'))
+        text.chop(1);
+    if (text.endsWith('\r'))
+        text.chop(1);
+    const qsizetype end = text.size() - 3;
+    if (end <= 0 || text[end - 1] != '\n' || !isEndLine(text.sliced(end)))
+        return -1;
+    return end;
+}
+
 } // namespace
 
 cls_File::cls_File() = default;
@@ -332,23 +344,12 @@ void cls_File::load() {
                                    "Kennwort angegeben.")
                         .arg(m_url));
     }
-    parse(std::move(bytes));
+    takeFile(std::move(bytes));
 }
 
-// Where the END line starts when it is the last line of text, or -1.
-qsizetype closingEndLine(QByteArrayView text) {
-    if (text.endsWith('\n'))
-        text.chop(1);
-    if (text.endsWith('\r'))
-        text.chop(1);
-    const qsizetype end = text.size() - 3;
-    if (end <= 0 || text[end - 1] != '\n' || !isEndLine(text.sliced(end)))
-        return -1;
-    return end;
-}
-
-// Checks the frame; the value lines are checked as they are read, or at CLOSEURL.
-void cls_File::parse(QByteArray bytes) {
+// Checks the frame and keeps the bytes; the value lines are checked as they are read, or at
+// CLOSEURL.
+void cls_File::takeFile(QByteArray bytes) {
     const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     const qsizetype valuesEnd = closingEndLine(QByteArrayView(bytes).sliced(start));
     if (valuesEnd < 0)

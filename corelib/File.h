@@ -34,7 +34,7 @@ public:
 
 private:
     void load();
-    void parse(QByteArray bytes);
+    void takeFile(QByteArray bytes);
     [[noreturn]] void refuse(QByteArrayView bytes, qsizetype start) const;
     void checkUnreadLines();
     void checkHeader(QByteArrayView text) const;
