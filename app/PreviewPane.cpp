@@ -43,6 +43,9 @@ PreviewPane::PreviewPane(Source source, QWidget* parent)
     m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     new VbHighlighter(m_code->document(), palette());
     m_fileState->setObjectName(QStringLiteral("lbl_FileState"));
+    // A long module path is cut off rather than pushing the button out of the pane; the tool
+    // tip holds the whole text.
+    m_fileState->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_diffButton->setObjectName(QStringLiteral("but_Diff"));
 
     auto* fileRow = new QHBoxLayout;
@@ -79,6 +82,7 @@ void PreviewPane::refreshNow() {
         showModuleText(gen::hCompile(tpl, true));
     } catch (const std::exception& error) {
         m_fileState->setText(QString::fromLocal8Bit(error.what()));
+        m_fileState->setToolTip(m_fileState->text());
     }
     showFileState(tpl);
     emit refreshed();
@@ -109,6 +113,7 @@ void PreviewPane::showFileState(const cls_Class& tpl) {
         m_fileState->setText(QStringLiteral("Moduldatei ist aktuell: %1").arg(m_compiledPath));
     else
         m_fileState->setText(QStringLiteral("Moduldatei ist veraltet: %1").arg(m_compiledPath));
+    m_fileState->setToolTip(m_fileState->text());
 }
 
 ModuleDiff* PreviewPane::diffView() const {

@@ -9,9 +9,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QTreeWidget>
@@ -36,6 +38,15 @@ void markWidget(QWidget* widget, const QStringList& lines, bool anyError) {
     widget->setToolTip(lines.join(u'\n'));
 }
 
+// Until the user chooses, the preview shows only where the screen has room for it beside the
+// form; on a narrow or strongly scaled screen the form would be cut off.
+bool roomForPreview(const QWidget* form) {
+    constexpr int kUsefulPreviewWidth = 300;
+    const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
+    return !screen || screen->availableGeometry().width() * 9 / 10 >=
+                          form->minimumSizeHint().width() + kUsefulPreviewWidth;
+}
+
 } // namespace
 
 void frm_Main::createPreview() {
@@ -47,7 +58,9 @@ void frm_Main::createPreview() {
         this);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("spl_Preview"));
-    splitter->addWidget(takeCentralWidget());
+    QWidget* form = takeCentralWidget();
+    const bool room = roomForPreview(form);
+    splitter->addWidget(form);
     splitter->addWidget(m_preview);
     setCentralWidget(splitter);
     // The form keeps the larger part: its member list needs the width.
@@ -56,7 +69,7 @@ void frm_Main::createPreview() {
     splitter->setSizes({600, 400});
     QSettings settings = previewSettings();
     splitter->restoreState(settings.value(kSplitterKey).toByteArray());
-    m_preview->setVisible(settings.value(kVisibleKey, true).toBool());
+    m_preview->setVisible(settings.value(kVisibleKey, room).toBool());
     connect(splitter, &QSplitter::splitterMoved, this,
             [splitter] { previewSettings().setValue(kSplitterKey, splitter->saveState()); });
 

@@ -15,10 +15,11 @@ namespace {
 const int kMaxRecentFiles = 8;
 const QString kRecentKey = QStringLiteral("recentFiles");
 
-// Room for the frame and the desktop's panels at any scale factor.
+// Room for the form beside the preview, and for the frame and the desktop's panels at any
+// scale factor.
 QSize defaultWindowSize(const QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    const QSize wanted(1000, 720);
+    const QSize wanted(1300, 760);
     if (!screen)
         return wanted;
     return wanted.boundedTo(screen->availableGeometry().size() * 0.9);

@@ -69,6 +69,7 @@ BackgroundNormal=49,54,59
 ForegroundNormal=239,240,241
 [Colors:View]
 BackgroundNormal=35,38,41
+BackgroundAlternate=49,54,59
 ForegroundNormal=239,240,241
 ForegroundLink=61,174,233
 ForegroundVisited=246,116,0
