@@ -19,13 +19,6 @@ QString upperCase(QStringView text) {
     return result;
 }
 
-QString lowerCase(QStringView text) {
-    QString result(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        result[i] = QChar(lowerUnit(text[i].unicode()));
-    return result;
-}
-
 bool upperEquals(QStringView text, QLatin1StringView upper) {
     return text.size() == upper.size() && upperMatchesAt(text, 0, upper);
 }

@@ -34,7 +34,6 @@ inline bool isBlank(QStringView text) {
     return trimBlanks(text).isEmpty();
 }
 QString upperCase(QStringView text);
-QString lowerCase(QStringView text);
 // UCase(text) = upper, where upper is plain ASCII in capitals.
 bool upperEquals(QStringView text, QLatin1StringView upper);
 // InStr(UCase(text), upper) > 0, where upper is plain ASCII in capitals.

@@ -59,12 +59,10 @@ const cls_Member& lockMember(const char16_t* name, const char16_t* type) {
 }
 
 // Copies text to `to`, then its hName spelling after it; returns the two copies.
-std::pair<QStringView, QStringView> spellName(QStringView text, char16_t* to) {
+std::pair<QStringView, QStringView> copyWithControlName(QStringView text, char16_t* to) {
     std::copy_n(text.utf16(), text.size(), to);
-    char16_t* control = to + text.size();
-    for (qsizetype i = 0; i < text.size(); ++i)
-        control[i] = i == 0 ? vlt::upperUnit(text[i].unicode()) : vlt::lowerUnit(text[i].unicode());
-    return {QStringView(to, text.size()), QStringView(control, text.size())};
+    spellName(text, to + text.size());
+    return {QStringView(to, text.size()), QStringView(to + text.size(), text.size())};
 }
 
 // The template's members in list order, then LOCKID and LOCKED when the data lock is on. The
@@ -98,7 +96,7 @@ MemberTable memberTable(cls_Class& tpl) {
     for (const cls_Member* member : members) {
         MemberFacts& facts =
             table.facts.emplace_back(factsOf(*member, types.of(member->MTYPE, typeKindsOf)));
-        std::tie(facts.name, facts.controlName) = spellName(member->MNAME, name);
+        std::tie(facts.name, facts.controlName) = copyWithControlName(member->MNAME, name);
         name += 2 * member->MNAME.size();
     }
     return table;

@@ -56,6 +56,9 @@ template <typename Selection> bool anyMember(const Module& module, Selection sel
     return false;
 }
 
+// Writes name to `to` as hName spells it: first character upper case, the rest lower case.
+void spellName(QStringView name, char16_t* to);
+
 // "'" followed by 139 euro signs.
 const QString& separator();
 // separator, the title line, separator, "'"; traced as written where the call stands.

@@ -1,5 +1,7 @@
 // hIsVB, hName and hNew: how the sections classify and spell types and names.
 #include "Generator.h"
+#include "Module.h"
+
 #include "corelib/HostText.h"
 
 namespace gen {
@@ -16,11 +18,15 @@ bool hIsVB(const QString& pType) {
            vlt::upperContains(pType, QLatin1StringView("ENM_"));
 }
 
+void spellName(QStringView name, char16_t* to) {
+    for (qsizetype i = 0; i < name.size(); ++i)
+        to[i] = i == 0 ? vlt::upperUnit(name[i].unicode()) : vlt::lowerUnit(name[i].unicode());
+}
+
 QString hName(const QString& pName) {
-    if (pName.isEmpty())
-        return QString();
-    return vlt::upperCase(QStringView(pName).first(1)) +
-           vlt::lowerCase(QStringView(pName).sliced(1));
+    QString spelled(pName.size(), Qt::Uninitialized);
+    spellName(pName, reinterpret_cast<char16_t*>(spelled.data()));
+    return spelled;
 }
 
 QString hNew(const QString& pType) {

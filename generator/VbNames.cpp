@@ -183,10 +183,6 @@ const UpperWords& reservedWords() {
 
 } // namespace
 
-bool isReservedWord(QStringView word) {
-    return reservedWords().contains(word);
-}
-
 bool isReservedWord(QStringView word, quint32 upperHash) {
     return reservedWords().indexOf(word, upperHash) >= 0;
 }
