@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "app/startup/Startup.h"
 
 int main(int argc, char** argv) {
     return runClassShaper(argc, argv);

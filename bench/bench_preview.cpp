@@ -1,7 +1,7 @@
 // What the preview pane does on every pause in typing: the checks, the module as "In Datei"
 // writes it and its file bytes for the up-to-date marker; and the whole pane refresh with the
 // text put into the highlighted view. For the example template and for 1,000 members.
-#include "app/PreviewPane.h"
+#include "app/preview/PreviewPane.h"
 #include "generator/Checks.h"
 #include "generator/Generator.h"
 #include "generator/ModuleOutput.h"

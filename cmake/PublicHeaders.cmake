@@ -36,7 +36,7 @@ function(_classshaper_write_forwarders directory)
         list(APPEND wanted ${directory}/${header})
     endforeach()
 
-    file(GLOB present ${directory}/*.h)
+    file(GLOB_RECURSE present ${directory}/*.h)
     foreach(forwarder ${present})
         if(NOT forwarder IN_LIST wanted)
             file(REMOVE ${forwarder})

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/ctl_Button.h"
-#include "app/ctl_CmdBar.h"
-#include "app/frm_Main.h"
-#include "app/frm_Member.h"
+#include "app/controls/ctl_Button.h"
+#include "app/controls/ctl_CmdBar.h"
+#include "app/editor/frm_Main.h"
+#include "app/member/frm_Member.h"
 #include "support/ScriptedUi.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
-#include "app/AppState.h"
+#include "app/document/AppState.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "WindowFixture.h"
 
-#include "app/CustomCodeEdit.h"
-#include "app/TemplateDocument.h"
+#include "app/controls/CustomCodeEdit.h"
+#include "app/document/TemplateDocument.h"
 
 #include <QCheckBox>
 #include <variant>

@@ -2,11 +2,11 @@
 #include "support/ScriptedUi.h"
 #include "support/TestMain.h"
 
-#include "app/ctl_Button.h"
-#include "app/ctl_CmdBar.h"
-#include "app/frm_Member.h"
+#include "app/controls/ctl_Button.h"
+#include "app/controls/ctl_CmdBar.h"
+#include "app/member/frm_Member.h"
 
-#include "app/AppState.h"
+#include "app/document/AppState.h"
 #include "model/Member.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "app/CodeViewer.h"
+#include "app/viewer/CodeViewer.h"
 
 #include "generator/ModuleOutput.h"
 

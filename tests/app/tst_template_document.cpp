@@ -4,8 +4,8 @@
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
-#include "app/AppState.h"
-#include "app/TemplateDocument.h"
+#include "app/document/AppState.h"
+#include "app/document/TemplateDocument.h"
 
 #include <QDir>
 #include <QTemporaryDir>

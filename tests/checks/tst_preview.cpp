@@ -2,9 +2,9 @@
 // and it tells whether the module file is up to date.
 #include "app/WindowFixture.h"
 
-#include "app/FindingsList.h"
-#include "app/ModuleDiff.h"
-#include "app/PreviewPane.h"
+#include "app/preview/FindingsList.h"
+#include "app/preview/ModuleDiff.h"
+#include "app/preview/PreviewPane.h"
 #include "generator/Generator.h"
 #include "generator/ModuleOutput.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/TemplateShell.h"
+#include "app/editor/TemplateShell.h"
 
-#include "app/AppState.h"
+#include "app/document/AppState.h"
 #include "corelib/Error.h"
 #include "generator/ModuleOutput.h"
 

@@ -4,10 +4,10 @@
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
-#include "app/AppState.h"
-#include "app/DesktopRegistration.h"
-#include "app/Startup.h"
-#include "app/TemplateDocument.h"
+#include "app/document/AppState.h"
+#include "app/document/TemplateDocument.h"
+#include "app/startup/DesktopRegistration.h"
+#include "app/startup/Startup.h"
 #include "model/TemplateFile.h"
 
 #include <QTemporaryDir>

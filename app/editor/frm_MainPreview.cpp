@@ -1,11 +1,11 @@
 // frm_Main: the module preview beside the form, and the fields its findings mark.
 #include "frm_Main.h"
 
-#include "CustomCodeEdit.h"
-#include "FindingsList.h"
-#include "PreviewPane.h"
+#include "controls/CustomCodeEdit.h"
+#include "preview/FindingsList.h"
+#include "preview/PreviewPane.h"
 
-#include "AppState.h"
+#include "document/AppState.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 
 #include "FindingsList.h"
 #include "ModuleDiff.h"
-#include "VbHighlighter.h"
+#include "viewer/VbHighlighter.h"
 
 #include "generator/Generator.h"
 #include "generator/ModuleOutput.h"

@@ -1,6 +1,6 @@
 #include "QtUiServices.h"
 
-#include "OverwriteDialog.h"
+#include "preview/OverwriteDialog.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

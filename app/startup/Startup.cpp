@@ -1,9 +1,9 @@
 #include "Startup.h"
 
-#include "AppState.h"
 #include "DesktopRegistration.h"
-#include "TemplateDocument.h"
-#include "TemplateShell.h"
+#include "document/AppState.h"
+#include "document/TemplateDocument.h"
+#include "editor/TemplateShell.h"
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"

@@ -1,12 +1,12 @@
 #include "frm_Member.h"
 
 #include "MemberFindings.h"
-#include "ctl_Button.h"
-#include "ctl_CmdBar.h"
-#include "ctl_Seperator.h"
+#include "controls/ctl_Button.h"
+#include "controls/ctl_CmdBar.h"
+#include "controls/ctl_Seperator.h"
 
-#include "AppState.h"
 #include "corelib/HostText.h"
+#include "document/AppState.h"
 #include "model/Member.h"
 #include "model/MemberFields.h"
 

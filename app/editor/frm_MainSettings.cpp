@@ -1,7 +1,7 @@
 // frm_Main: what the window remembers between runs (size and place, folders, recent files).
 #include "frm_Main.h"
 
-#include "AppState.h"
+#include "document/AppState.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
 // frm_Main: building the window, its panels, actions and menus.
 #include "frm_Main.h"
 
-#include "CodeViewer.h"
-#include "CustomCodeEdit.h"
-#include "ctl_Button.h"
-#include "ctl_Pannel.h"
-#include "frm_Member.h"
+#include "controls/CustomCodeEdit.h"
+#include "controls/ctl_Button.h"
+#include "controls/ctl_Pannel.h"
+#include "member/frm_Member.h"
+#include "viewer/CodeViewer.h"
 
-#include "AppState.h"
+#include "document/AppState.h"
 
 #include "model/ClassFields.h"
 

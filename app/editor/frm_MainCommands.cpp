@@ -1,10 +1,10 @@
 // frm_Main: the template operations, the file, member and help commands.
 #include "frm_Main.h"
 
-#include "AppState.h"
-#include "TemplateDocument.h"
-#include "ctl_Button.h"
-#include "frm_Member.h"
+#include "controls/ctl_Button.h"
+#include "document/AppState.h"
+#include "document/TemplateDocument.h"
+#include "member/frm_Member.h"
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"

@@ -1,9 +1,9 @@
 // frm_Main: the output commands of the "Erstellen" menu.
 #include "frm_Main.h"
 
-#include "AppState.h"
-#include "CodeViewer.h"
-#include "ModuleDiff.h"
+#include "document/AppState.h"
+#include "preview/ModuleDiff.h"
+#include "viewer/CodeViewer.h"
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"

@@ -1,14 +1,14 @@
 // The desktop program's entry: the window, start-up on the command line, the event loop.
 #include "DesktopRegistration.h"
 #include "NonInteractiveRun.h"
-#include "QtUiServices.h"
 #include "Startup.h"
 #include "corelib/SystemErrorText.h"
-#include "frm_Main.h"
+#include "dialogs/QtUiServices.h"
+#include "editor/frm_Main.h"
 
-#include "AppState.h"
 #include "corelib/HeadlessUi.h"
 #include "corelib/Paths.h"
+#include "document/AppState.h"
 
 #include <QApplication>
 #include <QFileInfo>

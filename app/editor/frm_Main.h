@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FieldBinding.h"
 #include "TemplateShell.h"
+#include "app/controls/FieldBinding.h"
 
 #include <QHash>
 #include <QMainWindow>

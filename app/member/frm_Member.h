@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldBinding.h"
+#include "app/controls/FieldBinding.h"
 
 #include <QDialog>
 #include <memory>
