@@ -3,6 +3,16 @@
 namespace cli {
 namespace {
 
+// The value after an option, or "" with error set.
+QString valueOf(const QString& option, const QStringList& arguments, qsizetype& i,
+                const QString& missing, QString& error) {
+    if (i + 1 >= arguments.size()) {
+        error = QStringLiteral("Nach %1 fehlt %2.").arg(option, missing);
+        return QString();
+    }
+    return arguments[++i];
+}
+
 bool takeOption(const QString& argument, const QStringList& arguments, qsizetype& i,
                 Options& options, QString& error) {
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
@@ -17,12 +27,15 @@ bool takeOption(const QString& argument, const QStringList& arguments, qsizetype
         options.toStdout = true;
     } else if (argument == QLatin1String("--trace")) {
         options.trace = true;
+    } else if (argument == QLatin1String("--import")) {
+        options.mode = Mode::Import;
     } else if (argument == QLatin1String("-o")) {
-        if (i + 1 >= arguments.size()) {
-            error = QStringLiteral("Nach -o fehlt der Name der Zieldatei.");
-            return false;
-        }
-        options.outputFile = arguments[++i];
+        options.outputFile =
+            valueOf(argument, arguments, i, QStringLiteral("der Name der Zieldatei"), error);
+        return error.isEmpty();
+    } else if (argument == QLatin1String("--output-dir")) {
+        options.outputDir = valueOf(argument, arguments, i, QStringLiteral("der Ordner"), error);
+        return error.isEmpty();
     } else {
         error = QStringLiteral("Unbekannte Option \"%1\".").arg(argument);
         return false;
@@ -30,9 +43,7 @@ bool takeOption(const QString& argument, const QStringList& arguments, qsizetype
     return true;
 }
 
-bool checkCombination(const Options& options, QString& error) {
-    if (options.help)
-        return true;
+bool checkGenerate(const Options& options, QString& error) {
     if (options.templates.isEmpty())
         error = QStringLiteral("Es wurde keine Klassenvorlage angegeben.");
     else if (!options.outputFile.isEmpty() && options.toStdout)
@@ -41,7 +52,34 @@ bool checkCombination(const Options& options, QString& error) {
         error = QStringLiteral("-o ist nur mit genau einer Klassenvorlage erlaubt.");
     else if (options.check && options.toStdout)
         error = QStringLiteral("--check und --stdout schließen einander aus.");
+    else if (options.trace && !options.toStdout)
+        error = QStringLiteral("--trace geht nur mit --stdout: die Kommentarzeilen gehören nicht "
+                               "in eine Moduldatei.");
+    else if (!options.outputDir.isEmpty())
+        error = QStringLiteral("--output-dir gilt nur mit --import.");
     return error.isEmpty();
+}
+
+bool checkImport(const Options& options, QString& error) {
+    if (options.templates.isEmpty())
+        error = QStringLiteral("Es wurde kein Klassenmodul zum Importieren angegeben.");
+    else if (!options.attributes || options.check || options.toStdout || options.trace ||
+             options.fatalWarnings)
+        error = QStringLiteral("Mit --import gelten nur -o und --output-dir.");
+    else if (options.outputFile.isEmpty() == options.outputDir.isEmpty())
+        error = QStringLiteral("--import braucht -o VORLAGE (ein Modul) oder --output-dir "
+                               "ORDNER.");
+    else if (!options.outputFile.isEmpty() && options.templates.size() > 1)
+        error = QStringLiteral("-o ist nur mit genau einem Modul erlaubt; für mehrere: "
+                               "--output-dir ORDNER.");
+    return error.isEmpty();
+}
+
+bool checkCombination(const Options& options, QString& error) {
+    if (options.help)
+        return true;
+    return options.mode == Mode::Import ? checkImport(options, error)
+                                        : checkGenerate(options, error);
 }
 
 } // namespace
@@ -66,8 +104,10 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString& error
 
 QString usageLine() {
     return QStringLiteral(
-        "Aufruf: classshaper-gen [--no-attributes] [--trace] [-o DATEI | --stdout] [--check] "
-        "[--fatal-warnings] VORLAGE...\n");
+        "Aufruf: classshaper-gen [--no-attributes] [-o DATEI | --stdout [--trace]] [--check] "
+        "[--fatal-warnings] VORLAGE...\n"
+        "       classshaper-gen --import MODUL -o VORLAGE\n"
+        "       classshaper-gen --import MODUL... --output-dir ORDNER\n");
 }
 
 QString usageText() {
@@ -80,12 +120,15 @@ QString usageText() {
                "  --stdout          die Bytes des Moduls auf die Standardausgabe schreiben\n"
                "  --no-attributes   ohne Kopf- und Attributblock erzeugen (Form der "
                "Zwischenablage)\n"
-               "  --trace           vor jede erzeugte Zeile einen Kommentar mit Datei und Zeile\n"
-               "                    des Generators schreiben, der sie erzeugt hat\n"
+               "  --trace           mit --stdout: vor jede erzeugte Zeile einen Kommentar mit\n"
+               "                    Datei und Zeile des Generators schreiben, der sie erzeugt hat\n"
                "  --check           nichts schreiben, nur vergleichen; abweichende und fehlende\n"
                "                    Zieldateien werden genannt\n"
                "  --fatal-warnings  jeder Befund der Prüfungen (Fehler wie Warnung) ergibt den\n"
                "                    Rückgabewert 1\n"
+               "  --import          Klassenmodule (.cls) in Klassenvorlagen zurückverwandeln\n"
+               "  --output-dir ORDNER  mit --import: je Modul eine Vorlage KLASSENNAME.vlt-ctf\n"
+               "                    in ORDNER schreiben\n"
                "  --help            diese Hilfe zeigen\n"
                "\n"
                "Ohne -o und --stdout geht jedes Modul in die Datei, in die die Vorlage zuletzt\n"
@@ -99,7 +142,14 @@ QString usageText() {
                "\n"
                "Rückgabewert: 0 alles erledigt (mit --check: alles gleich), 1 --check fand einen\n"
                "Unterschied oder --fatal-warnings einen Befund, 2 falscher Aufruf oder ein Fehler "
-               "in einer Vorlage oder Zieldatei.\n");
+               "in einer Vorlage oder Zieldatei.\n"
+               "\n"
+               "Mit --import erzeugt das Programm das Modul aus der neuen Vorlage noch einmal und\n"
+               "vergleicht es Byte für Byte mit dem Modul. Rückgabewert: 0 die Vorlage erzeugt "
+               "das\n"
+               "Modul genau, 1 die Vorlage ist geschrieben, erzeugt aber ein anderes Modul (die\n"
+               "ersten abweichenden Zeilen stehen auf der Standardfehlerausgabe), 2 die Datei ist\n"
+               "kein Klassenmodul dieser Form oder nicht lesbar; dann wird nichts geschrieben.\n");
 }
 
 } // namespace cli

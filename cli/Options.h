@@ -6,14 +6,19 @@
 
 namespace cli {
 
+// What a run does: generate modules from templates, or import modules into templates.
+enum class Mode { Generate, Import };
+
 struct Options {
+    Mode mode = Mode::Generate;
     bool attributes = true;
     bool check = false;
     bool fatalWarnings = false; // any finding of the checks ends with exit status 1
     bool toStdout = false;
-    bool trace = false; // each generated line preceded by the generator's file and line
-    QString outputFile; // -o FILE; empty when the templates' COMPILED files are the targets
-    QStringList templates;
+    bool trace = false;    // each generated line preceded by the generator's file and line
+    QString outputFile;    // -o FILE; empty when the templates' COMPILED files are the targets
+    QString outputDir;     // --output-dir DIR: the imported templates go there
+    QStringList templates; // the modules with --import
     bool help = false;
 };
 

@@ -1,5 +1,6 @@
-// classshaper-gen [--no-attributes] [--trace] [-o FILE | --stdout] [--check] [--fatal-warnings]
-// TEMPLATE...
+// classshaper-gen [--no-attributes] [-o FILE | --stdout [--trace]] [--check] [--fatal-warnings]
+// TEMPLATE...; classshaper-gen --import MODULE... (-o TEMPLATE | --output-dir DIR)
+#include "ImportRun.h"
 #include "Options.h"
 #include "Run.h"
 
@@ -23,5 +24,5 @@ int main(int argc, char* argv[]) {
         QTextStream(stdout) << cli::usageText();
         return cli::ExitDone;
     }
-    return cli::run(*options);
+    return options->mode == cli::Mode::Import ? cli::runImport(*options) : cli::run(*options);
 }

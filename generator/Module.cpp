@@ -7,7 +7,7 @@ const QString& separator() {
     return line;
 }
 
-void writeSectionTitle(ModuleWriter& out, QStringView title, std::source_location where) {
+void writeSectionTitle(ModuleWriter& out, QStringView title, SourcePlace where) {
     out.line(LineStart(separator(), where));
     out.line(LineStart(title, where));
     out.line(LineStart(separator(), where));

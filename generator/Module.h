@@ -62,8 +62,7 @@ void spellName(QStringView name, char16_t* to);
 // "'" followed by 139 euro signs.
 const QString& separator();
 // separator, the title line, separator, "'"; traced as written where the call stands.
-void writeSectionTitle(ModuleWriter& out, QStringView title,
-                       std::source_location where = std::source_location::current());
+void writeSectionTitle(ModuleWriter& out, QStringView title, SourcePlace where = SourcePlace());
 
 // One function per section group, in the order they are written.
 void writeModuleHead(Module& module);

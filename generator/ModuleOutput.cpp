@@ -172,6 +172,10 @@ EncodedModule encodeModule(const QString& moduleText) {
     return {bytes.bytes, encoder.replaced()};
 }
 
+QString decodeModule(QByteArrayView bytes) {
+    return decodeWindows1252(bytes);
+}
+
 QString replacedCharactersReport(const QString& target, const QString& replaced) {
     QStringList characters;
     for (qsizetype i = 0; i < replaced.size(); ++i) {

@@ -47,6 +47,10 @@ struct EncodedModule {
 };
 EncodedModule encodeModule(const QString& moduleText);
 
+// The text of a module file as it was written: Windows-1252; the five bytes the code page
+// leaves undefined become U+FFFD.
+QString decodeModule(QByteArrayView bytes);
+
 // The German report of the characters written as "?" into target, for a message box or a
 // warning on stderr.
 QString replacedCharactersReport(const QString& target, const QString& replaced);

@@ -9,9 +9,17 @@
 #include <QtGlobal>
 #include <array>
 #include <cstring>
-#include <source_location>
 
 namespace gen {
+
+// Where in the generator a line is written. As a default argument it takes the place of the
+// call, as std::source_location does, through builtins that every compiler of the project has.
+struct SourcePlace {
+    constexpr SourcePlace(const char* file = __builtin_FILE(), unsigned line = __builtin_LINE())
+        : file(file), line(line) {}
+    const char* file;
+    unsigned line;
+};
 
 // indent×depth as one line piece.
 struct Indent {
@@ -22,19 +30,16 @@ struct Indent {
 // so that a traced module names the emitting file and line of every line.
 struct LineStart {
     template <std::size_t N>
-    LineStart(const char16_t (&literal)[N],
-              std::source_location where = std::source_location::current())
+    LineStart(const char16_t (&literal)[N], SourcePlace where = SourcePlace())
         : text(literal, N - 1), where(where) {}
-    LineStart(QStringView text, std::source_location where = std::source_location::current())
-        : text(text), where(where) {}
-    LineStart(const QString& text, std::source_location where = std::source_location::current())
-        : text(text), where(where) {}
-    LineStart(Indent indent, std::source_location where = std::source_location::current())
+    LineStart(QStringView text, SourcePlace where = SourcePlace()) : text(text), where(where) {}
+    LineStart(const QString& text, SourcePlace where = SourcePlace()) : text(text), where(where) {}
+    LineStart(Indent indent, SourcePlace where = SourcePlace())
         : indent(indent.depth), where(where) {}
 
     QStringView text;
     int indent = 0;
-    std::source_location where;
+    SourcePlace where;
 };
 
 // The module text under construction. Every line is written as CR LF followed by its pieces,
@@ -53,18 +58,18 @@ public:
             put(first.text);
         (put(pieces), ...);
     }
-    void line(std::source_location where = std::source_location::current()) { startLine(where); }
+    void line(SourcePlace where = SourcePlace()) { startLine(where); }
 
     // Continues the current line.
     template <typename... Pieces> void sameLine(const Pieces&... pieces) { (put(pieces), ...); }
 
     // A line that holds only indent×depth.
-    void indentLine(int depth = 1, std::source_location where = std::source_location::current()) {
+    void indentLine(int depth = 1, SourcePlace where = SourcePlace()) {
         line(LineStart(Indent{depth}, where));
     }
 
     // Closes a section: five empty lines stand between its last line and the next line.
-    void closeSection(std::source_location where = std::source_location::current()) {
+    void closeSection(SourcePlace where = SourcePlace()) {
         line(LineStart(u"\r\n\r\n\r\n\r\n", where));
     }
 
@@ -87,7 +92,7 @@ private:
     static constexpr qsizetype kKept = 2;
     static constexpr qsizetype kCapacity = 32768; // 64 KiB
 
-    void startLine(const std::source_location& where) {
+    void startLine(const SourcePlace& where) {
         if (m_trace)
             traceLine(where);
         if (m_omitNextLineBreak)
@@ -96,18 +101,18 @@ private:
             put(u"\r\n");
     }
 
-    void traceLine(const std::source_location& where) {
+    void traceLine(const SourcePlace& where) {
         if (m_omitNextLineBreak)
             m_omitNextLineBreak = false;
         else
             put(u"\r\n");
-        const QLatin1StringView path(where.file_name());
+        const QLatin1StringView path(where.file);
         const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
         put(u"' gen: ");
         for (const char c : path.sliced(slash + 1))
             put(QChar::fromLatin1(c));
         put(u":");
-        put(static_cast<qint32>(where.line()));
+        put(static_cast<qint32>(where.line));
         put(u"\r\n");
         m_omitNextLineBreak = true;
     }

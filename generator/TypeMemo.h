@@ -8,12 +8,12 @@ namespace gen {
 
 // Facts about a type text, worked out once per distinct type: the members of a template share
 // a few types, and the checks and the generator ask about the type of every member.
-template <typename Facts> class TypeMemo {
+template <typename Facts, typename Type = QString> class TypeMemo {
 public:
     TypeMemo() { m_known.reserve(kMostTypes); }
 
     // The facts of type; work(type) makes them the first time.
-    template <typename Work> const Facts& of(const QString& type, Work work) {
+    template <typename Work> const Facts& of(const Type& type, Work work) {
         for (const auto& [known, facts] : m_known)
             if (known == type)
                 return facts;
@@ -24,7 +24,7 @@ public:
 
 private:
     static constexpr std::size_t kMostTypes = 32;
-    std::vector<std::pair<QString, Facts>> m_known;
+    std::vector<std::pair<Type, Facts>> m_known;
     Facts m_unkept{};
 };
 

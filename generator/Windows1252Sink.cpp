@@ -48,7 +48,41 @@ qsizetype narrowAscii(const char16_t* units, qsizetype count, char* out) {
     return done;
 }
 
+// Widens the leading ASCII bytes of bytes[0, count) to units at out; returns how many.
+qsizetype widenAscii(const unsigned char* bytes, qsizetype count, char16_t* out) {
+    qsizetype done = 0;
+#if defined(__SSE2__)
+    for (; done + 16 <= count; done += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + done));
+        if (_mm_movemask_epi8(chunk) != 0)
+            break;
+        const __m128i zero = _mm_setzero_si128();
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done), _mm_unpacklo_epi8(chunk, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done + 8),
+                         _mm_unpackhi_epi8(chunk, zero));
+    }
+#endif
+    for (; done < count && bytes[done] < 0x80; ++done)
+        out[done] = bytes[done];
+    return done;
+}
+
 } // namespace
+
+QString decodeWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    auto* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        i += widenAscii(in + i, bytes.size() - i, out + i);
+        for (; i < bytes.size() && in[i] >= 0x80; ++i) {
+            const char16_t high = in[i] < 0xA0 ? kHighControlBlock[in[i] - 0x80] : in[i];
+            out[i] = high != 0 ? high : char16_t(0xFFFD);
+        }
+    }
+    return text;
+}
 
 void Windows1252Sink::write(QStringView text) {
     qsizetype i = 0;

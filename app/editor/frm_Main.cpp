@@ -280,6 +280,8 @@ void frm_Main::createActions() {
                &frm_Main::mnu_FileSave_Click);
     makeAction("mnu_FileSaveAs", QStringLiteral("Speichern &unter"), Qt::CTRL | Qt::Key_U,
                &frm_Main::mnu_FileSaveAs_Click);
+    makeAction("mnu_FileImport", QStringLiteral("&Importieren…"), Qt::CTRL | Qt::Key_I,
+               &frm_Main::mnu_FileImport_Click);
     makeAction("mnu_FileCreateFile", QStringLiteral("&In Datei"), Qt::Key_F5,
                &frm_Main::mnu_FileCreateFile_Click);
     makeAction("mnu_FileCreateClipboard", QStringLiteral("&Zwischenablage"), Qt::Key_F6,
@@ -326,6 +328,7 @@ void frm_Main::createMenus() {
     add(file, "mnu_FileOpen");
     m_recentMenu = menu(file, QStringLiteral("&Zuletzt geöffnet"), "mnu_FileRecent");
     fillRecentMenu();
+    add(file, "mnu_FileImport");
     add(file, "mnu_FileSave");
     add(file, "mnu_FileSaveAs");
     separator(file, "mnu_FileSep2");

@@ -24,11 +24,13 @@ class cls_Class;
 class cls_Member;
 class ctl_Button;
 class frm_Member;
+class ModuleDiff;
 class PreviewPane;
 struct AppState;
 namespace gen {
 struct Finding;
-}
+struct ModuleImport;
+} // namespace gen
 
 // A member row's tooltip naming its flags, kept so that findings can be added to it.
 inline constexpr int kFlagsTipRole = Qt::UserRole + 1;
@@ -60,6 +62,9 @@ public:
     CodeViewer* viewer() const;
     // The module preview beside the form, with the findings of the checks.
     PreviewPane* preview() const { return m_preview; }
+    // The module against what its imported template generates, after an import that is not
+    // exact; or null.
+    ModuleDiff* importDiff() const;
 
     QLineEdit* txt_Name;
     QLineEdit* txt_Project;
@@ -97,6 +102,7 @@ private slots:
     void mnu_FileOpen_Click();
     void mnu_FileSave_Click();
     void mnu_FileSaveAs_Click();
+    void mnu_FileImport_Click();
     void mnu_FileCreateFile_Click();
     void mnu_FileCreateClipboard_Click();
     void mnu_FileCompileNotepad_Click();
@@ -153,6 +159,11 @@ private:
     // Runs a command; an error is shown to the user and the program goes on.
     void guarded(const std::function<void()>& command);
 
+    // Importing a class module (frm_MainImport.cpp).
+    void importModuleFile(const QString& path);
+    void takeImported(const gen::ModuleImport& imported);
+    void showImportDifferences(const gen::ModuleImport& imported);
+
     // The preview pane (frm_MainPreview.cpp).
     void createPreview();
     void connectPreview();
@@ -164,6 +175,7 @@ private:
     PreviewPane* m_preview = nullptr;
     MemberDialogRunner m_memberDialogRunner;
     QPointer<CodeViewer> m_viewer;
+    QPointer<ModuleDiff> m_importDiff;
     QHash<QString, QAction*> m_actions;
     QMenu* m_recentMenu = nullptr;
     QList<FieldBinding<cls_Class>> m_fields;

@@ -311,10 +311,19 @@ void frm_Main::mnu_HelpVersion_Click() {
     app.ui.infoMessage(QStringLiteral("Version 1.4"));
 }
 
+namespace {
+
+// A template dropped onto the window is opened, a class module imported.
+bool isDroppable(const QString& path) {
+    return path.endsWith(QStringLiteral(".vlt-ctf"), Qt::CaseInsensitive) ||
+           path.endsWith(QStringLiteral(".cls"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
 void frm_Main::dragEnterEvent(QDragEnterEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile() &&
-        urls.first().toLocalFile().endsWith(QStringLiteral(".vlt-ctf"), Qt::CaseInsensitive))
+    if (urls.size() == 1 && urls.first().isLocalFile() && isDroppable(urls.first().toLocalFile()))
         event->acceptProposedAction();
 }
 
@@ -323,7 +332,14 @@ void frm_Main::dropEvent(QDropEvent* event) {
     const QString path = event->mimeData()->urls().first().toLocalFile();
     // Opening asks questions; the drop itself must end first.
     QMetaObject::invokeMethod(
-        this, [this, path] { openFile(path); }, Qt::QueuedConnection);
+        this,
+        [this, path] {
+            if (path.endsWith(QStringLiteral(".cls"), Qt::CaseInsensitive))
+                importModuleFile(path);
+            else
+                openFile(path);
+        },
+        Qt::QueuedConnection);
 }
 
 void frm_Main::mnu_HelpINetVLT_Click() {

@@ -33,7 +33,7 @@ QString readModuleFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw vlt::Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
                              .arg(path, vlt::germanCause(file.errorString())));
-    return decodeModule(file.readAll());
+    return gen::decodeModule(file.readAll());
 }
 
 // A module file with other bytes is replaced only once the user has seen the difference and

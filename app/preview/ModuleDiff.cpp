@@ -1,5 +1,7 @@
 #include "ModuleDiff.h"
 
+#include "generator/LineDiff.h"
+
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -7,7 +9,6 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
-#include <QStringDecoder>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QTimer>
@@ -17,53 +18,11 @@
 
 namespace {
 
-constexpr int kContext = 3;
 const QString kSideBySideKey = QStringLiteral("diff/sideBySide");
 
 const QColor kRemoved(0xFF, 0xE0, 0xE0);
 const QColor kAdded(0xE0, 0xFF, 0xE0);
 const QColor kGap(0xE8, 0xE8, 0xE8);
-
-struct DiffLine {
-    QChar mark; // ' ', '-' or '+'
-    QString text;
-};
-
-// Longest common subsequence over the lines between the common head and tail, which holds
-// the table small for the usual edit of a few lines.
-std::vector<DiffLine> diffLines(const QStringList& a, const QStringList& b) {
-    qsizetype head = 0;
-    while (head < a.size() && head < b.size() && a[head] == b[head])
-        ++head;
-    qsizetype tail = 0;
-    while (tail < a.size() - head && tail < b.size() - head &&
-           a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
-        ++tail;
-    const qsizetype n = a.size() - head - tail, m = b.size() - head - tail;
-    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
-    for (qsizetype i = n - 1; i >= 0; --i)
-        for (qsizetype j = m - 1; j >= 0; --j)
-            common[i][j] = a[head + i] == b[head + j]
-                               ? common[i + 1][j + 1] + 1
-                               : std::max(common[i + 1][j], common[i][j + 1]);
-    std::vector<DiffLine> lines;
-    for (qsizetype k = 0; k < head; ++k)
-        lines.push_back({u' ', a[k]});
-    qsizetype i = 0, j = 0;
-    while (i < n || j < m) {
-        if (i < n && j < m && a[head + i] == b[head + j]) {
-            lines.push_back({u' ', a[head + i++]});
-            ++j;
-        } else if (i < n && (j == m || common[i + 1][j] >= common[i][j + 1])) {
-            lines.push_back({u'-', a[head + i++]});
-        } else {
-            lines.push_back({u'+', b[head + j++]});
-        }
-    }
-    for (qsizetype k = a.size() - tail; k < a.size(); ++k)
-        lines.push_back({u' ', a[k]});
-    return lines;
-}
 
 // Colours "-" lines red, "+" lines green and hunk heads blue.
 class DiffHighlighter : public QSyntaxHighlighter {
@@ -85,10 +44,6 @@ protected:
     }
 };
 
-std::vector<DiffLine> moduleLines(const QString& oldText, const QString& newText) {
-    return diffLines(oldText.split(QStringLiteral("\r\n")), newText.split(QStringLiteral("\r\n")));
-}
-
 // One side of the side-by-side form: its lines, and per line ' ' (in both), '-' or '+' (on
 // this side only) or '/' (a gap where the other side has lines).
 struct Side {
@@ -102,7 +57,7 @@ struct Side {
 
 // Each run of changes becomes rows: the removed lines on the left, the added ones on the
 // right, the shorter side filled with gaps.
-std::pair<Side, Side> alignSides(const std::vector<DiffLine>& lines) {
+std::pair<Side, Side> alignSides(const std::vector<gen::DiffLine>& lines) {
     Side left, right;
     std::size_t k = 0;
     while (k < lines.size()) {
@@ -163,36 +118,6 @@ QSettings diffSettings() {
 
 } // namespace
 
-QString unifiedDiff(const QString& oldText, const QString& newText) {
-    const std::vector<DiffLine> lines = moduleLines(oldText, newText);
-    QString result;
-    std::size_t k = 0;
-    while (k < lines.size()) {
-        if (lines[k].mark == u' ') {
-            ++k;
-            continue;
-        }
-        // One hunk: the changes that lie within twice the context of each other, with the
-        // context before the first and after the last.
-        const std::size_t start = k >= kContext ? k - kContext : 0;
-        std::size_t last = k;
-        for (std::size_t next = k + 1; next < lines.size() && next - last <= 2 * kContext; ++next)
-            if (lines[next].mark != u' ')
-                last = next;
-        const std::size_t end = std::min(lines.size(), last + kContext + 1);
-        result += QStringLiteral("@@ Zeile %1 @@\n").arg(start + 1);
-        for (std::size_t line = start; line < end; ++line)
-            result += lines[line].mark + lines[line].text + u'\n';
-        k = end;
-    }
-    return result;
-}
-
-QString decodeModule(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1252");
-    return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
-}
-
 DiffView::DiffView(QWidget* parent)
     : QWidget(parent), m_sideBySide(new QCheckBox(QStringLiteral("&Nebeneinander"), this)),
       m_pages(new QStackedWidget(this)), m_unified(codeView(this, "txt_Diff")),
@@ -221,9 +146,9 @@ DiffView::DiffView(QWidget* parent)
 }
 
 void DiffView::showTexts(const QString& oldText, const QString& newText) {
-    const QString diff = unifiedDiff(oldText, newText);
+    const QString diff = gen::unifiedDiff(oldText, newText);
     m_unified->setPlainText(diff.isEmpty() ? QStringLiteral("Keine Unterschiede.") : diff);
-    const auto [left, right] = alignSides(moduleLines(oldText, newText));
+    const auto [left, right] = alignSides(gen::moduleDiffLines(oldText, newText));
     showSide(m_old, left);
     showSide(m_new, right);
     centreFirstChange();

@@ -8,13 +8,6 @@ class QCheckBox;
 class QPlainTextEdit;
 class QStackedWidget;
 
-// The lines of an old module file against the new text, as a unified diff with three lines
-// of context: "-" lines only in the file, "+" lines only in the new text, "@@" hunk heads.
-QString unifiedDiff(const QString& oldText, const QString& newText);
-
-// The text of a module file as it was written: Windows-1252.
-QString decodeModule(const QByteArray& bytes);
-
 // An old module text against a new one, unified or side by side with the lines of both
 // aligned: removed lines red, added lines green. The choice is remembered.
 class DiffView : public QWidget {

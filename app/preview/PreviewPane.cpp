@@ -126,5 +126,5 @@ void PreviewPane::showDiff() {
         return;
     if (!m_diff)
         m_diff = new ModuleDiff(this);
-    m_diff->showDiff(m_compiledPath, decodeModule(*existing), m_moduleText);
+    m_diff->showDiff(m_compiledPath, gen::decodeModule(*existing), m_moduleText);
 }

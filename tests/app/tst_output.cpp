@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "app/preview/ModuleDiff.h"
 #include "app/viewer/CodeViewer.h"
 
 #include "generator/ModuleOutput.h"
@@ -36,6 +37,8 @@ private slots:
     void replacedCharactersAreReported();
     void differentModuleFileIsReplacedOnlyWhenAgreed_data();
     void differentModuleFileIsReplacedOnlyWhenAgreed();
+    void importThroughTheMenu_data();
+    void importThroughTheMenu();
 };
 
 void OutputTest::everyOutputOfTheWindowWritesTheGoldenBytes_data() {
@@ -161,3 +164,45 @@ void OutputTest::differentModuleFileIsReplacedOnlyWhenAgreed() {
 CLASSSHAPER_TEST(OutputTest);
 
 #include "tst_output.moc"
+
+void OutputTest::importThroughTheMenu_data() {
+    QTest::addColumn<QByteArray>("module");
+    QTest::addColumn<QString>("status");
+    const QByteArray plain = readBytes(kData + QStringLiteral("/golden/plain.cls"));
+    QTest::newRow("exact") << plain << "die Vorlage erzeugt das Modul genau";
+    QTest::newRow("LF line ends") << QByteArray(plain).replace("\r\n", "\n")
+                                  << "nicht genau: Zeilenenden LF, die Vorlage erzeugt CR LF";
+    QTest::newRow("edited by hand")
+        << QByteArray(plain).replace("    pcDone = True", "    pcDone = False")
+        << "nicht genau: die Vorlage erzeugt ein anderes Modul, siehe „Unterschiede“";
+}
+
+// After the unsaved-changes question, the module's template is shown, unsaved; saving
+// proposes its class name beside the module; a hand edit shows in the diff window.
+void OutputTest::importThroughTheMenu() {
+    QFETCH(QByteArray, module);
+    QFETCH(QString, status);
+    WindowFixture f;
+    const QString path = f.path(QStringLiteral("Kunde.cls"));
+    writeBytes(path, module);
+    f.window->txt_Author->setText(QStringLiteral("ungespeichert"));
+    f.ui.answers.enqueue(vlt::ID_Yes);
+    f.ui.fileChoices.enqueue(path);
+    f.trigger("mnu_FileImport");
+    QCOMPARE(f.ui.kinds(), (QStringList{"question", "open"}));
+    QCOMPARE(f.lastShown("open").request.filter, QStringLiteral("Klassenmodul|*.cls"));
+    QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cls_Kunde"));
+    QCOMPARE(f.rows(), (QStringList{"KundenNr", "Name", "Geburtstag", "Adresse", "Notizen", "Aktiv",
+                                    "Umsatz"}));
+    QVERIFY(f.app.changed && f.app.currentTemplatePath.isEmpty());
+    QCOMPARE(f.app.currentTemplate->COMPILED, path);
+    QCOMPARE(f.window->statusBar()->currentMessage(),
+             QStringLiteral("Importiert: %1 – %2").arg(path, status));
+    ModuleDiff* diff = f.window->importDiff();
+    QCOMPARE(diff != nullptr, status.contains(QStringLiteral("anderes Modul")));
+    if (diff)
+        QVERIFY(diff->text().contains(QStringLiteral("-    pcDone = False\n+    pcDone = True")));
+
+    f.trigger("mnu_FileSave");
+    QCOMPARE(f.lastShown("save").request.initialFile, f.path(QStringLiteral("cls_Kunde.vlt-ctf")));
+}

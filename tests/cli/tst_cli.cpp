@@ -52,6 +52,8 @@ public:
             QDir(m_dir).mkpath(first);
         else if (directive == "old")
             makeOld(path(first));
+        else if (directive == "lf")
+            writeBytes(path(first), readBytes(path(first)).replace("\r\n", "\n"));
         else if (directive == "run")
             run(value);
         else
