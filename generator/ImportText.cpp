@@ -4,22 +4,14 @@
 
 #include "corelib/HostText.h"
 
-#include <array>
 
 namespace gen::importing {
 namespace {
 
 constexpr unsigned char kEuroByte = 0x80;
 
-// The characters of the bytes 0x80 to 0x9F; the undefined ones become U+FFFD.
-constexpr std::array<char16_t, 32> kHighBlock = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
 char16_t unitOf(char byte) {
-    const auto b = static_cast<unsigned char>(byte);
-    return b >= 0x80 && b < 0xA0 ? kHighBlock[b - 0x80] : char16_t(b);
+    return windows1252Unit(static_cast<unsigned char>(byte));
 }
 
 bool isBlank(char byte) {

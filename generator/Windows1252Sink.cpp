@@ -69,6 +69,13 @@ qsizetype widenAscii(const unsigned char* bytes, qsizetype count, char16_t* out)
 
 } // namespace
 
+char16_t windows1252Unit(unsigned char byte) {
+    if (byte < 0x80 || byte >= 0xA0)
+        return byte;
+    const char16_t unit = kHighControlBlock[byte - 0x80];
+    return unit != 0 ? unit : char16_t(0xFFFD);
+}
+
 QString decodeWindows1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     auto* out = reinterpret_cast<char16_t*>(text.data());
@@ -76,10 +83,8 @@ QString decodeWindows1252(QByteArrayView bytes) {
     qsizetype i = 0;
     while (i < bytes.size()) {
         i += widenAscii(in + i, bytes.size() - i, out + i);
-        for (; i < bytes.size() && in[i] >= 0x80; ++i) {
-            const char16_t high = in[i] < 0xA0 ? kHighControlBlock[in[i] - 0x80] : in[i];
-            out[i] = high != 0 ? high : char16_t(0xFFFD);
-        }
+        for (; i < bytes.size() && in[i] >= 0x80; ++i)
+            out[i] = windows1252Unit(in[i]);
     }
     return text;
 }

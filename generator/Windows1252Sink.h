@@ -10,6 +10,8 @@ namespace gen {
 
 // The text of Windows-1252 bytes; the five bytes the code page leaves undefined become U+FFFD.
 QString decodeWindows1252(QByteArrayView bytes);
+// The character of one such byte, the same way.
+char16_t windows1252Unit(unsigned char byte);
 
 // Encodes the text it receives as Windows-1252 and passes the bytes on in chunks of 64 KiB.
 // Every character the code page cannot hold becomes "?" and is noted once, in order of
