@@ -5,6 +5,7 @@
 #include "Switches.h"
 #include "TypeMemo.h"
 
+#include "corelib/BulkMemory.h"
 #include "model/Class.h"
 
 #include <memory>
@@ -49,8 +50,8 @@ void checkIdentifier(const Report& report, const QString& text, IdentifierKind k
 // For each member position, the first other position whose trimmed name VB6 takes for the same
 // name (0: none). Built by sorting name hashes, so a million members need no table of names.
 struct NameIndex {
-    std::vector<int> firstOther;
-    std::vector<quint32> upperHashes; // of each trimmed name, for the name rules to reuse
+    vlt::BulkVector<int> firstOther;
+    vlt::BulkVector<quint32> upperHashes; // of each trimmed name, for the name rules to reuse
 };
 NameIndex indexNames(MemberList members);
 
