@@ -403,9 +403,11 @@ void cls_File::takeFile(QByteArray bytes) {
     m_line = 1;
 }
 
-// A file without a closing END line: names the first line that is wrong.
+// A file without a closing END line: names the first line that is wrong, or the line the file
+// breaks off in.
 void cls_File::refuse(QByteArrayView bytes, qsizetype start) const {
     QByteArrayView rest = bytes.sliced(start);
+    const bool cutMidLine = !rest.isEmpty() && !rest.endsWith('\n');
     int line = 0;
     bool ended = false;
     while (!rest.isEmpty()) {
@@ -415,6 +417,11 @@ void cls_File::refuse(QByteArrayView bytes, qsizetype start) const {
             corrupt(line, QStringLiteral("nach END folgen weitere Zeilen"));
         if (line == 1)
             checkHeader(text);
+        else if (cutMidLine && rest.isEmpty())
+            throw Error(QStringLiteral("Die Datei \"%1\" ist unvollständig: sie bricht mitten in "
+                                       "Zeile %2 ab.")
+                            .arg(m_url)
+                            .arg(line));
         else if (isEndLine(text))
             ended = true;
         else
