@@ -107,11 +107,15 @@ void checkReservedWord(const Report& report, QStringView trimmed, IdentifierKind
                          .arg(trimmed.toString()));
 }
 
-// Windows-1252 holds every ASCII character, so most names need no encoding to find out.
+bool isAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar character) { return character < u'\x80'; });
+}
+
+// Windows-1252 holds every ASCII character, and upper- or lower-casing keeps ASCII ASCII, so
+// most names need no encoding to find out.
 QString unencodableOf(const QString& text) {
-    const bool ascii =
-        std::all_of(text.begin(), text.end(), [](QChar character) { return character < u'\x80'; });
-    return ascii ? QString() : encodeModule(text).replaced;
+    return isAscii(text) ? QString() : encodeModule(text).replaced;
 }
 
 } // namespace
@@ -151,15 +155,16 @@ void checkControlName(const Report& report, const cls_Member& member, const Type
                       const Switches& switches) {
     if (!switches.editor || member.MARRAY || !type.valueType || vlt::isBlank(member.MNAME))
         return;
-    const QString controlName = hName(member.MNAME);
-    const qsizetype length = kControlPrefix + vlt::trimBlanks(controlName).size();
-    if (vlt::trimBlanks(member.MNAME).size() <= kLongestName && length > kLongestName)
+    // The spelling changes case only, so it is as long as the name.
+    const qsizetype nameLength = vlt::trimBlanks(member.MNAME).size();
+    if (nameLength <= kLongestName && kControlPrefix + nameLength > kLongestName)
         report.error(QStringLiteral("ergibt im Editor einen Steuerelementnamen mit %1 Zeichen "
                                     "(Vorsilbe und Name); VB6 erlaubt höchstens %2")
-                         .arg(length)
+                         .arg(kControlPrefix + nameLength)
                          .arg(kLongestName));
-    if (!unencodableOf(member.MNAME).isEmpty())
+    if (isAscii(member.MNAME) || !unencodableOf(member.MNAME).isEmpty())
         return;
+    const QString controlName = hName(member.MNAME);
     const QString unencodable = unencodableOf(controlName);
     if (!unencodable.isEmpty())
         report.error(QStringLiteral("ergibt im Editor den Steuerelementnamen \"…_%1\"; er ")
