@@ -3,6 +3,8 @@
 #include "Error.h"
 #include "SystemErrorText.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 
@@ -48,6 +50,16 @@ Error fileWriteError(const QString& path, const QString& cause) {
                      .arg(path, germanCause(cause)));
 }
 
+// Opening creates the temporary file beside the target, so access denied there is the folder's.
+Error fileOpenError(const QString& path, const QString& cause) {
+    const QString german = germanCause(cause);
+    if (!german.startsWith(QStringLiteral("Zugriff verweigert")))
+        return fileWriteError(path, cause);
+    return Error(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: In den Ordner "
+                                "\"%2\" darf nicht geschrieben werden (Zugriff verweigert).")
+                     .arg(path, QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
+}
+
 FileLayer& activeFileLayer() {
     return overrideLayer ? *overrideLayer : realFileLayer();
 }
@@ -69,7 +81,7 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QString cause;
     const std::unique_ptr<PendingFile> file = activeFileLayer().open(path, cause);
     if (!file)
-        throw fileWriteError(path, cause);
+        throw fileOpenError(path, cause);
     for (qsizetype offset = 0; offset < bytes.size(); offset += kChunkSize) {
         const QByteArrayView chunk =
             QByteArrayView(bytes).sliced(offset, std::min(kChunkSize, bytes.size() - offset));

@@ -38,6 +38,8 @@ FileLayer& activeFileLayer();
 // "Die Datei ... kann nicht geschrieben werden: cause"
 class Error;
 Error fileWriteError(const QString& path, const QString& cause);
+// The same for a write that could not even start; names the folder where that is the cause.
+Error fileOpenError(const QString& path, const QString& cause);
 
 // Routes every atomic write through `layer` while it lives; not for concurrent writers.
 class ScopedFileLayer {

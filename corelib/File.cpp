@@ -1,6 +1,7 @@
 #include "File.h"
 
 #include "AtomicFile.h"
+#include "BulkMemory.h"
 #include "Error.h"
 #include "Sealing.h"
 #include "SystemErrorText.h"
@@ -145,6 +146,18 @@ public:
     bool flag(QByteArrayView line) const { return parseBoolean(line.sliced(2)); }
     // The text of a text line.
     QString text(QByteArrayView line) const { return unescape(line.sliced(2)); }
+    // The same into `out`, reusing its storage for the common plain ASCII text.
+    void textInto(QByteArrayView line, QString& out) const {
+        const QByteArrayView body = line.sliced(2);
+        if (!isPlainAscii(body)) {
+            out = unescape(body);
+            return;
+        }
+        out.resize(body.size());
+        char16_t* to = reinterpret_cast<char16_t*>(out.data());
+        for (const char c : body)
+            *to++ = static_cast<unsigned char>(c);
+    }
 
     Variant parse(QByteArrayView text) const {
         if (isEmptyLine(text))
@@ -313,10 +326,7 @@ void cls_File::OPENURL(const QString& path, int mode, const QString& password) {
     m_url = path;
     m_password = password;
     m_mode = mode;
-    m_in.clear();
-    m_cursor = 0;
-    m_valuesEnd = 0;
-    m_line = 0;
+    clearInput();
     m_out.clear();
     m_storedCount = 0;
     m_hasText = false;
@@ -324,12 +334,43 @@ void cls_File::OPENURL(const QString& path, int mode, const QString& password) {
         load();
 }
 
+void cls_File::clearInput() {
+    m_in.clear();
+    m_block = {};
+    m_cursor = 0;
+    m_valuesEnd = 0;
+    m_line = 0;
+    m_repeated.clear();
+}
+
+// A file of known size is read into one bulk block; the bytes are then only looked at, never
+// copied.
+QByteArray cls_File::readWhole(QFile& file) {
+    const qint64 size = file.size();
+    if (file.isSequential() || size <= 0)
+        return file.readAll();
+    // One byte more than the size, to see a file that grew meanwhile.
+    m_block = BulkBlock(static_cast<std::size_t>(size) + 1);
+    qint64 got = 0;
+    while (got <= size) {
+        const qint64 n = file.read(m_block.data() + got, size + 1 - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    if (got <= size)
+        return QByteArray::fromRawData(m_block.data(), got);
+    QByteArray grown(m_block.data(), got);
+    m_block = {};
+    return grown + file.readAll();
+}
+
 void cls_File::load() {
     QFile file(m_url);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden: %2")
                         .arg(m_url, germanCause(file.errorString())));
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = readWhole(file);
     if (file.error() != QFileDevice::NoError)
         throw Error(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: %2")
                         .arg(m_url, germanCause(file.errorString())));
@@ -362,9 +403,11 @@ void cls_File::takeFile(QByteArray bytes) {
     m_line = 1;
 }
 
-// A file without a closing END line: names the first line that is wrong.
+// A file without a closing END line: names the first line that is wrong, or the line the file
+// breaks off in.
 void cls_File::refuse(QByteArrayView bytes, qsizetype start) const {
     QByteArrayView rest = bytes.sliced(start);
+    const bool cutMidLine = !rest.isEmpty() && !rest.endsWith('\n');
     int line = 0;
     bool ended = false;
     while (!rest.isEmpty()) {
@@ -374,6 +417,11 @@ void cls_File::refuse(QByteArrayView bytes, qsizetype start) const {
             corrupt(line, QStringLiteral("nach END folgen weitere Zeilen"));
         if (line == 1)
             checkHeader(text);
+        else if (cutMidLine && rest.isEmpty())
+            throw Error(QStringLiteral("Die Datei \"%1\" ist unvollständig: sie bricht mitten in "
+                                       "Zeile %2 ab.")
+                            .arg(m_url)
+                            .arg(line));
         else if (isEndLine(text))
             ended = true;
         else
@@ -458,51 +506,86 @@ void cls_File::STORE(std::initializer_list<Variant> values) {
 namespace {
 
 // The common case, a target of the stored kind, needs no conversion and no message text.
-bool assignSameKind(const Variant& value, const ReadTarget& target) {
-    if (auto* const* text = std::get_if<QString*>(&target)) {
-        if (const QString* stored = value.textIf()) {
-            **text = *stored;
-            return true;
-        }
-    } else if (auto* const* flag = std::get_if<bool*>(&target)) {
-        if (value.kind() == Variant::Kind::Boolean) {
-            **flag = value.toBool();
-            return true;
-        }
-    } else if (auto* const* number = std::get_if<qint32*>(&target)) {
-        if (value.kind() == Variant::Kind::Long) {
-            **number = value.toLong();
-            return true;
-        }
-    } else if (auto* const* variant = std::get_if<Variant*>(&target)) {
-        **variant = value;
+bool assignSameKind(const Variant& value, Variant* target) {
+    *target = value;
+    return true;
+}
+
+bool assignSameKind(const Variant& value, QString* target) {
+    if (const QString* stored = value.textIf()) {
+        *target = *stored;
         return true;
     }
     return false;
 }
 
+bool assignSameKind(const Variant& value, bool* target) {
+    if (value.kind() != Variant::Kind::Boolean)
+        return false;
+    *target = value.toBool();
+    return true;
+}
+
+bool assignSameKind(const Variant& value, qint32* target) {
+    if (value.kind() != Variant::Kind::Long)
+        return false;
+    *target = value.toLong();
+    return true;
+}
+
+bool assignSameKind(const Variant&, double*) {
+    return false;
+}
+
 } // namespace
 
-// A text read into a text target goes straight from the line into the target.
+template <class Target> void cls_File::readValue(QByteArrayView line, Target* target) {
+    const LineParser parser(m_url, m_line);
+    if constexpr (std::is_same_v<Target, QString>) {
+        // A text read into a text target goes straight from the line into the target.
+        if (LineParser::isText(line)) {
+            *target = parser.text(line);
+            return;
+        }
+    } else if constexpr (std::is_same_v<Target, bool>) {
+        if (LineParser::isFlag(line)) {
+            *target = parser.flag(line);
+            return;
+        }
+    }
+    const Variant value = parser.parse(line);
+    if (assignSameKind(value, target))
+        return;
+    assignConverted(value, target, QStringLiteral("Datei \"%1\", Zeile %2").arg(m_url).arg(m_line));
+}
+
+void cls_File::readValue(QByteArrayView line, QStringView* target) {
+    if (LineParser::isText(line))
+        LineParser(m_url, m_line).textInto(line, m_view);
+    else
+        readValue(line, &m_view);
+    *target = m_view;
+}
+
+void cls_File::readValue(QByteArrayView line, RepeatedText target) {
+    if (!LineParser::isText(line)) {
+        readValue(line, target.text);
+        return;
+    }
+    for (const Repeated& known : m_repeated)
+        if (known.line == line) {
+            *target.text = known.text;
+            return;
+        }
+    readValue(line, target.text);
+    if (m_repeated.size() < kMostRepeated)
+        m_repeated.push_back({line, *target.text});
+}
+
 void cls_File::READ(std::initializer_list<ReadTarget> targets) {
     for (const ReadTarget& target : targets) {
-        const QByteArrayView text = nextLine();
-        const LineParser parser(m_url, m_line);
-        auto* const* textTarget = std::get_if<QString*>(&target);
-        if (textTarget && LineParser::isText(text)) {
-            **textTarget = parser.text(text);
-            continue;
-        }
-        auto* const* flagTarget = std::get_if<bool*>(&target);
-        if (flagTarget && LineParser::isFlag(text)) {
-            **flagTarget = parser.flag(text);
-            continue;
-        }
-        const Variant value = parser.parse(text);
-        if (assignSameKind(value, target))
-            continue;
-        const QString source = QStringLiteral("Datei \"%1\", Zeile %2").arg(m_url).arg(m_line);
-        std::visit([&](auto* pointer) { assignConverted(value, pointer, source); }, target);
+        const QByteArrayView line = nextLine();
+        std::visit([&](auto to) { readValue(line, to); }, target);
     }
 }
 
@@ -535,7 +618,7 @@ void cls_File::CLOSEURL() {
         writeFileAtomically(m_url, bytes);
     }
     m_mode = 0;
-    m_in.clear();
+    clearInput();
     m_out.clear();
     m_storedCount = 0;
     m_hasText = false;

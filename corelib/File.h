@@ -1,10 +1,13 @@
 #pragma once
 
+#include "BulkMemory.h"
 #include "FileIO.h"
 
 #include <QByteArray>
 #include <QString>
 #include <vector>
+
+class QFile;
 
 namespace vlt {
 
@@ -33,6 +36,8 @@ public:
     void CLOSEURL();
 
 private:
+    void clearInput();
+    QByteArray readWhole(QFile& file);
     void load();
     void takeFile(QByteArray bytes);
     [[noreturn]] void refuse(QByteArrayView bytes, qsizetype start) const;
@@ -41,15 +46,29 @@ private:
     [[noreturn]] void corrupt(int line, const QString& cause) const;
     void requireMode(int mode) const;
     QByteArrayView nextLine();
+    template <class Target> void readValue(QByteArrayView line, Target* target);
+    void readValue(QByteArrayView line, QStringView* target);
+    void readValue(QByteArrayView line, RepeatedText target);
 
     QString m_url;
     QString m_password;
     int m_mode = 0;
-    // Reading: the file, the offset of the next value line and where the values end.
+    // Reading: the file (in m_block when it was read from disk), the offset of the next value
+    // line and where the values end.
+    BulkBlock m_block;
     QByteArray m_in;
     qsizetype m_cursor = 0;
     qsizetype m_valuesEnd = 0;
     int m_line = 0;
+    // The text a QStringView target sees, and the texts made for RepeatedText targets with the
+    // line each was read from (a view into m_in).
+    QString m_view;
+    struct Repeated {
+        QByteArrayView line;
+        QString text;
+    };
+    static constexpr std::size_t kMostRepeated = 64;
+    std::vector<Repeated> m_repeated;
     // Writing: the value lines encoded as they are stored, or the raw text.
     QByteArray m_out;
     std::size_t m_storedCount = 0;

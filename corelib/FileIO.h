@@ -3,13 +3,23 @@
 #include "Variant.h"
 
 #include <QString>
+#include <QStringView>
 #include <initializer_list>
 #include <variant>
 
 namespace vlt {
 
-// Where READ puts a value; the stored value is converted to the target's kind.
-using ReadTarget = std::variant<Variant*, QString*, bool*, qint32*, double*>;
+// A text that many records of one file repeat (a member's type): the records that read the same
+// line share one text instead of each making its own.
+struct RepeatedText {
+    QString* text;
+};
+
+// Where READ puts a value; the stored value is converted to the target's kind. A QStringView
+// sees the value as text and stays valid until the next READ: for values that are only looked
+// at, such as a record's version, so that they need no text of their own.
+using ReadTarget =
+    std::variant<Variant*, QString*, bool*, qint32*, double*, QStringView*, RepeatedText>;
 
 // The structured file as the records see it: a sequence of values.
 class tmp_FileIO {

@@ -220,7 +220,7 @@ void writeSaveBinding(ModuleWriter& out, const MemberFacts& facts) {
 
 template <typename WriteBinding>
 void writeDialogFunction(ModuleWriter& out, QStringView head,
-                         const std::vector<MemberFacts>& members, WriteBinding writeBinding) {
+                         const vlt::BulkVector<MemberFacts>& members, WriteBinding writeBinding) {
     out.line(head);
     out.line();
     out.line(Indent{}, u"On Local Error Resume Next");

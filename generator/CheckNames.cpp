@@ -178,7 +178,8 @@ int positionOf(quint64 key) {
     return static_cast<int>(key & 0xFFFFFFFFu);
 }
 
-void indexGroup(MemberList members, std::span<const quint64> group, std::vector<int>& firstOther) {
+void indexGroup(MemberList members, std::span<const quint64> group,
+                vlt::BulkVector<int>& firstOther) {
     std::vector<SameName> names;
     for (const quint64 key : group) {
         const int position = positionOf(key);
@@ -198,10 +199,10 @@ void indexGroup(MemberList members, std::span<const quint64> group, std::vector<
 
 // Orders the keys by hash and keeps the positions of one hash in order: three stable counting
 // passes over 11 bits each, linear in the number of members.
-void sortByHash(std::vector<quint64>& keys) {
+void sortByHash(vlt::BulkVector<quint64>& keys) {
     constexpr int kBits = 11;
     constexpr quint64 kMask = (1u << kBits) - 1;
-    std::vector<quint64> sorted(keys.size());
+    vlt::BulkVector<quint64> sorted(keys.size());
     for (int shift = 32; shift < 64; shift += kBits) {
         std::array<std::size_t, kMask + 1> starts{};
         for (const quint64 key : keys)
@@ -220,7 +221,7 @@ void sortByHash(std::vector<quint64>& keys) {
 NameIndex indexNames(MemberList members) {
     NameIndex index;
     index.upperHashes.resize(members.size());
-    std::vector<quint64> keys;
+    vlt::BulkVector<quint64> keys;
     keys.reserve(members.size());
     for (std::size_t i = 0; i < members.size(); ++i) {
         const QStringView name = vlt::trimBlanks(members[i]->MNAME);

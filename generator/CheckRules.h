@@ -5,6 +5,7 @@
 #include "Switches.h"
 #include "TypeMemo.h"
 
+#include "corelib/BulkMemory.h"
 #include "model/Class.h"
 
 #include <memory>
@@ -39,8 +40,9 @@ private:
 
 using MemberList = std::span<const std::shared_ptr<cls_Member>>;
 
-// Identifier rules: blanks, first character, characters, length, reserved words.
-enum class IdentifierKind { Name, Type };
+// Identifier rules: blanks, first character, characters, length, reserved words. A plain type
+// is written after "As" without "New" in front, where tabs before it are blanks like any other.
+enum class IdentifierKind { Name, Type, PlainType };
 void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind);
 // The same, with vlt::upperHash of the trimmed text known.
 void checkIdentifier(const Report& report, const QString& text, IdentifierKind kind,
@@ -49,8 +51,8 @@ void checkIdentifier(const Report& report, const QString& text, IdentifierKind k
 // For each member position, the first other position whose trimmed name VB6 takes for the same
 // name (0: none). Built by sorting name hashes, so a million members need no table of names.
 struct NameIndex {
-    std::vector<int> firstOther;
-    std::vector<quint32> upperHashes; // of each trimmed name, for the name rules to reuse
+    vlt::BulkVector<int> firstOther;
+    vlt::BulkVector<quint32> upperHashes; // of each trimmed name, for the name rules to reuse
 };
 NameIndex indexNames(MemberList members);
 
@@ -71,6 +73,11 @@ struct MemberContext {
     int firstDataId = 0; // the first member bound to the ID; 0 when there is none
 };
 int firstDataIdOf(MemberList members);
+
+// The editor's control name of a member ("txt_" and the name with its first letter upper-cased)
+// must be a name VB6 takes too.
+void checkControlName(const Report& report, const cls_Member& member, const TypeFacts& type,
+                      const Switches& switches);
 
 // Member names against each other and against the names the module declares itself.
 void checkNameClashes(const Report& report, const QString& name, int position,

@@ -100,7 +100,8 @@ void checkOneMember(const Report& report, const cls_Member& member, int position
     const TypeFacts& type = context.types.of(member.MTYPE, typeFactsOf);
     if (!type.clean)
         checkIdentifier(report.aboutMember(position, member.MNAME, "MTYPE"), member.MTYPE,
-                        IdentifierKind::Type);
+                        member.MDATAID ? IdentifierKind::PlainType : IdentifierKind::Type);
+    checkControlName(name, member, type, context.switches);
     checkMemberFlags(report, member, position, type, context);
 }
 

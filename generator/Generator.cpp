@@ -70,35 +70,40 @@ std::pair<QStringView, QStringView> copyWithControlName(QStringView text, char16
 // that the many passes over the members read them in order instead of from wherever each
 // member lives, and spell each control name once.
 struct MemberTable {
-    std::vector<MemberFacts> facts;
-    std::vector<char16_t> names;
+    vlt::BulkVector<MemberFacts> facts;
+    vlt::BulkVector<char16_t> names;
 };
 
-MemberTable memberTable(cls_Class& tpl) {
+// Calls visit for each member in module order.
+template <class Visit> void forEachMember(cls_Class& tpl, Visit visit) {
     static const cls_Member& lockId = lockMember(u"LOCKID", u"String");
     static const cls_Member& locked = lockMember(u"LOCKED", u"Boolean");
-    std::vector<const cls_Member*> members;
-    members.reserve(std::size_t(tpl.MEMBERS().COUNT()) + 2);
     for (const std::shared_ptr<cls_Member>& member : tpl.MEMBERS().entries())
-        members.push_back(member.get());
+        visit(*member);
     if (tpl.DATA_LOCK) {
-        members.push_back(&lockId);
-        members.push_back(&locked);
+        visit(lockId);
+        visit(locked);
     }
+}
+
+MemberTable memberTable(cls_Class& tpl) {
+    std::size_t count = 0;
     std::size_t nameLength = 0;
-    for (const cls_Member* member : members)
-        nameLength += 2 * std::size_t(member->MNAME.size());
+    forEachMember(tpl, [&](const cls_Member& member) {
+        ++count;
+        nameLength += 2 * std::size_t(member.MNAME.size());
+    });
     MemberTable table;
-    table.facts.reserve(members.size());
+    table.facts.reserve(count);
     table.names.resize(nameLength);
     char16_t* name = table.names.data();
     TypeMemo<TypeKinds> types;
-    for (const cls_Member* member : members) {
+    forEachMember(tpl, [&](const cls_Member& member) {
         MemberFacts& facts =
-            table.facts.emplace_back(factsOf(*member, types.of(member->MTYPE, typeKindsOf)));
-        std::tie(facts.name, facts.controlName) = copyWithControlName(member->MNAME, name);
-        name += 2 * member->MNAME.size();
-    }
+            table.facts.emplace_back(factsOf(member, types.of(member.MTYPE, typeKindsOf)));
+        std::tie(facts.name, facts.controlName) = copyWithControlName(member.MNAME, name);
+        name += 2 * member.MNAME.size();
+    });
     return table;
 }
 

@@ -3,6 +3,7 @@
 #include "ModuleWriter.h"
 #include "Switches.h"
 
+#include "corelib/BulkMemory.h"
 #include "model/Class.h"
 
 #include <QString>
@@ -40,7 +41,7 @@ struct Module {
     const cls_Class& tpl;
     bool attributes;
     Switches switches;
-    const std::vector<MemberFacts>& members;
+    const vlt::BulkVector<MemberFacts>& members;
     ModuleWriter& out;
 };
 

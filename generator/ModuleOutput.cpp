@@ -52,7 +52,7 @@ public:
         QString cause;
         m_file = vlt::activeFileLayer().open(path, cause);
         if (!m_file)
-            throw vlt::fileWriteError(path, cause);
+            throw vlt::fileOpenError(path, cause);
     }
 
     void write(QByteArrayView bytes) override {

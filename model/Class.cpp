@@ -66,7 +66,7 @@ void cls_Class::DATA_DataStore(vlt::tmp_FileIO& pFile) {
 }
 
 void cls_Class::DATA_DataRead(vlt::tmp_FileIO& pFile) {
-    QString text;
+    QStringView text;
     pFile.READ({&text});
     const int version = knownVersion(text, kClassVersion);
     if (version < 0)

@@ -38,7 +38,7 @@ void cls_Member::DATA_DataStore(vlt::tmp_FileIO& pFile) {
 }
 
 void cls_Member::DATA_DataRead(vlt::tmp_FileIO& pFile) {
-    QString text;
+    QStringView text;
     pFile.READ({&text});
     const int version = knownVersion(text, kMemberVersion);
     if (version >= 0)

@@ -7,10 +7,11 @@
 
 using MemberField = RecordField<cls_Member>;
 
-// A member's name, type and flags in file order, which is also its package order.
+// A member's name, type and flags in file order, which is also its package order. Most members
+// repeat a few types, so a long list's memory stays its names.
 inline constexpr std::array<MemberField, 7> kMemberFields{{
     {"MNAME", &cls_Member::MNAME, 0},
-    {"MTYPE", &cls_Member::MTYPE, 0},
+    {"MTYPE", &cls_Member::MTYPE, 0, true},
     {"MPUBLIC", &cls_Member::MPUBLIC, 0},
     {"MARRAY", &cls_Member::MARRAY, 0},
     {"MDATAID", &cls_Member::MDATAID, 1},

@@ -1,4 +1,5 @@
 #include "Members.h"
+#include "MemberBlocks.h"
 
 #include "corelib/Error.h"
 #include "corelib/File.h"
@@ -7,8 +8,6 @@
 #include "corelib/Paths.h"
 #include "corelib/VString.h"
 
-#include <QSet>
-
 namespace {
 
 vlt::Error outOfRange(qint32 index) {
@@ -16,23 +15,6 @@ vlt::Error outOfRange(qint32 index) {
         QStringLiteral("Index außerhalb des gültigen Bereichs: Position %1 gibt es nicht.")
             .arg(index));
 }
-
-// Most members repeat a few types; sharing one text per type keeps a long list's memory to its
-// names.
-class TypeTexts {
-public:
-    void share(QString& type) {
-        const auto known = m_types.constFind(type);
-        if (known != m_types.cend())
-            type = *known;
-        else if (m_types.size() < kMostTypes)
-            m_types.insert(type);
-    }
-
-private:
-    static constexpr qsizetype kMostTypes = 64;
-    QSet<QString> m_types;
-};
 
 } // namespace
 
@@ -118,7 +100,7 @@ void cls_Members::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone) {
     AUTHOR = other->AUTHOR;
     DESCRIPTION = other->DESCRIPTION;
     const qint32 count = other->DATABASE.COUNT();
-    std::vector<std::shared_ptr<cls_Member>> copied(static_cast<std::size_t>(count) + 1);
+    MemberSlots copied(static_cast<std::size_t>(count) + 1);
     for (qint32 i = 1; i <= count; ++i) {
         auto source = other->DATABASE.ITEM(i, true);
         auto entry = std::static_pointer_cast<cls_Member>(source->tmp_Data_DATA().SPAWN());
@@ -144,7 +126,7 @@ void cls_Members::DATA_DataUnpack(QString& rDATA) {
     vlt::VSTRING.UNPACK(
         rDATA, {&id, &name, &author, &description,
                 vlt::RecordArrayOut{items, [] { return std::make_shared<cls_Member>(); }}});
-    std::vector<std::shared_ptr<cls_Member>> unpacked(std::max<std::size_t>(items.size(), 1));
+    MemberSlots unpacked(std::max<std::size_t>(items.size(), 1));
     for (std::size_t i = 1; i < items.size(); ++i) {
         unpacked[i] = std::dynamic_pointer_cast<cls_Member>(items[i]);
         if (!unpacked[i])
@@ -179,13 +161,12 @@ void cls_Members::DATA_DataRead(vlt::tmp_FileIO& pFile) {
         throw vlt::Error(QStringLiteral("Die Mitgliederliste ist beschädigt: die Anzahl %1 ist "
                                         "negativ.")
                              .arg(count));
-    std::vector<std::shared_ptr<cls_Member>> read(1);
-    TypeTexts types;
+    MemberSlots read(1);
+    MemberBlocks made;
     // Grow entry by entry: a damaged count runs into the end of the file, not out of memory.
     for (qint32 i = 1; i <= count; ++i) {
-        auto entry = std::make_shared<cls_Member>();
+        auto entry = made.make();
         entry->DATA.READ(pFile);
-        types.share(entry->MTYPE);
         read.push_back(std::move(entry));
     }
     vItem = std::move(read);

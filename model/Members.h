@@ -2,6 +2,7 @@
 
 #include "Member.h"
 
+#include "corelib/BulkMemory.h"
 #include "corelib/Data.h"
 #include "corelib/Database.h"
 
@@ -57,5 +58,6 @@ private:
     std::shared_ptr<cls_Member> entryAt(qint32 position) const;
 
     // Position 0 is never an entry; the upper bound is the number of entries.
-    std::vector<std::shared_ptr<cls_Member>> vItem;
+    using MemberSlots = vlt::BulkVector<std::shared_ptr<cls_Member>>;
+    MemberSlots vItem;
 };

@@ -6,13 +6,15 @@
 #include <utility>
 #include <variant>
 
-// One plain field of a record: its name, where it lives, and the first file version "1.<since>"
-// that holds it. A record's fields stand in a table in file order; copy, store, read and the
-// windows walk that table, so no operation can miss a field or take another order.
+// One plain field of a record: its name, where it lives, the first file version "1.<since>"
+// that holds it, and whether its text repeats across the records of one file (records then share
+// one text). A record's fields stand in a table in file order; copy, store, read and the windows
+// walk that table, so no operation can miss a field or take another order.
 template <class Record> struct RecordField {
     const char* name;
     std::variant<QString Record::*, bool Record::*> member;
     int since;
+    bool repeats = false;
 
     bool isText() const { return std::holds_alternative<QString Record::*>(member); }
     QString& text(Record& record) const { return record.*std::get<QString Record::*>(member); }
@@ -40,12 +42,24 @@ void storeFields(const Fields& fields, vlt::tmp_FileIO& file, Record& record) {
         std::visit([&](auto member) { file.STORE({record.*member}); }, field.member);
 }
 
+inline void readField(vlt::tmp_FileIO& file, QString& text, bool repeats) {
+    if (repeats)
+        file.READ({vlt::RepeatedText{&text}});
+    else
+        file.READ({&text});
+}
+
+inline void readField(vlt::tmp_FileIO& file, bool& option, bool) {
+    file.READ({&option});
+}
+
 // Reads the fields that version "1.<version>" holds; the others keep their values.
 template <class Record, class Fields>
 void readFields(const Fields& fields, vlt::tmp_FileIO& file, Record& record, int version) {
     for (const auto& field : fields)
         if (field.since <= version)
-            std::visit([&](auto member) { file.READ({&(record.*member)}); }, field.member);
+            std::visit([&](auto member) { readField(file, record.*member, field.repeats); },
+                       field.member);
 }
 
 inline QString versionText(int version) {

@@ -107,6 +107,8 @@ private slots:
                                        << "Long";
         QTest::newRow("count beyond the file") << head + "L:2147483647\nS:1.2\nEND\n"
                                                << "unerwartetes Dateiende";
+        QTest::newRow("count below the records") << QByteArray(valid).replace("\nL:3\n", "\nL:2\n")
+                                                 << "Zeile 7 nennt 2 Mitglieder, es folgen aber 3";
         QTest::newRow("last value wrongly typed")
             << QByteArray(valid).replace("B:0\nEND\n", "S:nein\nEND\n") << "Boolean";
     }
