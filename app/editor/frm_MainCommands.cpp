@@ -8,6 +8,7 @@
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"
+#include "corelib/Version.h"
 #include "model/MemberFields.h"
 
 #include <QCloseEvent>
@@ -308,7 +309,7 @@ void frm_Main::mnu_HelpAbout_Click() {
 }
 
 void frm_Main::mnu_HelpVersion_Click() {
-    app.ui.infoMessage(QStringLiteral("Version 1.4"));
+    app.ui.infoMessage(QStringLiteral("Version %1").arg(vlt::programVersion()));
 }
 
 namespace {
