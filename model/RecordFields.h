@@ -31,6 +31,14 @@ void copyFields(const Fields& fields, Record& to, const Record& from) {
         std::visit([&](auto member) { to.*member = from.*member; }, field.member);
 }
 
+template <class Record, class Fields>
+bool equalFields(const Fields& fields, const Record& a, const Record& b) {
+    for (const auto& field : fields)
+        if (!std::visit([&](auto member) { return a.*member == b.*member; }, field.member))
+            return false;
+    return true;
+}
+
 template <class Record, class Fields> void swapFields(const Fields& fields, Record& a, Record& b) {
     for (const auto& field : fields)
         std::visit([&](auto member) { std::swap(a.*member, b.*member); }, field.member);

@@ -1,6 +1,7 @@
 // frm_Main: building the window, its panels, actions and menus.
 #include "frm_Main.h"
 
+#include "TemplateHistory.h"
 #include "controls/CustomCodeEdit.h"
 #include "controls/ctl_Button.h"
 #include "controls/ctl_Pannel.h"
@@ -31,6 +32,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -69,6 +71,7 @@ frm_Main::frm_Main(AppState& appState, QWidget* parent)
     createControls();
     createBindings();
     createLayout();
+    createHistory();
     connectChangeMarking();
     connectMemberList();
     createActions();
@@ -235,6 +238,24 @@ void frm_Main::createLayout() {
         setTabOrder(order[i - 1], order[i]);
 }
 
+// Each field's edits become steps named by the field's label or the option's caption.
+void frm_Main::createHistory() {
+    m_history = new TemplateHistory(this);
+    for (const FieldBinding<cls_Class>& binding : m_fields) {
+        QString caption = QStringLiteral("Eigene Erweiterungen");
+        if (const auto* option = qobject_cast<QCheckBox*>(binding.control))
+            caption = option->text();
+        for (const QLabel* label : findChildren<QLabel*>())
+            if (label->buddy() == binding.control)
+                caption = label->text();
+        m_history->watch(binding.control, caption);
+    }
+    connect(m_history, &TemplateHistory::savedStateChanged, this, [this](bool saved) {
+        app.changed = !saved;
+        setTitle();
+    });
+}
+
 // Every edit marks the template changed, also those the user cannot lose otherwise: the
 // custom code and every option.
 void frm_Main::connectChangeMarking() {
@@ -310,6 +331,31 @@ void frm_Main::createActions() {
                &frm_Main::mnu_HelpINetVLT_Click);
     makeAction("mnu_HelpINetBenchkit", QStringLiteral("&Benchkit"), QKeySequence(),
                &frm_Main::mnu_HelpINetBenchkit_Click);
+    createEditActions();
+}
+
+// Undo and redo name the step they would take; they work in every field, where they undo the
+// template's steps rather than the field's own typing.
+void frm_Main::createEditActions() {
+    QAction* undo = makeAction("mnu_EditUndo", QStringLiteral("&Rückgängig"), QKeySequence::Undo,
+                               &frm_Main::mnu_EditUndo_Click);
+    QAction* redo = makeAction("mnu_EditRedo", QStringLiteral("&Wiederholen"), QKeySequence(),
+                               &frm_Main::mnu_EditRedo_Click);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QUndoStack* stack = m_history->stack();
+    const auto name = [](QAction* action, const QString& caption, const QString& step) {
+        action->setText(step.isEmpty() ? caption : QStringLiteral("%1: %2").arg(caption, step));
+    };
+    connect(stack, &QUndoStack::undoTextChanged, undo,
+            [undo, name](const QString& step) { name(undo, QStringLiteral("&Rückgängig"), step); });
+    connect(stack, &QUndoStack::redoTextChanged, redo, [redo, name](const QString& step) {
+        name(redo, QStringLiteral("&Wiederholen"), step);
+    });
+    connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
 }
 
 void frm_Main::createMenus() {
@@ -339,6 +385,10 @@ void frm_Main::createMenus() {
     separator(file, "mnu_FileSep3");
     add(file, "mnu_FileQuit");
 
+    QMenu* edit = menu(nullptr, QStringLiteral("Bea&rbeiten"), "mnu_Edit");
+    add(edit, "mnu_EditUndo");
+    add(edit, "mnu_EditRedo");
+
     QMenu* member = menu(nullptr, QStringLiteral("&Mitglied"), "mnu_Member");
     add(member, "mnu_MemberAdd");
     add(member, "mnu_MemberEdit");
@@ -367,7 +417,7 @@ CodeViewer* frm_Main::viewer() const {
 bool frm_Main::isMenuShortcut(const QKeyEvent* event) const {
     const QKeySequence pressed(event->keyCombination());
     for (const QAction* action : m_actions)
-        if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+        if (action->shortcuts().contains(pressed))
             return true;
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MemberSteps.h"
 #include "TemplateShell.h"
 #include "app/controls/FieldBinding.h"
 
@@ -26,6 +27,7 @@ class ctl_Button;
 class frm_Member;
 class ModuleDiff;
 class PreviewPane;
+class TemplateHistory;
 struct AppState;
 namespace gen {
 struct Finding;
@@ -65,6 +67,8 @@ public:
     // The module against what its imported template generates, after an import that is not
     // exact; or null.
     ModuleDiff* importDiff() const;
+    // The template's edits, to undo and redo.
+    TemplateHistory* history() const { return m_history; }
 
     QLineEdit* txt_Name;
     QLineEdit* txt_Project;
@@ -117,6 +121,8 @@ private slots:
     void mnu_HelpINetBenchkit_Click();
     void txt_Name_Change();
     void markChanged();
+    void mnu_EditUndo_Click();
+    void mnu_EditRedo_Click();
     void updateMemberCommands();
 
 private:
@@ -133,7 +139,9 @@ private:
     void connectChangeMarking();
     void connectMemberList();
     void createActions();
+    void createEditActions();
     void createMenus();
+    void createHistory();
     QAction* makeAction(const char* name, const QString& caption, const QKeySequence& shortcut,
                         void (frm_Main::*slot)());
 
@@ -154,6 +162,12 @@ private:
     void saveUnderNewName();
     void createToClipboard();
     void runMemberDialog(const std::shared_ptr<cls_Member>& member);
+    // The member list as the undo steps reach it.
+    MemberListAccess memberListAccess();
+    // After an edit outside the undo steps (a new module target): the template is unsaved
+    // until it is saved again.
+    void changedOutsideHistory();
+    void savedNow();
     // The position held in the selected row's tag, or 0 after telling the user to select one.
     int selectedMemberPosition();
     // Runs a command; an error is shown to the user and the program goes on.
@@ -176,6 +190,8 @@ private:
     MemberDialogRunner m_memberDialogRunner;
     QPointer<CodeViewer> m_viewer;
     QPointer<ModuleDiff> m_importDiff;
+    TemplateHistory* m_history = nullptr;
+    QString m_shownClassName; // the class name before its latest change
     QHash<QString, QAction*> m_actions;
     QMenu* m_recentMenu = nullptr;
     QList<FieldBinding<cls_Class>> m_fields;

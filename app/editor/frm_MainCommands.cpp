@@ -1,10 +1,12 @@
 // frm_Main: the template operations, the file, member and help commands.
 #include "frm_Main.h"
 
+#include "TemplateHistory.h"
 #include "controls/ctl_Button.h"
 #include "document/AppState.h"
 #include "document/TemplateDocument.h"
 #include "member/frm_Member.h"
+#include "preview/PreviewPane.h"
 
 #include "corelib/Error.h"
 #include "corelib/Paths.h"
@@ -49,7 +51,6 @@ QString flagsText(const cls_Member& member) {
     return QStringLiteral("%1 As %2: %3").arg(member.MNAME, member.MTYPE, flags.join(", "));
 }
 
-// The values a user edits; the member objects keep their places in the list.
 } // namespace
 
 void frm_Main::guarded(const std::function<void()>& command) {
@@ -65,27 +66,61 @@ void frm_Main::guarded(const std::function<void()>& command) {
 
 void frm_Main::markChanged() {
     app.changed = true;
+    setTitle();
 }
 
+// The file name follows the class name only while it is the one the class name gave it: a
+// name the user typed there stays.
 void frm_Main::txt_Name_Change() {
-    txt_File->setText(txt_Name->text() + QStringLiteral(".cls"));
+    if (txt_File->text() == m_shownClassName + QStringLiteral(".cls")) {
+        const TemplateHistory::Following following(*m_history);
+        txt_File->setText(txt_Name->text() + QStringLiteral(".cls"));
+    }
+    m_shownClassName = txt_Name->text();
 }
 
+// "[*]" shows the unsaved mark; a template without a file is "Unbenannt".
 void frm_Main::setTitle() {
-    if (app.currentTemplatePath.isEmpty())
-        setWindowTitle(kWindowTitle);
-    else
-        setWindowTitle(kWindowTitle + QStringLiteral(" [") + app.currentTemplatePath +
-                       QStringLiteral("]"));
+    const QString file =
+        app.currentTemplatePath.isEmpty() ? QStringLiteral("Unbenannt") : app.currentTemplatePath;
+    setWindowTitle(QStringLiteral("%1 [%2][*]").arg(kWindowTitle, file));
+    setWindowModified(app.changed);
 }
 
-// Filling the controls runs their change marking; the flag is put back afterwards.
+// Filling the controls runs their change marking; the flag is put back afterwards, and the
+// filling is no step to undo.
 void frm_Main::showTemplate() {
     const bool changed = app.changed;
-    showFields(m_fields, *app.currentTemplate);
+    {
+        const TemplateHistory::Pause pause(*m_history);
+        showFields(m_fields, *app.currentTemplate);
+    }
+    app.changed = changed;
     setTitle();
     refreshMemberList();
-    app.changed = changed;
+}
+
+void frm_Main::changedOutsideHistory() {
+    m_history->leaveSavedState();
+    app.changed = true;
+    setTitle();
+}
+
+void frm_Main::mnu_EditUndo_Click() {
+    guarded([this] { m_history->undo(); });
+}
+
+void frm_Main::mnu_EditRedo_Click() {
+    guarded([this] { m_history->redo(); });
+}
+
+MemberListAccess frm_Main::memberListAccess() {
+    return {[this]() -> cls_Members& { return app.currentTemplate->MEMBERS(); },
+            [this](int row) {
+                refreshMemberList();
+                selectMemberRow(row);
+                lst_Members->setFocus(Qt::OtherFocusReason);
+            }};
 }
 
 void frm_Main::takeOver() {
@@ -153,6 +188,7 @@ void frm_Main::newTemplate() {
     app.currentTemplatePath.clear();
     app.changed = false;
     showTemplate();
+    m_history->startFresh(true);
 }
 
 bool frm_Main::maybeSave() {
@@ -181,6 +217,7 @@ void frm_Main::openFile(const QString& path) {
             return;
         }
         showTemplate();
+        m_history->startFresh(true);
         rememberRecentFile(app.currentTemplatePath);
         status(QStringLiteral("Geöffnet: %1").arg(app.currentTemplatePath));
     });
@@ -200,8 +237,10 @@ void frm_Main::saveToCurrentFile() {
         return;
     }
     takeOver();
-    if (saveTemplate(app, app.currentTemplatePath))
-        status(QStringLiteral("Gespeichert: %1").arg(app.currentTemplatePath));
+    if (!saveTemplate(app, app.currentTemplatePath))
+        return;
+    savedNow();
+    status(QStringLiteral("Gespeichert: %1").arg(app.currentTemplatePath));
 }
 
 void frm_Main::saveUnderNewName() {
@@ -211,8 +250,17 @@ void frm_Main::saveUnderNewName() {
         return;
     }
     showTemplate();
+    savedNow();
     rememberRecentFile(app.currentTemplatePath);
     status(QStringLiteral("Gespeichert: %1").arg(app.currentTemplatePath));
+}
+
+// The saved state is where undoing leads back to an unchanged template; the module's line
+// may read differently from the template's new folder.
+void frm_Main::savedNow() {
+    m_history->markSaved();
+    setTitle();
+    m_preview->scheduleRefresh();
 }
 
 void frm_Main::closeEvent(QCloseEvent* event) {
@@ -244,21 +292,26 @@ void frm_Main::mnu_MemberAdd_Click() {
         runMemberDialog(member);
         if (member->MNAME.isEmpty())
             return;
-        app.currentTemplate->MEMBERS().DATABASE.ADD(member);
-        app.changed = true;
-        refreshMemberList();
-        selectMemberRow(lst_Members->topLevelItemCount() - 1);
+        m_history->push(memberAdded(memberListAccess(), *member));
         status(QStringLiteral("Mitglied hinzugefügt: %1").arg(member->MNAME));
     });
 }
 
+// The dialog edits the member in place; what it changed becomes a step.
 void frm_Main::mnu_MemberEdit_Click() {
     guarded([this] {
         const int position = selectedMemberPosition();
         if (position == 0)
             return;
-        runMemberDialog(app.currentTemplate->MEMBERS().ITEM(vlt::Variant(position), true));
+        const std::shared_ptr<cls_Member> member =
+            app.currentTemplate->MEMBERS().ITEM(vlt::Variant(position), true);
+        cls_Member before;
+        copyFields(kMemberFields, before, *member);
+        runMemberDialog(member);
+        if (!equalFields(kMemberFields, before, *member))
+            m_history->push(memberEdited(memberListAccess(), position, before));
         refreshMemberList();
+        setTitle();
     });
 }
 
@@ -267,15 +320,16 @@ void frm_Main::mnu_MemberRemove_Click() {
         const int position = selectedMemberPosition();
         if (position == 0)
             return;
-        if (app.ui.yesNoQuestion(QStringLiteral(
-                "Wollen Sie das ausgewählte Mitglied wirklich entfernen?")) != vlt::ID_Yes) {
+        const QString name =
+            app.currentTemplate->MEMBERS().ITEM(vlt::Variant(position), true)->MNAME;
+        if (app.ui.yesNoQuestion(
+                QStringLiteral("Wollen Sie das Mitglied „%1“ wirklich entfernen?").arg(name)) !=
+            vlt::ID_Yes) {
             status(QStringLiteral("Nichts entfernt"));
             return;
         }
-        app.currentTemplate->MEMBERS().DATABASE.REMOVE(vlt::Variant(position), true);
-        app.changed = true;
-        refreshMemberList();
-        status(QStringLiteral("Mitglied entfernt"));
+        m_history->push(memberRemoved(memberListAccess(), position));
+        status(QStringLiteral("Mitglied entfernt: %1 (Rückgängig: Strg+Z)").arg(name));
     });
 }
 
@@ -294,14 +348,9 @@ void frm_Main::moveSelectedMember(int step) {
         return;
     const int position = selected.constFirst()->data(0, Qt::UserRole).toString().toInt();
     const int target = position + step;
-    cls_Members& members = app.currentTemplate->MEMBERS();
-    if (target < 1 || target > members.COUNT())
+    if (target < 1 || target > app.currentTemplate->MEMBERS().COUNT())
         return;
-    swapFields(kMemberFields, *members.ITEM(vlt::Variant(position), true),
-               *members.ITEM(vlt::Variant(target), true));
-    app.changed = true;
-    refreshMemberList();
-    selectMemberRow(target - 1);
+    m_history->push(memberMoved(memberListAccess(), position, target));
 }
 
 void frm_Main::mnu_HelpAbout_Click() {

@@ -1,6 +1,8 @@
 // frm_Main: a class module imported as the current template.
 #include "frm_Main.h"
 
+#include "TemplateHistory.h"
+
 #include "document/AppState.h"
 #include "preview/ModuleDiff.h"
 
@@ -70,6 +72,7 @@ void frm_Main::takeImported(const gen::ModuleImport& imported) {
     app.templateFolder = vlt::folderPart(imported.tpl->COMPILED);
     app.changed = true;
     showTemplate();
+    m_history->startFresh(false);
 }
 
 void frm_Main::showImportDifferences(const gen::ModuleImport& imported) {

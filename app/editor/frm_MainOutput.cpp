@@ -3,6 +3,7 @@
 
 #include "document/AppState.h"
 #include "preview/ModuleDiff.h"
+#include "preview/PreviewPane.h"
 #include "viewer/CodeViewer.h"
 
 #include "corelib/Error.h"
@@ -76,6 +77,11 @@ void frm_Main::createFile() {
             tpl.COMPILED = previousTarget;
             throw;
         }
+        // The new target reaches the template file with the next save; until then the template
+        // is unsaved.
+        if (tpl.COMPILED != previousTarget)
+            changedOutsideHistory();
+        m_preview->scheduleRefresh();
         status(QStringLiteral("Modul geschrieben: %1").arg(target));
         if (!replaced.isEmpty())
             app.ui.infoMessage(gen::replacedCharactersReport(target, replaced));
