@@ -8,13 +8,16 @@
 
 #include "corelib/HeadlessUi.h"
 #include "corelib/Paths.h"
+#include "corelib/Version.h"
 #include "document/AppState.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
+#include <optional>
 
 namespace {
 
@@ -45,9 +48,28 @@ void nameTheApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("veltrane-classshaper"));
 }
 
+// --help and --version answer on standard output without a window, so they work without a
+// display too.
+std::optional<int> answerWithoutWindow(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--help" || argument == "-h") {
+            QTextStream(stdout) << helpText(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName());
+            return 0;
+        }
+        if (argument == "--version") {
+            QTextStream(stdout) << QStringLiteral("classshaper %1\n").arg(vlt::programVersion());
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int runClassShaper(int argc, char** argv) {
+    if (const std::optional<int> answered = answerWithoutWindow(argc, argv))
+        return *answered;
     nameTheApplication();
     QApplication application(argc, argv);
     vlt::useEnglishSystemErrors();

@@ -18,6 +18,7 @@ const QString kNoFileForCompile =
     QStringLiteral("Sie müssen eine Datei zusammen mit /COMPILE angeben!");
 const QString kCompiledDeleted = QStringLiteral(
     "Die Datei kann automatisch nicht erneut kompiliert werden, da das Kompilat gelöscht wurde");
+const QString kTemplateMissing = QStringLiteral("Die Klassenvorlage \"%1\" gibt es nicht.");
 
 QString withoutSurroundingQuotes(const QString& token) {
     if (token.size() > 2 && token.startsWith(QLatin1Char('"')) && token.endsWith(QLatin1Char('"')))
@@ -52,10 +53,23 @@ private:
             token = withoutSurroundingQuotes(token);
             if (vlt::fileExists(token))
                 m_givenFile = token;
+            else if (token.endsWith(QStringLiteral(".vlt-ctf"), Qt::CaseInsensitive))
+                m_missingFile = token;
+            if (isCompileSwitch(token))
+                m_compile = true;
         }
     }
 
+    static bool isCompileSwitch(const QString& token) {
+        const QString upper = token.toUpper();
+        return upper == QLatin1String("/COMPILE") || upper == QLatin1String("-COMPILE");
+    }
+
+    // A mistyped template is named; with /COMPILE and no template at all, the switch's own
+    // message names it.
     void loadGivenFile() {
+        if (!m_missingFile.isEmpty() && !(m_compile && m_givenFile.isEmpty()))
+            showError(kTemplateMissing.arg(m_missingFile));
         if (m_givenFile.isEmpty())
             return;
         try {
@@ -63,6 +77,7 @@ private:
                 m_shell.showTemplate();
         } catch (const vlt::Error& error) {
             showError(error.message());
+            m_loadFailed = true;
         }
     }
 
@@ -76,18 +91,21 @@ private:
                 m_app.ui.infoMessage(syntax, QStringLiteral("Syntax"));
                 return endAtOnce();
             }
-            if (upper == QLatin1String("/COMPILE") || upper == QLatin1String("-COMPILE")) {
-                if (batchCompileEnds())
-                    return endAtOnce();
-            }
+            if (isCompileSwitch(token) && batchCompileEnds())
+                return endAtOnce();
         }
         return {false, exitStatus()};
     }
 
-    // True when the program has to end at once.
+    // True when the program has to end at once. A template that could not be loaded is not
+    // replaced by the new one: nothing is written and nothing saved.
     bool batchCompileEnds() {
+        if (m_loadFailed)
+            return true;
         if (m_givenFile.isEmpty()) {
-            showError(kNoFileForCompile);
+            showError(m_missingFile.isEmpty()
+                          ? kNoFileForCompile
+                          : kNoFileForCompile + u' ' + kTemplateMissing.arg(m_missingFile));
             return true;
         }
         const QString compiled = m_app.currentTemplate->COMPILED;
@@ -137,6 +155,9 @@ private:
     const StartupInput& m_input;
     QStringList m_tokens;
     QString m_givenFile;
+    QString m_missingFile; // the last token naming a template that does not exist
+    bool m_compile = false;
+    bool m_loadFailed = false;
     bool m_errorShown = false;
 };
 
@@ -145,6 +166,32 @@ private:
 StartupResult runStartup(AppState& app, TemplateShell& shell, const DesktopRegistration& desktop,
                          const StartupInput& input) {
     return StartupSequence(app, shell, input).run(desktop);
+}
+
+QString helpText(const QString& invokedName) {
+    return QStringLiteral(
+               "Aufruf: %1 [<Datei>] [/COMPILE]\n"
+               "\n"
+               "Bearbeitet Klassenvorlagen (.vlt-ctf) und erzeugt aus ihnen Klassenmodule (.cls)\n"
+               "für Visual Basic 6 auf Grundlage der Veltrane Core-Klassenbibliothek.\n"
+               "\n"
+               "  <Datei>       die Klassenvorlage, die geöffnet wird\n"
+               "  /COMPILE      das Klassenmodul der Vorlage ohne Rückfrage neu erzeugen\n"
+               "                (auch -COMPILE, Groß- und Kleinschreibung gleich)\n"
+               "  /?, -?        die Kurzform des Aufrufs in einem Meldungsfenster zeigen\n"
+               "  --help, -h    diese Hilfe zeigen\n"
+               "  --version     die Version zeigen\n"
+               "\n"
+               "Rückgabewert: 0, wenn das Programm ordentlich endet; 1, wenn beim Start eine\n"
+               "Fehlermeldung kam (eine Vorlage, die nicht gelesen werden kann, eine fehlende\n"
+               "Datei zu /COMPILE, ein gelöschtes Kompilat, ein Modul oder eine Vorlage, die "
+               "nicht\n"
+               "geschrieben werden kann).\n"
+               "\n"
+               "Ohne Bildschirm: CLASSSHAPER_NONINTERACTIVE=1 QT_QPA_PLATFORM=offscreen %1 "
+               "VORLAGE /COMPILE\n"
+               "Für Build-Skripte: classshaper-gen (siehe classshaper-gen --help).\n")
+        .arg(invokedName);
 }
 
 QString commandLineFromArguments(const QStringList& arguments) {

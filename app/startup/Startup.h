@@ -23,6 +23,9 @@ struct StartupResult {
 StartupResult runStartup(AppState& app, TemplateShell& shell, const DesktopRegistration& desktop,
                          const StartupInput& input);
 
+// The text of --help: the syntax, every switch and the exit statuses.
+QString helpText(const QString& invokedName);
+
 // The arguments after the program name as one command line; an argument holding a blank is
 // quoted so that it stays one token.
 QString commandLineFromArguments(const QStringList& arguments);

@@ -100,7 +100,8 @@ void tst_Startup::commandLine() {
     QFETCH(QByteArray, messages);
     QFETCH(QByteArray, modules);
     QFETCH(QByteArray, templates);
-    const QStringList expectedMessages = listOf(messages);
+    const QStringList expectedMessages =
+        listOf(QByteArray(messages).replace("{dir}", m_dir->path().toUtf8()));
     const QStringList generated = listOf(modules);
     const QStringList saved = listOf(templates);
 
