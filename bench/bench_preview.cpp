@@ -45,7 +45,8 @@ void BM_ChecksAndModule(benchmark::State& state) {
 // The class name changes every time, so the view's text is replaced and highlighted anew.
 void BM_PaneRefresh(benchmark::State& state) {
     cls_Class& tpl = benchTemplate(static_cast<int>(state.range(0)));
-    PreviewPane pane([&tpl]() -> cls_Class& { return tpl; });
+    PreviewPane pane([&tpl]() -> cls_Class& { return tpl; },
+                     [](const cls_Class& t) { return t.COMPILED; });
     pane.resize(600, 800);
     pane.show();
     int round = 0;

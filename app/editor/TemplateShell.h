@@ -10,6 +10,8 @@ public:
     virtual void newTemplate() = 0;
     virtual void showTemplate() = 0;
     virtual void refreshMemberList() = 0;
+    // The template at path was opened from the command line: it joins the recent files.
+    virtual void templateOpened(const QString& path) = 0;
     // mnu_FileCreateFile: asks for the target, writes the module; errors are reported to the
     // user and swallowed (the program goes on).
     virtual void createFile() = 0;

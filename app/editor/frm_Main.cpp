@@ -96,7 +96,7 @@ void frm_Main::createControls() {
     txt_Description = named(new QLineEdit(this), "txt_Description");
     txt_DatabaseType = named(new QLineEdit(this), "txt_DatabaseType");
     opt_DatabaseAdvanced =
-        makeOption(QStringLiteral("Direktes &Interface hinzufügen"), "opt_DatabaseAdvanced", this);
+        makeOption(QStringLiteral("Direktes Interface hinzuf&ügen"), "opt_DatabaseAdvanced", this);
     opt_DatabaseLock =
         makeOption(QStringLiteral("&Satzsperrung unterstützen"), "opt_DatabaseLock", this);
 
@@ -113,7 +113,7 @@ void frm_Main::createControls() {
     but_Edit = named(new ctl_Button(QStringLiteral("&Bearbeiten"), this), "but_Edit");
     but_Remove = named(new ctl_Button(QStringLiteral("&Entfernen"), this), "but_Remove");
     but_Up = named(new ctl_Button(QStringLiteral("Nach &oben"), this), "but_Up");
-    but_Down = named(new ctl_Button(QStringLiteral("Nach unten"), this), "but_Down");
+    but_Down = named(new ctl_Button(QStringLiteral("Nach &unten"), this), "but_Down");
 
     opt_DataLoadSave =
         makeOption(QStringLiteral("Eigene &LOAD / SAVE Prozeduren"), "opt_DataLoadSave", this);
@@ -121,7 +121,7 @@ void frm_Main::createControls() {
     opt_DataEditor =
         makeOption(QStringLiteral("Prozeduren &für Editor hinzufügen"), "opt_DataEditor", this);
     opt_DataParent =
-        makeOption(QStringLiteral("Unsichtbares hParent-I&nterface"), "opt_DataParent", this);
+        makeOption(QStringLiteral("Unsichtbares h&Parent-Interface"), "opt_DataParent", this);
 
     txt_Custom = named(new CustomCodeEdit(this), "txt_Custom");
     txt_Custom->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -166,12 +166,12 @@ QWidget* frm_Main::createPropertiesPanel() {
     auto* panel = named(new ctl_Pannel(QStringLiteral("Eigenschaften"), this), "pnl_Properties");
     auto* layout = new QFormLayout(panel);
     addLabelledRow(layout, QStringLiteral("&Klassenname"), txt_Name);
-    addLabelledRow(layout, QStringLiteral("&Projekt"), txt_Project);
-    addLabelledRow(layout, QStringLiteral("Da&tei"), txt_File);
+    addLabelledRow(layout, QStringLiteral("Pro&jekt"), txt_Project);
+    addLabelledRow(layout, QStringLiteral("Date&i"), txt_File);
     addLabelledRow(layout, QStringLiteral("&Autor"), txt_Author);
     addLabelledRow(layout, QStringLiteral("&Copyright"), txt_Copyright);
-    addLabelledRow(layout, QStringLiteral("Dat&um"), txt_Build);
-    addLabelledRow(layout, QStringLiteral("Besch&reibung"), txt_Description);
+    addLabelledRow(layout, QStringLiteral("Da&tum"), txt_Build);
+    addLabelledRow(layout, QStringLiteral("Beschreibun&g"), txt_Description);
     return panel;
 }
 
@@ -401,7 +401,7 @@ void frm_Main::createMenus() {
     add(help, "mnu_HelpAbout");
     add(help, "mnu_HelpVersion");
     separator(help, "mnu_HelpSep1");
-    QMenu* internet = menu(help, QStringLiteral("&Internet"), "mnu_HelpINet");
+    QMenu* internet = menu(help, QStringLiteral("I&nternet"), "mnu_HelpINet");
     add(internet, "mnu_HelpINetVLT");
     add(internet, "mnu_HelpINetBenchkit");
 }

@@ -54,6 +54,7 @@ public:
     void newTemplate() override;
     void showTemplate() override;
     void refreshMemberList() override;
+    void templateOpened(const QString& path) override;
     void createFile() override;
     // Raises vlt::Error when the generator fails.
     QString hCompile(bool pAttributes) override;

@@ -2,10 +2,13 @@
 #include "frm_Main.h"
 
 #include "controls/CustomCodeEdit.h"
+#include "controls/SchemeColours.h"
 #include "preview/FindingsList.h"
 #include "preview/PreviewPane.h"
 
 #include "document/AppState.h"
+
+#include "generator/ModuleOutput.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,12 +32,13 @@ QSettings previewSettings() {
 
 // A red frame for errors, an orange one for warnings; the tooltip lists the findings.
 void markWidget(QWidget* widget, const QStringList& lines, bool anyError) {
-    const char* colour = anyError ? "#c00000" : "#e08000";
+    const QColor colour =
+        anyError ? scheme::errorText(widget->palette()) : scheme::warningText(widget->palette());
     widget->setStyleSheet(
         lines.isEmpty()
             ? QString()
             : QStringLiteral("%1 { border: 2px solid %2; }")
-                  .arg(QLatin1String(widget->metaObject()->className()), QLatin1String(colour)));
+                  .arg(QLatin1String(widget->metaObject()->className()), colour.name()));
     widget->setToolTip(lines.join(u'\n'));
 }
 
@@ -54,6 +58,11 @@ void frm_Main::createPreview() {
         [this]() -> cls_Class& {
             takeOver();
             return *app.currentTemplate;
+        },
+        [this](const cls_Class& tpl) {
+            return tpl.COMPILED.isEmpty()
+                       ? QString()
+                       : gen::moduleTarget(tpl.COMPILED, app.currentTemplatePath);
         },
         this);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
@@ -85,7 +94,7 @@ void frm_Main::createPreview() {
             m_preview->scheduleRefresh();
     });
     m_actions.insert(toggle->objectName(), toggle);
-    auto* view = new QMenu(QStringLiteral("&Ansicht"), this);
+    auto* view = new QMenu(QStringLiteral("A&nsicht"), this);
     view->setObjectName(QStringLiteral("mnu_View"));
     view->addAction(toggle);
     menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("mnu_Help"))->menuAction(), view);
@@ -137,7 +146,8 @@ void frm_Main::markFindings() {
         const QString tip =
             (QStringList{item->data(0, kFlagsTipRole).toString()} + lines).join(u'\n');
         for (int column = 0; column < item->columnCount(); ++column) {
-            item->setForeground(column, lines.isEmpty() ? palette().text() : QBrush(Qt::red));
+            item->setForeground(column, lines.isEmpty() ? palette().text()
+                                                        : QBrush(scheme::errorText(palette())));
             item->setToolTip(column, tip);
         }
     }

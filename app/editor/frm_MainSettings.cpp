@@ -4,6 +4,7 @@
 #include "document/AppState.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -13,6 +14,7 @@
 namespace {
 
 const int kMaxRecentFiles = 8;
+const int kLongestRecentFolder = 50;
 const QString kRecentKey = QStringLiteral("recentFiles");
 
 // Room for the form beside the preview, and for the frame and the desktop's panels at any
@@ -23,6 +25,18 @@ QSize defaultWindowSize(const QWidget* window) {
     if (!screen)
         return wanted;
     return wanted.boundedTo(screen->availableGeometry().size() * 0.9);
+}
+
+// Its folder tells two templates of one name apart; the home folder is "~".
+QString recentEntry(int number, const QString& path) {
+    const QFileInfo file(path);
+    QString folder = QDir::toNativeSeparators(file.absolutePath());
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    if (folder == home || folder.startsWith(home + QDir::separator()))
+        folder = QLatin1Char('~') + folder.mid(home.size());
+    if (folder.size() > kLongestRecentFolder)
+        folder = QStringLiteral("…") + folder.right(kLongestRecentFolder - 1);
+    return QStringLiteral("&%1 %2 – %3").arg(number).arg(file.fileName(), folder);
 }
 
 } // namespace
@@ -53,13 +67,16 @@ void frm_Main::rememberRecentFile(const QString& path) {
     fillRecentMenu();
 }
 
+void frm_Main::templateOpened(const QString& path) {
+    rememberRecentFile(path);
+}
+
 void frm_Main::fillRecentMenu() {
     m_recentMenu->clear();
     const QStringList files = QSettings().value(kRecentKey).toStringList();
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QString path = files.at(i);
-        QAction* action = m_recentMenu->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        QAction* action = m_recentMenu->addAction(recentEntry(int(i) + 1, path));
         action->setToolTip(path);
         action->setStatusTip(path);
         connect(action, &QAction::triggered, this, [this, path] { openFile(path); });

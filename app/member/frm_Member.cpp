@@ -1,6 +1,7 @@
 #include "frm_Member.h"
 
 #include "MemberFindings.h"
+#include "controls/SchemeColours.h"
 #include "controls/ctl_Button.h"
 #include "controls/ctl_CmdBar.h"
 #include "controls/ctl_Seperator.h"
@@ -64,6 +65,7 @@ void frm_Member::createControls() {
     opt_NotBound =
         makeOption(QStringLiteral("Nicht Daten&gebunden"), QStringLiteral("opt_NotBound"), this);
     opt_Child = makeOption(QStringLiteral("&Child"), QStringLiteral("opt_Child"), this);
+    explainFlags();
     bar_Buttons = new ctl_CmdBar(this);
     bar_Buttons->setObjectName(QStringLiteral("bar_Buttons"));
     bar_Buttons->addButton(QStringLiteral("OK"), QStringLiteral("OK"));
@@ -75,7 +77,9 @@ void frm_Member::createControls() {
     lbl_Findings = new QLabel(this);
     lbl_Findings->setObjectName(QStringLiteral("lbl_Findings"));
     lbl_Findings->setWordWrap(true);
-    lbl_Findings->setStyleSheet(QStringLiteral("color: #c00000;"));
+    QPalette findings = lbl_Findings->palette();
+    findings.setColor(QPalette::WindowText, scheme::errorText(palette()));
+    lbl_Findings->setPalette(findings);
 }
 
 // Loading and confirming both walk this table, in this order.
@@ -163,8 +167,35 @@ void frm_Member::bar_Buttons_ButtonClick(const QString& key) {
     else if (upper == QLatin1String("ABORT"))
         reject();
     else if (upper == QLatin1String("HELP"))
-        m_app.ui.infoMessage(QStringLiteral(
-            "In diesem Dialog können Sie die Eigenschaften des Mitglieds verändern."));
+        m_app.ui.infoMessage(
+            QStringLiteral("In diesem Dialog können Sie die Eigenschaften des Mitglieds "
+                           "verändern.\n\n"
+                           "Name und Typ stehen so im Modul, wie sie hier stehen; die Liste "
+                           "bietet die üblichen Typen an, jeder andere Typ (eine Klasse, "
+                           "str_…, enm_…) geht auch.\n\n") +
+            flagHelp().join(u'\n') +
+            QStringLiteral("\n\n„Öffentlich“ und „Datenfeld“ schließen einander aus; „An ID "
+                           "anbinden“ bringt „Nicht Datengebunden“ mit."));
+}
+
+// What each flag does to the generated module, for the tooltips and the help.
+QStringList frm_Member::flagHelp() {
+    return {QStringLiteral("Öffentlich: als Public deklariert, sonst Private."),
+            QStringLiteral("Datenfeld: ein Array, in Class_Initialize mit Redim angelegt und als "
+                           "Ganzes gepackt und gespeichert; keine Steuerelemente im Editor."),
+            QStringLiteral("An ID anbinden: nicht deklariert, sondern DATA.ID selbst; das erste "
+                           "solche Mitglied bekommt Property Get und Let."),
+            QStringLiteral("Nicht Datengebunden: wird weder kopiert noch gepackt, gespeichert "
+                           "oder gelesen."),
+            QStringLiteral("Child: ein Kindobjekt; Class_Initialize setzt sein hParent auf "
+                           "Me.")};
+}
+
+void frm_Member::explainFlags() {
+    const QStringList help = flagHelp();
+    const QList<QCheckBox*> flags = {opt_Public, opt_Array, opt_DataID, opt_NotBound, opt_Child};
+    for (qsizetype i = 0; i < flags.size(); ++i)
+        flags[i]->setToolTip(help[i].section(QStringLiteral(": "), 1));
 }
 
 void frm_Member::confirm() {
@@ -186,9 +217,13 @@ void frm_Member::connectFindings() {
     showFindings();
 }
 
+// A long finding wraps; the dialog grows so that no line is cut off.
 void frm_Member::showFindings() {
     cls_Member typed;
     takeOverFields(m_fields, typed);
     cls_Class& tpl = *m_app.currentTemplate;
     lbl_Findings->setText(memberFindingsText(tpl, typed, memberPosition(tpl, *vMember)));
+    layout()->activate();
+    if (height() < sizeHint().height())
+        resize(width(), sizeHint().height());
 }

@@ -44,6 +44,8 @@ private:
     void confirm();
     void connectFindings();
     void showFindings();
+    void explainFlags();
+    static QStringList flagHelp();
 
     AppState& m_app;
     QList<FieldBinding<cls_Member>> m_fields;

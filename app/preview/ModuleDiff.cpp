@@ -1,13 +1,17 @@
 #include "ModuleDiff.h"
 
+#include "controls/SchemeColours.h"
+#include "controls/WindowPlacement.h"
 #include "generator/LineDiff.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSettings>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
@@ -20,28 +24,30 @@ namespace {
 
 const QString kSideBySideKey = QStringLiteral("diff/sideBySide");
 
-const QColor kRemoved(0xFF, 0xE0, 0xE0);
-const QColor kAdded(0xE0, 0xFF, 0xE0);
-const QColor kGap(0xE8, 0xE8, 0xE8);
-
-// Colours "-" lines red, "+" lines green and hunk heads blue.
+// Colours "-" lines red, "+" lines green and hunk heads blue, in the shades of the view's
+// colour scheme.
 class DiffHighlighter : public QSyntaxHighlighter {
 public:
-    using QSyntaxHighlighter::QSyntaxHighlighter;
+    explicit DiffHighlighter(QPlainTextEdit* view)
+        : QSyntaxHighlighter(view->document()), m_view(view) {}
 
 protected:
     void highlightBlock(const QString& text) override {
+        const QPalette& palette = m_view->palette();
         QTextCharFormat format;
         if (text.startsWith(u'-'))
-            format.setBackground(kRemoved);
+            format.setBackground(scheme::removedLine(palette));
         else if (text.startsWith(u'+'))
-            format.setBackground(kAdded);
+            format.setBackground(scheme::addedLine(palette));
         else if (text.startsWith(QStringLiteral("@@")))
-            format.setForeground(QColor(0x00, 0x00, 0xA0));
+            format.setForeground(scheme::hunkHead(palette));
         else
             return;
         setFormat(0, static_cast<int>(text.size()), format);
     }
+
+private:
+    QPlainTextEdit* m_view;
 };
 
 // One side of the side-by-side form: its lines, and per line ' ' (in both), '-' or '+' (on
@@ -86,7 +92,10 @@ void showSide(QPlainTextEdit* view, const Side& side) {
         if (mark != u' ') {
             QTextEdit::ExtraSelection selection;
             selection.cursor = QTextCursor(block);
-            selection.format.setBackground(mark == u'-' ? kRemoved : mark == u'+' ? kAdded : kGap);
+            const QPalette& palette = view->palette();
+            selection.format.setBackground(mark == u'-'   ? scheme::removedLine(palette)
+                                           : mark == u'+' ? scheme::addedLine(palette)
+                                                          : scheme::gapLine(palette));
             selection.format.setProperty(QTextFormat::FullWidthSelection, true);
             selections.append(selection);
         }
@@ -112,6 +121,19 @@ void scrollTogether(QScrollBar* a, QScrollBar* b) {
     QObject::connect(b, &QScrollBar::valueChanged, a, &QScrollBar::setValue);
 }
 
+QString summaryOf(const std::vector<gen::DiffLine>& lines) {
+    const auto count = [&lines](QChar mark) {
+        return std::count_if(lines.begin(), lines.end(),
+                             [mark](const gen::DiffLine& line) { return line.mark == mark; });
+    };
+    const qsizetype removed = count(u'-'), added = count(u'+');
+    if (removed == 0 && added == 0)
+        return QStringLiteral("Keine Unterschiede: beide Seiten sind gleich.");
+    return QStringLiteral("%1 Zeilen nur links (rot), %2 nur rechts (grün)")
+        .arg(removed)
+        .arg(added);
+}
+
 QSettings diffSettings() {
     return QSettings(QStringLiteral("Veltrane"), QStringLiteral("ClassShaper"));
 }
@@ -120,10 +142,11 @@ QSettings diffSettings() {
 
 DiffView::DiffView(QWidget* parent)
     : QWidget(parent), m_sideBySide(new QCheckBox(QStringLiteral("&Nebeneinander"), this)),
-      m_pages(new QStackedWidget(this)), m_unified(codeView(this, "txt_Diff")),
-      m_old(codeView(this, "txt_DiffOld")), m_new(codeView(this, "txt_DiffNew")) {
+      m_summary(new QLabel(this)), m_pages(new QStackedWidget(this)),
+      m_unified(codeView(this, "txt_Diff")), m_old(codeView(this, "txt_DiffOld")),
+      m_new(codeView(this, "txt_DiffNew")) {
     m_sideBySide->setObjectName(QStringLiteral("chk_SideBySide"));
-    new DiffHighlighter(m_unified->document());
+    new DiffHighlighter(m_unified);
     auto* sides = new QWidget(this);
     auto* sidesLayout = new QHBoxLayout(sides);
     sidesLayout->setContentsMargins(0, 0, 0, 0);
@@ -135,8 +158,13 @@ DiffView::DiffView(QWidget* parent)
     m_pages->addWidget(sides);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_sideBySide);
+    auto* head = new QHBoxLayout;
+    head->addWidget(m_sideBySide);
+    head->addStretch();
+    head->addWidget(m_summary);
+    layout->addLayout(head);
     layout->addWidget(m_pages, 1);
+    m_summary->setObjectName(QStringLiteral("lbl_DiffSummary"));
     m_sideBySide->setChecked(diffSettings().value(kSideBySideKey, false).toBool());
     showSideBySide(m_sideBySide->isChecked());
     connect(m_sideBySide, &QCheckBox::toggled, this, [this](bool sideBySide) {
@@ -148,7 +176,9 @@ DiffView::DiffView(QWidget* parent)
 void DiffView::showTexts(const QString& oldText, const QString& newText) {
     const QString diff = gen::unifiedDiff(oldText, newText);
     m_unified->setPlainText(diff.isEmpty() ? QStringLiteral("Keine Unterschiede.") : diff);
-    const auto [left, right] = alignSides(gen::moduleDiffLines(oldText, newText));
+    const std::vector<gen::DiffLine> lines = gen::moduleDiffLines(oldText, newText);
+    m_summary->setText(summaryOf(lines));
+    const auto [left, right] = alignSides(lines);
     showSide(m_old, left);
     showSide(m_new, right);
     centreFirstChange();
@@ -166,6 +196,10 @@ QString DiffView::text() const {
     return m_unified->toPlainText();
 }
 
+QString DiffView::summary() const {
+    return m_summary->text();
+}
+
 void DiffView::showSideBySide(bool sideBySide) {
     m_pages->setCurrentIndex(sideBySide ? 1 : 0);
     centreFirstChange();
@@ -176,14 +210,20 @@ ModuleDiff::ModuleDiff(QWidget* parent) : QWidget(parent, Qt::Window), m_view(ne
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
-    resize(900, 600);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        new QShortcut(keys, this, this, &QWidget::close);
+    placeOnScreen(this, QSize(900, 600));
 }
 
 void ModuleDiff::showDiff(const QString& path, const QString& oldText, const QString& newText) {
     setWindowTitle(QStringLiteral("Unterschiede: %1 gegen die Vorlage").arg(path));
     m_view->showTexts(oldText, newText);
+    if (!isVisible())
+        placeOnScreen(this, QSize(900, 600));
     show();
     raise();
+    activateWindow();
 }
 
 QString ModuleDiff::text() const {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QLabel;
 class QPlainTextEdit;
 class QStackedWidget;
 
@@ -18,12 +19,15 @@ public:
     void showTexts(const QString& oldText, const QString& newText);
     // The unified diff, whichever form is shown.
     QString text() const;
+    // How many lines differ, or that none do.
+    QString summary() const;
 
 private:
     void showSideBySide(bool sideBySide);
     void centreFirstChange();
 
     QCheckBox* m_sideBySide;
+    QLabel* m_summary;
     QStackedWidget* m_pages;
     QPlainTextEdit* m_unified;
     QPlainTextEdit* m_old;
@@ -31,6 +35,7 @@ private:
 };
 
 // A window showing the difference between the module file and what "In Datei" would write.
+// Escape and Ctrl+W close it.
 class ModuleDiff : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +43,7 @@ public:
 
     void showDiff(const QString& path, const QString& oldText, const QString& newText);
     QString text() const;
+    DiffView* view() const { return m_view; }
 
 private:
     DiffView* m_view;

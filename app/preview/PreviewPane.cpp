@@ -32,16 +32,17 @@ std::optional<QByteArray> fileBytes(const QString& path) {
 
 } // namespace
 
-PreviewPane::PreviewPane(Source source, QWidget* parent)
-    : QWidget(parent), m_source(std::move(source)), m_code(new QPlainTextEdit(this)),
-      m_findingsList(new FindingsList(this)), m_fileState(new QLabel(this)),
-      m_diffButton(new QPushButton(QStringLiteral("&Unterschiede"), this)) {
+PreviewPane::PreviewPane(Source source, Target target, QWidget* parent)
+    : QWidget(parent), m_source(std::move(source)), m_target(std::move(target)),
+      m_code(new QPlainTextEdit(this)), m_findingsList(new FindingsList(this)),
+      m_fileState(new QLabel(this)),
+      m_diffButton(new QPushButton(QStringLiteral("&Vergleichen"), this)) {
     setObjectName(QStringLiteral("pnl_Preview"));
     m_code->setObjectName(QStringLiteral("txt_Preview"));
     m_code->setReadOnly(true);
     m_code->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    new VbHighlighter(m_code->document(), palette());
+    m_highlighter = new VbHighlighter(m_code->document(), palette());
     m_fileState->setObjectName(QStringLiteral("lbl_FileState"));
     // A long module path is cut off rather than pushing the button out of the pane; the tool
     // tip holds the whole text.
@@ -66,6 +67,12 @@ PreviewPane::PreviewPane(Source source, QWidget* parent)
     connect(&m_timer, &QTimer::timeout, this, &PreviewPane::refreshNow);
     connect(m_diffButton, &QPushButton::clicked, this, &PreviewPane::showDiff);
     connect(m_findingsList, &FindingsList::findingActivated, this, &PreviewPane::findingActivated);
+}
+
+void PreviewPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange)
+        m_highlighter->usePalette(palette());
+    QWidget::changeEvent(event);
 }
 
 void PreviewPane::scheduleRefresh() {
@@ -102,7 +109,7 @@ void PreviewPane::showModuleText(const QString& text) {
 }
 
 void PreviewPane::showFileState(const cls_Class& tpl) {
-    m_compiledPath = tpl.COMPILED;
+    m_compiledPath = m_target(tpl);
     const std::optional<QByteArray> existing = fileBytes(m_compiledPath);
     m_diffButton->setEnabled(existing.has_value());
     if (!existing)

@@ -13,6 +13,7 @@ class QPushButton;
 class QSplitter;
 class FindingsList;
 class ModuleDiff;
+class VbHighlighter;
 class cls_Class;
 
 // The module as "In Datei" would write it, the findings of the checks under it, and whether
@@ -23,8 +24,11 @@ class PreviewPane : public QWidget {
 public:
     // Hands out the template as the window shows it, right now.
     using Source = std::function<cls_Class&()>;
+    // The module file a template's COMPILED names: a relative one counts from the template's
+    // folder.
+    using Target = std::function<QString(const cls_Class&)>;
 
-    explicit PreviewPane(Source source, QWidget* parent = nullptr);
+    PreviewPane(Source source, Target target, QWidget* parent = nullptr);
 
     // Regenerates after a short pause; calls in between are merged into one refresh.
     void scheduleRefresh();
@@ -42,13 +46,19 @@ signals:
     void findingActivated(const gen::Finding& finding);
     void refreshed();
 
+protected:
+    // A new colour scheme recolours the module.
+    void changeEvent(QEvent* event) override;
+
 private:
     void showModuleText(const QString& text);
     void showFileState(const cls_Class& tpl);
     void showDiff();
 
     Source m_source;
+    Target m_target;
     QPlainTextEdit* m_code;
+    VbHighlighter* m_highlighter;
     FindingsList* m_findingsList;
     QLabel* m_fileState;
     QPushButton* m_diffButton;

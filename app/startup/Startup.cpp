@@ -73,8 +73,10 @@ private:
         if (m_givenFile.isEmpty())
             return;
         try {
-            if (openTemplate(m_app, m_givenFile))
+            if (openTemplate(m_app, m_givenFile)) {
                 m_shell.showTemplate();
+                m_shell.templateOpened(m_givenFile);
+            }
         } catch (const vlt::Error& error) {
             showError(error.message());
             m_loadFailed = true;

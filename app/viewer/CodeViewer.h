@@ -2,8 +2,10 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class VbHighlighter;
 
 // The program's own window for looking at a generated module: read-only, monospace,
 // coloured as Visual Basic. It does not block the main window. Escape closes it, Ctrl+F
@@ -15,11 +17,18 @@ public:
 
     void showModule(const QString& caption, const QString& text);
     QString text() const;
+    // What the last search says beside the field: that it wrapped round, or found nothing.
+    QString findState() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void findNext();
     void placeBesideParent();
 
     QPlainTextEdit* m_editor;
+    VbHighlighter* m_highlighter;
     QLineEdit* m_find;
+    QLabel* m_findState;
 };

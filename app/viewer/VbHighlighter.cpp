@@ -1,5 +1,7 @@
 #include "VbHighlighter.h"
 
+#include "controls/SchemeColours.h"
+
 #include <QPalette>
 #include <QStringList>
 
@@ -27,11 +29,16 @@ VbHighlighter::VbHighlighter(QTextDocument* document, const QPalette& palette)
     : QSyntaxHighlighter(document) {
     for (const QString& keyword : kKeywords)
         m_keywords.insert(keyword.toUpper());
-    m_keywordFormat.setForeground(palette.color(QPalette::Link));
     m_keywordFormat.setFontWeight(QFont::Bold);
-    m_commentFormat.setForeground(palette.color(QPalette::PlaceholderText));
     m_commentFormat.setFontItalic(true);
-    m_stringFormat.setForeground(palette.color(QPalette::LinkVisited));
+    usePalette(palette);
+}
+
+void VbHighlighter::usePalette(const QPalette& palette) {
+    m_keywordFormat.setForeground(scheme::keyword(palette));
+    m_commentFormat.setForeground(scheme::comment(palette));
+    m_stringFormat.setForeground(scheme::string(palette));
+    rehighlight();
 }
 
 // One pass from left to right, so an apostrophe inside a string is no comment and a quote

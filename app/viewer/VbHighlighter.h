@@ -8,8 +8,10 @@
 class VbHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
 public:
-    // The colours come from the palette, so the text stays readable with a dark theme.
+    // The colours follow the palette, so the text stays readable with a dark theme.
     VbHighlighter(QTextDocument* document, const QPalette& palette);
+    // After the colour scheme changed.
+    void usePalette(const QPalette& palette);
 
 protected:
     void highlightBlock(const QString& text) override;

@@ -29,6 +29,7 @@ public:
     }
     void showTemplate() override { calls.append(QStringLiteral("show")); }
     void refreshMemberList() override { calls.append(QStringLiteral("refresh")); }
+    void templateOpened(const QString&) override { calls.append(QStringLiteral("opened")); }
     void createFile() override {
         calls.append(QStringLiteral("createFile"));
         const QString target = m_app.ui.saveFileDialog(

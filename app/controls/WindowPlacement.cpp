@@ -1,0 +1,23 @@
+#include "WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+void placeOnScreen(QWidget* window, QSize wanted) {
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        window->resize(wanted);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    window->resize(wanted.boundedTo(available.size() * 0.9));
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(owner ? owner->frameGeometry().center() : available.center());
+    frame.moveLeft(qBound(available.left(), frame.left(), available.right() - frame.width()));
+    frame.moveTop(qBound(available.top(), frame.top(), available.bottom() - frame.height()));
+    window->move(frame.topLeft());
+}
