@@ -4,6 +4,9 @@
 #include "app/document/TemplateDocument.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QMenu>
+#include <QSettings>
 #include <variant>
 
 namespace {
@@ -76,6 +79,7 @@ private slots:
     void memberList();
     void menuShortcutsWinInEveryField_data();
     void menuShortcutsWinInEveryField();
+    void recentFilesNameTheirFolders();
 };
 
 void MainWindowTest::eachControlShowsAndTakesOverItsOwnField_data() {
@@ -296,6 +300,32 @@ void MainWindowTest::menuShortcutsWinInEveryField() {
     QCOMPARE(dialogOpened, shownKind.isEmpty());
     QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cls_Bleibt"));
     QCOMPARE(f.window->txt_Custom->toPlainText(), QStringLiteral("bleibt"));
+}
+
+// A template opened from the command line joins the list as one opened from the menu; two of
+// one name are told apart by their folders, and an entry opens its own.
+void MainWindowTest::recentFilesNameTheirFolders() {
+    QSettings().remove(QStringLiteral("recentFiles"));
+    WindowFixture f;
+    QStringList paths;
+    for (const char* folder : {"a", "b"}) {
+        QDir(f.folder.path()).mkpath(QLatin1String(folder));
+        paths.append(f.path(QStringLiteral("%1/Kunde.vlt-ctf").arg(QLatin1String(folder))));
+        f.app.currentTemplate->AUTHOR = QLatin1String(folder);
+        QVERIFY(saveTemplate(f.app, paths.last()));
+    }
+    f.window->templateOpened(paths[0]);
+    f.ui.fileChoices.enqueue(paths[1]);
+    f.trigger("mnu_FileOpen");
+    auto* recent = f.window->findChild<QMenu*>(QStringLiteral("mnu_FileRecent"));
+    QStringList entries;
+    for (const QAction* action : recent->actions())
+        entries.append(action->text());
+    QCOMPARE(entries, (QStringList{QStringLiteral("&1 Kunde.vlt-ctf – %1").arg(f.path("b")),
+                                   QStringLiteral("&2 Kunde.vlt-ctf – %1").arg(f.path("a"))}));
+    recent->actions().at(1)->trigger();
+    QCOMPARE(f.app.currentTemplatePath, paths[0]);
+    QCOMPARE(f.window->txt_Author->text(), QStringLiteral("a"));
 }
 
 CLASSSHAPER_TEST(MainWindowTest);

@@ -1,0 +1,110 @@
+// What the user reads stays readable in a light and in a dark colour scheme: changed lines of a
+// difference, comments and keywords of the module, findings in the member dialog.
+#include "WindowFixture.h"
+
+#include "app/preview/ModuleDiff.h"
+#include "app/preview/PreviewPane.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+double luminance(const QColor& colour) {
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+// As the web's accessibility rules measure it: 1 for equal colours, 21 for black on white.
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QPalette scheme(bool dark) {
+    QPalette palette;
+    const QColor text = dark ? QColor(239, 240, 241) : QColor(0, 0, 0);
+    const QColor base = dark ? QColor(35, 38, 41) : QColor(255, 255, 255);
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Window, dark ? QColor(49, 54, 59) : QColor(239, 239, 239));
+    // A scheme that sets no placeholder colour leaves Qt's default, black.
+    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0));
+    return palette;
+}
+
+// The colour the highlighter gives the first character of a line, or the text colour.
+QColor colourAt(const QPlainTextEdit* view, const QString& line, qsizetype at = 0) {
+    for (QTextBlock block = view->document()->firstBlock(); block.isValid(); block = block.next()) {
+        if (!block.text().startsWith(line))
+            continue;
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            if (range.start <= at && at < range.start + range.length)
+                return range.format.foreground().color();
+    }
+    return view->palette().color(QPalette::Text);
+}
+
+} // namespace
+
+class ColoursTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_kept = QApplication::palette(); }
+    void cleanup() { QApplication::setPalette(m_kept); }
+    void readableInEveryScheme_data();
+    void readableInEveryScheme();
+
+private:
+    QPalette m_kept;
+};
+
+void ColoursTest::readableInEveryScheme_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void ColoursTest::readableInEveryScheme() {
+    QFETCH(bool, dark);
+    QApplication::setPalette(scheme(dark));
+    const QColor text = scheme(dark).color(QPalette::Text);
+    const QColor base = scheme(dark).color(QPalette::Base);
+
+    WindowFixture f;
+    f.showActive();
+    f.window->preview()->refreshNow();
+    const QPlainTextEdit* code = f.window->preview()->codeView();
+    QVERIFY2(contrast(colourAt(code, "'€ Interfaces"), base) >= 3, "comments");
+    QVERIFY2(contrast(colourAt(code, "Implements"), base) >= 3, "keywords");
+
+    DiffView diff;
+    diff.showTexts(QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));
+    auto* unified = diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_Diff"));
+    for (const char* line : {"-b", "+c"}) {
+        QTextBlock block = unified->document()->firstBlock();
+        while (block.isValid() && block.text() != QLatin1String(line))
+            block = block.next();
+        QVERIFY(block.isValid());
+        const QColor background = block.layout()->formats().value(0).format.background().color();
+        QVERIFY2(contrast(text, background) >= 4.5, line);
+    }
+
+    f.dialogScripts.append([&](frm_Member& dialog) {
+        dialog.txt_Name->setText(QStringLiteral("Liefer Datum"));
+        QVERIFY(!dialog.lbl_Findings->text().isEmpty());
+        QVERIFY2(contrast(dialog.lbl_Findings->palette().color(QPalette::WindowText),
+                          dialog.palette().color(QPalette::Window)) >= 3,
+                 "findings");
+    });
+    f.trigger("mnu_MemberAdd");
+}
+
+CLASSSHAPER_TEST(ColoursTest);
+#include "tst_colours.moc"
