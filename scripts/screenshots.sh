@@ -2,9 +2,9 @@
 # Starts the program on the example template in a virtual X display with the openbox window
 # manager and writes the screenshots of docs/screenshots/, frames included: the main window,
 # the member dialog, the module viewer, the save dialog, the preview pane with a finding, the
-# question before "In Datei" replaces a different module file, and the main window and the
-# viewer with a dark colour scheme (KDE's kdeglobals, which Qt reads) and at a scale factor
-# of 1.5.
+# question before "In Datei" replaces a different module file, and the main window, the
+# viewer, the preview and the difference window with a dark colour scheme (KDE's kdeglobals,
+# which Qt reads) and at a scale factor of 1.5.
 # Usage: scripts/screenshots.sh [build folder]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -38,6 +38,16 @@ create_file() { # "In Datei" into the proposed file
     sleep 0.5
 }
 
+add_finding_member() { # a member with a blank in its name: a finding
+    xdotool key ctrl+h
+    wait_window '^Mitglied$'
+    xdotool type --delay 20 'Liefer Datum'
+    xdotool key Tab ctrl+a
+    xdotool type --delay 20 'Date'
+    xdotool key Return
+    sleep 0.5
+}
+
 # A copy of the example is written to its module file, gets a member with a blank in its name
 # (a finding) and is written again: the question shows what would change.
 capture_overwrite() {
@@ -46,13 +56,7 @@ capture_overwrite() {
     cp examples/Kunde.vlt-ctf "$copy/"
     template="$copy/Kunde.vlt-ctf" start
     create_file
-    xdotool key ctrl+h
-    wait_window '^Mitglied$'
-    xdotool type --delay 20 'Liefer Datum'
-    xdotool key Tab ctrl+a
-    xdotool type --delay 20 'Date'
-    xdotool key Return
-    sleep 0.5
+    add_finding_member
     shot 'Class Shaper' preview.png
     create_file
     wait_window '^Moduldatei'
@@ -109,10 +113,20 @@ capture() {
     xdotool key Escape
     stop
 
-    start XDG_CONFIG_HOME="$dark" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+    local copy
+    copy="$(mktemp -d)"
+    cp examples/Kunde.vlt-ctf "$copy/"
+    template="$copy/Kunde.vlt-ctf" start XDG_CONFIG_HOME="$dark" XDG_CURRENT_DESKTOP=KDE \
+        KDE_SESSION_VERSION=5
     shot 'Class Shaper' main-window-dark.png
     xdotool key F7
     shot '^Klassenmodul' module-viewer-dark.png
+    xdotool key Escape
+    create_file
+    add_finding_member
+    shot 'Class Shaper' preview-dark.png
+    xdotool key alt+v
+    shot '^Unterschiede' diff-dark.png
     stop
 
     start QT_SCALE_FACTOR=1.5

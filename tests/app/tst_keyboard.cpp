@@ -121,7 +121,7 @@ void KeyboardTest::differenceWindowClosesLikeAWindow() {
     activate(&diff);
     QVERIFY(diff.screen()->availableGeometry().contains(diff.frameGeometry()));
     QCOMPARE(diff.view()->summary(),
-             QStringLiteral("1 Zeilen nur links (rot), 1 nur rechts (grün)"));
+             QStringLiteral("1 Zeile nur links (rot), 1 Zeile nur rechts (grün)"));
     QTest::keySequence(&diff, keys);
     QVERIFY(!diff.isVisible());
     diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a"), QStringLiteral("a"));
