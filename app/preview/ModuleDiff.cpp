@@ -129,9 +129,11 @@ QString summaryOf(const std::vector<gen::DiffLine>& lines) {
     const qsizetype removed = count(u'-'), added = count(u'+');
     if (removed == 0 && added == 0)
         return QStringLiteral("Keine Unterschiede: beide Seiten sind gleich.");
-    return QStringLiteral("%1 Zeilen nur links (rot), %2 nur rechts (grün)")
-        .arg(removed)
-        .arg(added);
+    const auto lineCount = [](qsizetype n) {
+        return n == 1 ? QStringLiteral("1 Zeile") : QStringLiteral("%1 Zeilen").arg(n);
+    };
+    return QStringLiteral("%1 nur links (rot), %2 nur rechts (grün)")
+        .arg(lineCount(removed), lineCount(added));
 }
 
 QSettings diffSettings() {
@@ -159,6 +161,7 @@ DiffView::DiffView(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* head = new QHBoxLayout;
+    head->setContentsMargins(4, 2, 8, 2);
     head->addWidget(m_sideBySide);
     head->addStretch();
     head->addWidget(m_summary);
