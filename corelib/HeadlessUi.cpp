@@ -29,6 +29,16 @@ int HeadlessUi::yesNoQuestion(const QString& text, const QString& title) {
     return ID_No;
 }
 
+int HeadlessUi::choiceQuestion(const QString& text, const QStringList&, const QString& title) {
+    print(QStringLiteral("Frage, ohne Wahl beantwortet"), text, title);
+    return -1;
+}
+
+QString HeadlessUi::openFolderDialog(const QString& initialFolder, const QString& title) {
+    print(QStringLiteral("Dialog abgebrochen"), initialFolder, title);
+    return QString();
+}
+
 QString HeadlessUi::openFileDialog(const FileDialogRequest& request) {
     print(QStringLiteral("Dialog abgebrochen"), request.initialFile, request.title);
     return QString();

@@ -11,6 +11,9 @@ public:
     void errorMessage(const QString& text, const QString& title = QString()) override;
     void infoMessage(const QString& text, const QString& title = QString()) override;
     int yesNoQuestion(const QString& text, const QString& title = QString()) override;
+    int choiceQuestion(const QString& text, const QStringList& choices,
+                       const QString& title = QString()) override;
+    QString openFolderDialog(const QString& initialFolder, const QString& title) override;
     QString openFileDialog(const FileDialogRequest& request) override;
     QString saveFileDialog(const FileDialogRequest& request) override;
     bool confirmOverwrite(const QString& target, const QString& oldText,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vlt {
 
@@ -25,8 +26,13 @@ public:
     virtual void infoMessage(const QString& text, const QString& title = QString()) = 0;
     // Returns ID_Yes (6) when the user answers yes.
     virtual int yesNoQuestion(const QString& text, const QString& title = QString()) = 0;
+    // The index of the choice the user takes. The last choice is the cautious one: the default
+    // and what Escape takes; -1 when the question could not be asked.
+    virtual int choiceQuestion(const QString& text, const QStringList& choices,
+                               const QString& title = QString()) = 0;
     // Return the chosen path, or "" when cancelled.
     virtual QString openFileDialog(const FileDialogRequest& request) = 0;
+    virtual QString openFolderDialog(const QString& initialFolder, const QString& title) = 0;
     virtual QString saveFileDialog(const FileDialogRequest& request) = 0;
     // Shown before a module file is replaced by a different text: oldText is the file as it
     // is, newText what would be written. True when the user chooses to overwrite.

@@ -201,11 +201,16 @@ QString stateWord(State state) {
     return QString();
 }
 
+bool isProjectPath(const QString& path) {
+    return !path.isEmpty() &&
+           (QFileInfo(path).isDir() || path.endsWith(QLatin1String(".vbp"), Qt::CaseInsensitive));
+}
+
 Project openProject(const QString& path) {
     Project project;
     const QFileInfo info(path);
     project.path = info.absoluteFilePath();
-    project.fromFile = info.isFile() || path.endsWith(QLatin1String(".vbp"), Qt::CaseInsensitive);
+    project.fromFile = !info.isDir() && (info.isFile() || isProjectPath(path));
     if (project.fromFile) {
         project.folder = info.absolutePath();
         const ProjectFileContent content = readProjectFile(path);

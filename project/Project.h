@@ -45,6 +45,9 @@ struct Project {
     QStringList watched;    // the folders whose changes can change a state
 };
 
+// A VB6 project file (.vbp, by its name) or a folder: what can be opened as a project.
+bool isProjectPath(const QString& path);
+
 // Finds a project's modules and templates. A project file that cannot be read raises vlt::Error
 // (German, naming it); a folder tree with a loop or an unreadable folder is looked at as far as
 // it can be, and says so in problems.

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace {
@@ -75,6 +76,23 @@ int QtUiServices::yesNoQuestion(const QString& text, const QString& title) {
     const auto answer = QMessageBox::question(m_parent, title, text,
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes ? vlt::ID_Yes : vlt::ID_No;
+}
+
+int QtUiServices::choiceQuestion(const QString& text, const QStringList& choices,
+                                 const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, m_parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box.addButton(choice, buttons.isEmpty() ? QMessageBox::AcceptRole
+                                                               : QMessageBox::RejectRole));
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.value(buttons.size() - 1)));
+    box.setEscapeButton(buttons.value(buttons.size() - 1));
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
+}
+
+QString QtUiServices::openFolderDialog(const QString& initialFolder, const QString& title) {
+    return QFileDialog::getExistingDirectory(m_parent, title, initialFolder);
 }
 
 QString QtUiServices::openFileDialog(const vlt::FileDialogRequest& request) {

@@ -19,6 +19,9 @@ public:
     void errorMessage(const QString& text, const QString& title = QString()) override;
     void infoMessage(const QString& text, const QString& title = QString()) override;
     int yesNoQuestion(const QString& text, const QString& title = QString()) override;
+    int choiceQuestion(const QString& text, const QStringList& choices,
+                       const QString& title = QString()) override;
+    QString openFolderDialog(const QString& initialFolder, const QString& title) override;
     QString openFileDialog(const vlt::FileDialogRequest& request) override;
     QString saveFileDialog(const vlt::FileDialogRequest& request) override;
     bool confirmOverwrite(const QString& target, const QString& oldText,

@@ -4,6 +4,7 @@
 
 #include "corelib/UiServices.h"
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -17,5 +18,6 @@ struct AppState {
     std::shared_ptr<cls_Class> currentTemplate;
     QString currentTemplatePath; // empty while the template has no file
     bool changed = false;
+    QByteArray savedBytes;  // the template file as it was read or written last
     QString templateFolder; // the folder last used for template files
 };

@@ -5,6 +5,8 @@
 #include "corelib/Paths.h"
 #include "model/TemplateFile.h"
 
+#include <QFile>
+
 namespace {
 
 const QString kTemplateFilter = QStringLiteral("Klassenvorlage|*.vlt-ctf");
@@ -31,9 +33,15 @@ QString saveFileName(AppState& app, const QString& file) {
                                   kTemplateFilter, 1, kTemplateExtension});
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void nowAt(AppState& app, const QString& file) {
     app.currentTemplatePath = file;
     app.changed = false;
+    app.savedBytes = fileBytes(file);
 }
 
 } // namespace
@@ -57,4 +65,13 @@ bool saveTemplate(AppState& app, const QString& file) {
     writeTemplate(fileName, *app.currentTemplate);
     nowAt(app, fileName);
     return true;
+}
+
+bool changedOnDisk(const AppState& app) {
+    if (app.currentTemplatePath.isEmpty())
+        return false;
+    QFile file(app.currentTemplatePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    return file.size() != app.savedBytes.size() || file.readAll() != app.savedBytes;
 }

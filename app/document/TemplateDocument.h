@@ -15,3 +15,7 @@ bool openTemplate(AppState& app, const QString& file = QString());
 
 // Writes the current template to a file; True when written, False when cancelled.
 bool saveTemplate(AppState& app, const QString& file = QString());
+
+// True when the current template's file is no longer what was read or written last: another
+// program changed, replaced or removed it.
+bool changedOnDisk(const AppState& app);

@@ -77,6 +77,8 @@ frm_Main::frm_Main(AppState& appState, QWidget* parent)
     createActions();
     createMenus();
     createPreview();
+    createProjectDock();
+    createTemplateWatch();
     setTitle();
     setAcceptDrops(true);
     statusBar();
@@ -303,6 +305,10 @@ void frm_Main::createActions() {
                &frm_Main::mnu_FileSaveAs_Click);
     makeAction("mnu_FileImport", QStringLiteral("&Importieren…"), Qt::CTRL | Qt::Key_I,
                &frm_Main::mnu_FileImport_Click);
+    makeAction("mnu_FileOpenProject", QStringLiteral("&Projekt öffnen…"),
+               Qt::CTRL | Qt::SHIFT | Qt::Key_O, &frm_Main::mnu_FileOpenProject_Click);
+    makeAction("mnu_FileOpenProjectFolder", QStringLiteral("Projekt&ordner öffnen…"),
+               QKeySequence(), &frm_Main::mnu_FileOpenProjectFolder_Click);
     makeAction("mnu_FileCreateFile", QStringLiteral("&In Datei"), Qt::Key_F5,
                &frm_Main::mnu_FileCreateFile_Click);
     makeAction("mnu_FileCreateClipboard", QStringLiteral("&Zwischenablage"), Qt::Key_F6,
@@ -374,6 +380,8 @@ void frm_Main::createMenus() {
     add(file, "mnu_FileOpen");
     m_recentMenu = menu(file, QStringLiteral("&Zuletzt geöffnet"), "mnu_FileRecent");
     fillRecentMenu();
+    add(file, "mnu_FileOpenProject");
+    add(file, "mnu_FileOpenProjectFolder");
     add(file, "mnu_FileImport");
     add(file, "mnu_FileSave");
     add(file, "mnu_FileSaveAs");

@@ -27,6 +27,11 @@ class ctl_Button;
 class frm_Member;
 class ModuleDiff;
 class PreviewPane;
+class ProjectEvaluation;
+class ProjectPanel;
+class QDockWidget;
+class QFileSystemWatcher;
+class QTimer;
 class TemplateHistory;
 struct AppState;
 namespace gen {
@@ -55,6 +60,7 @@ public:
     void showTemplate() override;
     void refreshMemberList() override;
     void templateOpened(const QString& path) override;
+    void openProject(const QString& path) override;
     void createFile() override;
     // Raises vlt::Error when the generator fails.
     QString hCompile(bool pAttributes) override;
@@ -70,6 +76,9 @@ public:
     ModuleDiff* importDiff() const;
     // The template's edits, to undo and redo.
     TemplateHistory* history() const { return m_history; }
+    // The open project's class modules, in a dock beside the form.
+    ProjectPanel* projectPanel() const { return m_projectPanel; }
+    ProjectEvaluation* projectEvaluation() const { return m_project; }
 
     QLineEdit* txt_Name;
     QLineEdit* txt_Project;
@@ -108,6 +117,8 @@ private slots:
     void mnu_FileSave_Click();
     void mnu_FileSaveAs_Click();
     void mnu_FileImport_Click();
+    void mnu_FileOpenProject_Click();
+    void mnu_FileOpenProjectFolder_Click();
     void mnu_FileCreateFile_Click();
     void mnu_FileCreateClipboard_Click();
     void mnu_FileCompileNotepad_Click();
@@ -179,6 +190,22 @@ private:
     void takeImported(const gen::ModuleImport& imported);
     void showImportDifferences(const gen::ModuleImport& imported);
 
+    // The project dock (frm_MainProject.cpp).
+    void createProjectDock();
+    void openProjectTemplate(const QString& path);
+    void generateProject();
+    void importProjectModules(const QStringList& modules);
+    void showOpenTemplateInProject();
+    void projectFilesWritten();
+
+    // The open template against changes by other programs (frm_MainWatch.cpp).
+    void createTemplateWatch();
+    void watchTemplateFile();
+    void checkOutsideChange();
+    // Before saving over the file: true to go on; false when the user cancelled or reloaded.
+    bool mayOverwriteOutsideChange();
+    void reloadTemplate();
+
     // The preview pane (frm_MainPreview.cpp).
     void createPreview();
     void connectPreview();
@@ -192,7 +219,13 @@ private:
     QPointer<CodeViewer> m_viewer;
     QPointer<ModuleDiff> m_importDiff;
     TemplateHistory* m_history = nullptr;
-    QString m_shownClassName; // the class name before its latest change
+    ProjectEvaluation* m_project = nullptr;
+    ProjectPanel* m_projectPanel = nullptr;
+    QDockWidget* m_projectDock = nullptr;
+    QFileSystemWatcher* m_templateWatch = nullptr;
+    QTimer* m_outsideCheck = nullptr;
+    QByteArray m_outsideAnswered; // the file's bytes the user already chose to keep editing over
+    QString m_shownClassName;     // the class name before its latest change
     QHash<QString, QAction*> m_actions;
     QMenu* m_recentMenu = nullptr;
     QList<FieldBinding<cls_Class>> m_fields;

@@ -12,6 +12,7 @@
 #include "corelib/Paths.h"
 #include "corelib/Version.h"
 #include "model/MemberFields.h"
+#include "project/Project.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -85,6 +86,7 @@ void frm_Main::setTitle() {
         app.currentTemplatePath.isEmpty() ? QStringLiteral("Unbenannt") : app.currentTemplatePath;
     setWindowTitle(QStringLiteral("%1 [%2][*]").arg(kWindowTitle, file));
     setWindowModified(app.changed);
+    showOpenTemplateInProject();
 }
 
 // Filling the controls runs their change marking; the flag is put back afterwards, and the
@@ -189,6 +191,7 @@ void frm_Main::newTemplate() {
     app.changed = false;
     showTemplate();
     m_history->startFresh(true);
+    watchTemplateFile();
 }
 
 bool frm_Main::maybeSave() {
@@ -209,6 +212,10 @@ void frm_Main::mnu_FileOpen_Click() {
 // An empty path asks with the open dialog; otherwise a file of the recent list or one dropped
 // onto the window.
 void frm_Main::openFile(const QString& path) {
+    if (proj::isProjectPath(path)) {
+        openProject(path);
+        return;
+    }
     if (!maybeSave())
         return;
     guarded([this, path] {
@@ -218,6 +225,7 @@ void frm_Main::openFile(const QString& path) {
         }
         showTemplate();
         m_history->startFresh(true);
+        watchTemplateFile();
         rememberRecentFile(app.currentTemplatePath);
         status(QStringLiteral("Geöffnet: %1").arg(app.currentTemplatePath));
     });
@@ -236,6 +244,8 @@ void frm_Main::saveToCurrentFile() {
         saveUnderNewName();
         return;
     }
+    if (!mayOverwriteOutsideChange())
+        return;
     takeOver();
     if (!saveTemplate(app, app.currentTemplatePath))
         return;
@@ -261,6 +271,8 @@ void frm_Main::savedNow() {
     m_history->markSaved();
     setTitle();
     m_preview->scheduleRefresh();
+    watchTemplateFile();
+    projectFilesWritten();
 }
 
 void frm_Main::closeEvent(QCloseEvent* event) {
@@ -363,9 +375,11 @@ void frm_Main::mnu_HelpVersion_Click() {
 
 namespace {
 
-// A template dropped onto the window is opened, a class module imported.
+// A template dropped onto the window is opened, a class module imported, a project file or a
+// folder opened as the project.
 bool isDroppable(const QString& path) {
-    return path.endsWith(QStringLiteral(".vlt-ctf"), Qt::CaseInsensitive) ||
+    return proj::isProjectPath(path) ||
+           path.endsWith(QStringLiteral(".vlt-ctf"), Qt::CaseInsensitive) ||
            path.endsWith(QStringLiteral(".cls"), Qt::CaseInsensitive);
 }
 

@@ -82,6 +82,7 @@ void frm_Main::createFile() {
         if (tpl.COMPILED != previousTarget)
             changedOutsideHistory();
         m_preview->scheduleRefresh();
+        projectFilesWritten();
         status(QStringLiteral("Modul geschrieben: %1").arg(target));
         if (!replaced.isEmpty())
             app.ui.infoMessage(gen::replacedCharactersReport(target, replaced));

@@ -9,7 +9,9 @@
 #include "corelib/Paths.h"
 #include "corelib/Tokenizer.h"
 #include "generator/ModuleOutput.h"
+#include "project/Project.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -43,6 +45,8 @@ public:
         m_shell.refreshMemberList();
         tokenize();
         loadGivenFile();
+        if (!m_givenProject.isEmpty() && !m_compile)
+            m_shell.openProject(m_givenProject);
         return switchPass();
     }
 
@@ -51,13 +55,20 @@ private:
         m_tokens = vlt::tokenizeCommandLine(m_input.commandLine);
         for (QString& token : m_tokens) {
             token = withoutSurroundingQuotes(token);
-            if (vlt::fileExists(token))
+            if (isProject(token))
+                m_givenProject = token;
+            else if (vlt::fileExists(token))
                 m_givenFile = token;
             else if (token.endsWith(QStringLiteral(".vlt-ctf"), Qt::CaseInsensitive))
                 m_missingFile = token;
             if (isCompileSwitch(token))
                 m_compile = true;
         }
+    }
+
+    // A VB6 project file or a folder opens as the project beside the template.
+    static bool isProject(const QString& token) {
+        return proj::isProjectPath(token) && QFileInfo::exists(token);
     }
 
     static bool isCompileSwitch(const QString& token) {
@@ -157,7 +168,8 @@ private:
     const StartupInput& m_input;
     QStringList m_tokens;
     QString m_givenFile;
-    QString m_missingFile; // the last token naming a template that does not exist
+    QString m_givenProject; // the last token naming a .vbp file or a folder
+    QString m_missingFile;  // the last token naming a template that does not exist
     bool m_compile = false;
     bool m_loadFailed = false;
     bool m_errorShown = false;
@@ -172,12 +184,15 @@ StartupResult runStartup(AppState& app, TemplateShell& shell, const DesktopRegis
 
 QString helpText(const QString& invokedName) {
     return QStringLiteral(
-               "Aufruf: %1 [<Datei>] [/COMPILE]\n"
+               "Aufruf: %1 [<Datei>] [<Projekt>] [/COMPILE]\n"
                "\n"
                "Bearbeitet Klassenvorlagen (.vlt-ctf) und erzeugt aus ihnen Klassenmodule (.cls)\n"
                "für Visual Basic 6 auf Grundlage der Veltrane Core-Klassenbibliothek.\n"
                "\n"
                "  <Datei>       die Klassenvorlage, die geöffnet wird\n"
+               "  <Projekt>     ein VB6-Projekt (.vbp) oder ein Ordner, das neben der Vorlage\n"
+               "                geöffnet wird: jedes Klassenmodul mit seiner Vorlage und seinem\n"
+               "                Zustand\n"
                "  /COMPILE      das Klassenmodul der Vorlage ohne Rückfrage neu erzeugen\n"
                "                (auch -COMPILE, Groß- und Kleinschreibung gleich)\n"
                "  /?, -?        die Kurzform des Aufrufs in einem Meldungsfenster zeigen\n"

@@ -30,6 +30,7 @@ public:
     void showTemplate() override { calls.append(QStringLiteral("show")); }
     void refreshMemberList() override { calls.append(QStringLiteral("refresh")); }
     void templateOpened(const QString&) override { calls.append(QStringLiteral("opened")); }
+    void openProject(const QString& path) override { calls.append("project " + path); }
     void createFile() override {
         calls.append(QStringLiteral("createFile"));
         const QString target = m_app.ui.saveFileDialog(

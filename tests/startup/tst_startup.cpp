@@ -82,13 +82,15 @@ void tst_Startup::init() {
         writeTemplate(path(name + QStringLiteral(".vlt-ctf")), QStringLiteral("cls_") + name,
                       target.isEmpty() || target.startsWith('/') ? target : path(target));
     }
+    writeBytes(path(QStringLiteral("Projekt.vbp")), "Type=Exe\r\nClass=cKunde; Kunde.cls\r\n");
+    QDir(m_dir->path()).mkdir(QStringLiteral("Klassen"));
     writeBytes(path(QStringLiteral("Kaputt.vlt-ctf")), "VLTFILE 1\r\nS:1.3\r\nL:kein\r\n");
 }
 
 void tst_Startup::commandLine_data() {
     addCaseRows(QStringLiteral("startup-command-lines"),
                 {"commandLine", "saveChoices", "ends", "status", "loaded", "messages", "modules",
-                 "templates"});
+                 "templates", "project"});
 }
 
 void tst_Startup::commandLine() {
@@ -100,6 +102,7 @@ void tst_Startup::commandLine() {
     QFETCH(QByteArray, messages);
     QFETCH(QByteArray, modules);
     QFETCH(QByteArray, templates);
+    QFETCH(QByteArray, project);
     const QStringList expectedMessages =
         listOf(QByteArray(messages).replace("{dir}", m_dir->path().toUtf8()));
     const QStringList generated = listOf(modules);
@@ -122,6 +125,8 @@ void tst_Startup::commandLine() {
     QCOMPARE(describe(ui, expectedMessages), expectedMessages);
     QCOMPARE(shell.calls.mid(0, 3), (QStringList{"columns", "new", "refresh"}));
     QCOMPARE(shell.calls.contains(QStringLiteral("show")), !loaded.isEmpty());
+    QCOMPARE(shell.calls.filter(QStringLiteral("project ")),
+             project.isEmpty() ? QStringList() : QStringList("project " + path(project)));
     QCOMPARE(app.currentTemplatePath,
              loaded.isEmpty() ? QString() : path(QString::fromUtf8(loaded)));
     QVERIFY(QFile::exists(desktop.desktopEntryPath()));

@@ -11,7 +11,8 @@
 class ScriptedUi : public vlt::UiServices {
 public:
     struct Shown {
-        QString kind; // "error", "info", "question", "open", "save", "overwrite", "web"
+        QString kind; // "error", "info", "question", "choice", "open", "folder", "save",
+                      // "overwrite", "web"
         QString text; // message text, dialog title, module file or web address
         QString title;
         vlt::FileDialogRequest request;
@@ -20,6 +21,7 @@ public:
     QQueue<int> answers;         // yes/no and overwrite answers; an empty queue answers "no"
     QQueue<QString> fileChoices; // dialog results; an empty queue cancels
     QList<Shown> shown;
+    QStringList lastChoices;
 
     void errorMessage(const QString& text, const QString& title) override {
         shown.append({QStringLiteral("error"), text, title, {}});
@@ -30,6 +32,17 @@ public:
     int yesNoQuestion(const QString& text, const QString& title) override {
         shown.append({QStringLiteral("question"), text, title, {}});
         return answers.isEmpty() ? vlt::ID_No : answers.dequeue();
+    }
+    // The answer queue holds the choice's index; an empty queue closes the question.
+    int choiceQuestion(const QString& text, const QStringList& choices,
+                       const QString& title) override {
+        shown.append({QStringLiteral("choice"), text, title, {}});
+        lastChoices = choices;
+        return answers.isEmpty() ? -1 : answers.dequeue();
+    }
+    QString openFolderDialog(const QString& initialFolder, const QString& title) override {
+        shown.append({QStringLiteral("folder"), title, initialFolder, {}});
+        return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
     }
     QString openFileDialog(const vlt::FileDialogRequest& request) override {
         shown.append({QStringLiteral("open"), request.title, QString(), request});

@@ -1,0 +1,253 @@
+// The project dock as the user works with it: opened from the menu, every state on its row,
+// rows that open their templates, "Alle erzeugen", importing modules without a template, changes
+// made by other programs, and the open template guarded against them.
+#include "WindowFixture.h"
+
+#include "app/project/ProjectEvaluation.h"
+#include "app/project/ProjectPanel.h"
+#include "support/SampleProject.h"
+#include "support/Templates.h"
+
+#include "generator/ModuleOutput.h"
+#include "model/TemplateFile.h"
+
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+
+namespace {
+
+// Runs the command and waits until the project's evaluation it starts has ended.
+template <class Command> bool evaluated(frm_Main& window, Command command) {
+    QSignalSpy done(window.projectEvaluation(), &ProjectEvaluation::finished);
+    command();
+    return done.wait(10000);
+}
+
+bool reevaluated(frm_Main& window) {
+    return evaluated(window, [] {});
+}
+
+// "class|state" of each row as the panel shows it.
+QStringList shownStates(const frm_Main& window) {
+    QStringList rows;
+    const QTreeWidget* tree = window.projectPanel()->rows();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        rows.append(tree->topLevelItem(i)->text(ProjectPanel::ClassColumn) + '|' +
+                    tree->topLevelItem(i)->text(ProjectPanel::StateColumn));
+    return rows;
+}
+
+QTreeWidgetItem* rowOf(const frm_Main& window, const QString& className) {
+    const QTreeWidget* tree = window.projectPanel()->rows();
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        if (tree->topLevelItem(i)->text(ProjectPanel::ClassColumn) == className)
+            return tree->topLevelItem(i);
+    return nullptr;
+}
+
+QString stateOf(const frm_Main& window, const QString& className) {
+    QTreeWidgetItem* item = rowOf(window, className);
+    return item ? item->text(ProjectPanel::StateColumn) : QString();
+}
+
+// Return on the row, as a keyboard user opens it.
+void activateRow(frm_Main& window, const QString& className) {
+    QTreeWidget* tree = window.projectPanel()->rows();
+    tree->setCurrentItem(rowOf(window, className));
+    QTest::keyClick(tree, Qt::Key_Return);
+}
+
+QString status(const frm_Main& window) {
+    return window.statusBar()->currentMessage();
+}
+
+bool openProjectFile(WindowFixture& f, const SampleProject& sample) {
+    f.ui.fileChoices.enqueue(sample.vbp());
+    return evaluated(*f.window, [&] { f.trigger("mnu_FileOpenProject"); });
+}
+
+} // namespace
+
+class ProjectWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyStateOnItsRow() {
+        WindowFixture f;
+        const SampleProject sample;
+        QVERIFY(openProjectFile(f, sample));
+        QCOMPARE(shownStates(*f.window),
+                 (QStringList{"cKunde|aktuell", "cAuftrag|veraltet", "cLog|fehlt",
+                              "cAlt|ohne Vorlage", "cWeg|Fehler", "cDoppelt|Konflikt",
+                              "cDoppelt|Konflikt", "cNeu|fehlt", "kaputt|Fehler"}));
+        const QTreeWidgetItem* kunde = rowOf(*f.window, "cKunde");
+        QCOMPARE(kunde->text(ProjectPanel::ModuleColumn), QStringLiteral("Klassen/cKunde.cls"));
+        QCOMPARE(kunde->text(ProjectPanel::TemplateColumn),
+                 QStringLiteral("Vorlagen/cKunde.vlt-ctf"));
+        QCOMPARE(kunde->text(ProjectPanel::FindingsColumn), QStringLiteral("0"));
+        QCOMPARE(rowOf(*f.window, "cLog")->text(ProjectPanel::ModuleColumn),
+                 QStringLiteral("../Gemeinsam/cLog.cls"));
+        QVERIFY(rowOf(*f.window, "cWeg")->toolTip(ProjectPanel::StateColumn).contains("Zeile 9"));
+        QVERIFY(f.window->findChild<QDockWidget*>("dck_Project")->isVisibleTo(f.window.get()));
+        QCOMPARE(f.window->projectPanel()->summary()->text(),
+                 sample.vbp() + ": 9 Zeilen – 1 aktuell, 1 veraltet, 2 fehlt, 1 ohne Vorlage, "
+                                "2 Fehler, 2 Konflikt");
+        QVERIFY(f.window->projectPanel()->problems()->isHidden());
+        QVERIFY(f.window->projectPanel()->generateButton()->isEnabled());
+        QVERIFY(!f.window->projectPanel()->importButton()->isEnabled());
+        const QList<QAction*> recent = f.window->findChild<QMenu*>("mnu_FileRecent")->actions();
+        QVERIFY(!recent.isEmpty() && recent.first()->text().contains("Projekt.vbp"));
+    }
+
+    void aFolderAndItsProblems() {
+        WindowFixture f;
+        const SampleProject sample;
+        QDir(sample.root()).mkdir("Leer");
+        f.ui.fileChoices.enqueue(sample.path("Leer"));
+        QVERIFY(evaluated(*f.window, [&] { f.trigger("mnu_FileOpenProjectFolder"); }));
+        QVERIFY(f.window->projectPanel()->problems()->text().contains("weder Klassenmodule"));
+        QVERIFY(f.window->projectPanel()->problems()->isVisibleTo(f.window.get()));
+        QVERIFY(evaluated(*f.window, [&] { f.window->openProject(sample.path("Fehlt.vbp")); }));
+        QVERIFY(f.window->projectPanel()->problems()->text().startsWith("Die Projektdatei"));
+        QCOMPARE(shownStates(*f.window), QStringList());
+    }
+
+    // Through the unsaved-changes question; the open template's row then follows its edits.
+    void rowsOpenTheirTemplates() {
+        WindowFixture f;
+        const SampleProject sample;
+        QVERIFY(openProjectFile(f, sample));
+        QTest::keyClicks(f.window->txt_Description, "ungespeichert");
+        activateRow(*f.window, "cAuftrag"); // the question is answered "no"
+        QCOMPARE(f.lastShown("question").kind, QStringLiteral("question"));
+        QVERIFY(f.app.currentTemplatePath.isEmpty());
+        f.ui.answers.enqueue(vlt::ID_Yes);
+        activateRow(*f.window, "cAuftrag");
+        QCOMPARE(f.app.currentTemplatePath, sample.path("App/Klassen/Auftrag/cAuftrag.vlt-ctf"));
+        QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cAuftrag"));
+        QCOMPARE(stateOf(*f.window, "cAuftrag"), QStringLiteral("veraltet"));
+        QTest::keyClicks(f.window->txt_Description, "x");
+        QCOMPARE(stateOf(*f.window, "cAuftrag"), QStringLiteral("geändert"));
+        QVERIFY(rowOf(*f.window, "cAuftrag")->font(ProjectPanel::ClassColumn).bold());
+        f.trigger("mnu_EditUndo");
+        QCOMPARE(stateOf(*f.window, "cAuftrag"), QStringLiteral("veraltet"));
+    }
+
+    void generateAllWritesOnlyWhatIsStaleOrMissing() {
+        WindowFixture f;
+        const SampleProject sample;
+        for (const char* module : {"App/Klassen/cKunde.cls", "App/Klassen/cDoppelt.cls"})
+            sample.makeOld(module);
+        const QDateTime kunde = QFileInfo(sample.path("App/Klassen/cKunde.cls")).lastModified();
+        QVERIFY(openProjectFile(f, sample));
+        QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->generateButton()->click(); }));
+        QCOMPARE(status(*f.window), QStringLiteral("3 Module neu erzeugt"));
+        QCOMPARE(QFileInfo(sample.path("App/Klassen/cKunde.cls")).lastModified(), kunde);
+        QCOMPARE(readBytes(sample.path("App/Klassen/cDoppelt.cls")),
+                 QByteArray("VERSION 1.0 CLASS\r\n"));
+        for (const char* name : {"cAuftrag", "cLog", "cNeu"})
+            QCOMPARE(stateOf(*f.window, name), QStringLiteral("aktuell"));
+        QVERIFY(!f.window->projectPanel()->generateButton()->isEnabled());
+    }
+
+    void changesByOtherProgramsAreNoticed() {
+        WindowFixture f;
+        const SampleProject sample;
+        QVERIFY(openProjectFile(f, sample));
+        QVERIFY(evaluated(*f.window, [&] {
+            writeBytes(sample.path("App/Klassen/cKunde.cls"), "VERSION 1.0 CLASS\r\n");
+        }));
+        QCOMPARE(stateOf(*f.window, "cKunde"), QStringLiteral("veraltet"));
+        QVERIFY(evaluated(*f.window, [&] { sample.generate("App/Vorlagen/cNeu.vlt-ctf"); }));
+        QCOMPARE(stateOf(*f.window, "cNeu"), QStringLiteral("aktuell"));
+    }
+
+    // Saved beside the module; a template of that name that belongs to another module stays.
+    void modulesWithoutTemplateAreImported() {
+        WindowFixture f;
+        const SampleProject sample;
+        cls_Class alt;
+        buildTemplate(alt, "Name:String;Wert:Double");
+        alt.CLASSNAME = "cAlt";
+        gen::writeModuleFile(sample.path("App/Klassen/cAlt.cls"), alt, gen::ModuleForm{});
+        QVERIFY(openProjectFile(f, sample));
+        QTreeWidget* tree = f.window->projectPanel()->rows();
+        rowOf(*f.window, "cAlt")->setSelected(true);
+        rowOf(*f.window, "cKunde")->setSelected(true);
+        QVERIFY(f.window->projectPanel()->importButton()->isEnabled());
+        QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->importButton()->click(); }));
+        QCOMPARE(status(*f.window), QStringLiteral("1 Vorlage importiert"));
+        cls_Class imported;
+        readTemplate(sample.path("App/Klassen/cAlt.vlt-ctf"), imported);
+        QCOMPARE(imported.COMPILED, QStringLiteral("cAlt.cls"));
+        QCOMPARE(stateOf(*f.window, "cAlt"), QStringLiteral("aktuell"));
+
+        writeBytes(sample.path("App/Klassen/cDoppelt.vlt-ctf"), "nicht von hier");
+        writeBytes(sample.path("App/Klassen/cDoppelt.cls"),
+                   readBytes(sample.path("App/Klassen/cAlt.cls")));
+        QFile::remove(sample.path("App/Vorlagen/cDoppelt1.vlt-ctf"));
+        QFile::remove(sample.path("App/Vorlagen/cDoppelt2.vlt-ctf"));
+        QVERIFY(reevaluated(*f.window));
+        tree->clearSelection();
+        activateRow(*f.window, "cAlt"); // its template opens
+        QCOMPARE(f.app.currentTemplatePath, sample.path("App/Klassen/cAlt.vlt-ctf"));
+        QVERIFY(evaluated(*f.window, [&] { activateRow(*f.window, "cDoppelt"); }));
+        QCOMPARE(status(*f.window), QStringLiteral("0 Vorlagen importiert"));
+        QVERIFY(f.lastShown("info").text.contains(sample.path("App/Klassen/cDoppelt.vlt-ctf")));
+        QCOMPARE(readBytes(sample.path("App/Klassen/cDoppelt.vlt-ctf")),
+                 QByteArray("nicht von hier"));
+    }
+
+    void openTemplateIsGuardedAgainstOutsideChanges() {
+        WindowFixture f;
+        const SampleProject sample;
+        const QString file = sample.path("App/Vorlagen/cKunde.vlt-ctf");
+        f.ui.fileChoices.enqueue(file);
+        f.trigger("mnu_FileOpen");
+        const auto changeOutside = [&](const QString& description) {
+            cls_Class tpl;
+            readTemplate(file, tpl);
+            tpl.DESCRIPTION = description;
+            writeTemplate(file, tpl);
+        };
+
+        f.ui.answers.enqueue(vlt::ID_Yes); // reload
+        changeOutside("von außen");
+        QTRY_COMPARE(f.window->txt_Description->text(), QStringLiteral("von außen"));
+        QVERIFY(f.lastShown("question").text.contains("außerhalb des Programms geändert"));
+
+        QTest::keyClicks(f.window->txt_Author, "Ich");
+        const QString mine = f.window->txt_Author->text();
+        changeOutside("wieder von außen"); // answered "no": the edits stay
+        QTRY_VERIFY(status(*f.window).contains("Speichern fragt vorher"));
+        QCOMPARE(f.window->txt_Author->text(), mine);
+        f.trigger("mnu_FileSave"); // the choice is closed: nothing is saved
+        QCOMPARE(f.ui.lastChoices, (QStringList{"Ü&berschreiben", "&Neu laden", "Abbrechen"}));
+        cls_Class onDisk;
+        readTemplate(file, onDisk);
+        QCOMPARE(onDisk.DESCRIPTION, QStringLiteral("wieder von außen"));
+        f.ui.answers.enqueue(0);
+        f.trigger("mnu_FileSave");
+        readTemplate(file, onDisk);
+        QCOMPARE(onDisk.AUTHOR, mine);
+        QVERIFY(!f.app.changed);
+
+        const int asked = int(f.ui.shown.size());
+        QTest::qWait(600); // our own save is no outside change
+        QCOMPARE(int(f.ui.shown.size()), asked);
+        QTest::keyClicks(f.window->txt_Author, "x");
+        changeOutside("zum dritten");
+        QTRY_VERIFY(status(*f.window).contains("Speichern fragt vorher"));
+        f.ui.answers.enqueue(1); // reload instead of saving
+        f.trigger("mnu_FileSave");
+        QCOMPARE(f.window->txt_Description->text(), QStringLiteral("zum dritten"));
+        QCOMPARE(f.window->txt_Author->text(), mine);
+    }
+};
+CLASSSHAPER_TEST(ProjectWindowTest);
+
+#include "tst_project_window.moc"
