@@ -2,6 +2,7 @@
 #include "frm_Main.h"
 
 #include "document/AppState.h"
+#include "preview/PreviewPane.h"
 #include "project/ProjectEvaluation.h"
 #include "project/ProjectPanel.h"
 
@@ -60,7 +61,11 @@ void frm_Main::createProjectDock() {
     connect(m_projectPanel, &ProjectPanel::templateActivated, this, &frm_Main::openProjectTemplate);
     connect(m_projectPanel, &ProjectPanel::generateAllRequested, this, &frm_Main::generateProject);
     connect(m_projectPanel, &ProjectPanel::importRequested, this, &frm_Main::importProjectModules);
-    connect(m_project, &ProjectEvaluation::finished, this, &frm_Main::showOpenTemplateInProject);
+    // A module written by "Alle erzeugen" or by another program changes the preview's line.
+    connect(m_project, &ProjectEvaluation::finished, this, [this] {
+        showOpenTemplateInProject();
+        m_preview->scheduleRefresh();
+    });
 }
 
 void frm_Main::mnu_FileOpenProject_Click() {
@@ -85,6 +90,8 @@ void frm_Main::mnu_FileOpenProjectFolder_Click() {
 // The template stays as it is; the project opens beside it.
 void frm_Main::openProject(const QString& path) {
     m_project->open(path);
+    if (m_projectDock->isHidden())
+        resizeDocks({m_projectDock}, {height() / 3}, Qt::Vertical);
     m_projectDock->show();
     m_projectDock->raise();
     QSettings().setValue(kProjectFolderKey, QFileInfo(m_project->path()).absolutePath());
@@ -141,8 +148,10 @@ void frm_Main::importProjectModules(const QStringList& modules) {
             failures.append(error.message());
         }
     }
-    status(counted(saved.size(), QStringLiteral("Vorlage"), QStringLiteral("Vorlagen")) +
-           QStringLiteral(" importiert"));
+    status(saved.isEmpty()
+               ? QStringLiteral("Keine Vorlage importiert")
+               : counted(saved.size(), QStringLiteral("Vorlage"), QStringLiteral("Vorlagen")) +
+                     QStringLiteral(" importiert"));
     QStringList report = failures;
     if (!kept.isEmpty())
         report.append(QStringLiteral("Diese Vorlagen gibt es schon; sie bleiben, wie sie sind:\n") +

@@ -3,6 +3,7 @@
 // made by other programs, and the open template guarded against them.
 #include "WindowFixture.h"
 
+#include "app/preview/PreviewPane.h"
 #include "app/project/ProjectEvaluation.h"
 #include "app/project/ProjectPanel.h"
 #include "support/SampleProject.h"
@@ -143,8 +144,12 @@ private slots:
         for (const char* module : {"App/Klassen/cKunde.cls", "App/Klassen/cDoppelt.cls"})
             sample.makeOld(module);
         const QDateTime kunde = QFileInfo(sample.path("App/Klassen/cKunde.cls")).lastModified();
+        f.showActive();
         QVERIFY(openProjectFile(f, sample));
+        activateRow(*f.window, "cNeu");
+        QTRY_VERIFY(f.window->preview()->fileState()->text().startsWith("Moduldatei fehlt"));
         QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->generateButton()->click(); }));
+        QTRY_VERIFY(f.window->preview()->fileState()->text().startsWith("Moduldatei ist aktuell"));
         QCOMPARE(status(*f.window), QStringLiteral("3 Module neu erzeugt"));
         QCOMPARE(QFileInfo(sample.path("App/Klassen/cKunde.cls")).lastModified(), kunde);
         QCOMPARE(readBytes(sample.path("App/Klassen/cDoppelt.cls")),
@@ -196,7 +201,7 @@ private slots:
         activateRow(*f.window, "cAlt"); // its template opens
         QCOMPARE(f.app.currentTemplatePath, sample.path("App/Klassen/cAlt.vlt-ctf"));
         QVERIFY(evaluated(*f.window, [&] { activateRow(*f.window, "cDoppelt"); }));
-        QCOMPARE(status(*f.window), QStringLiteral("0 Vorlagen importiert"));
+        QCOMPARE(status(*f.window), QStringLiteral("Keine Vorlage importiert"));
         QVERIFY(f.lastShown("info").text.contains(sample.path("App/Klassen/cDoppelt.vlt-ctf")));
         QCOMPARE(readBytes(sample.path("App/Klassen/cDoppelt.vlt-ctf")),
                  QByteArray("nicht von hier"));
