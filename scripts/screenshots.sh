@@ -4,7 +4,7 @@
 # the member dialog, the module viewer, the save dialog, the preview pane with a finding, the
 # question before "In Datei" replaces a different module file, and the main window, the
 # viewer, the preview and the difference window with a dark colour scheme (KDE's kdeglobals,
-# which Qt reads) and at a scale factor of 1.5.
+# which Qt reads) and at a scale factor of 1.5; and the project dock on scripts/sample-project.sh.
 # Usage: scripts/screenshots.sh [build folder]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,8 +18,10 @@ shot() { # window name pattern, file
 }
 
 template=examples/Kunde.vlt-ctf
-start() { # extra environment...
-    env "$@" "$program" "$template" &
+start() { # extra environment..., or a project to open beside the template
+    local extra=()
+    [ $# -gt 0 ] && [[ "$1" != *=* ]] && { extra=("$1"); shift; }
+    env "$@" "$program" "$template" "${extra[@]}" &
     app_pid=$!
     timeout 10 xdotool search --sync --onlyvisible --name 'Class Shaper' >/dev/null
     sleep 0.5
@@ -86,6 +88,16 @@ ForegroundNormal=252,252,252
 INI
 }
 
+# The sample project beside the example template, its stale template open.
+capture_project() {
+    local vbp
+    vbp="$(scripts/sample-project.sh "$(mktemp -d)" "$generator")"
+    template="$(dirname "$vbp")/Vorlagen/cAuftrag.vlt-ctf" start "$vbp"
+    sleep 1
+    shot 'Class Shaper' project.png
+    stop
+}
+
 capture() {
     openbox >/dev/null 2>&1 &
     sleep 0.5
@@ -134,10 +146,11 @@ capture() {
     stop
 
     capture_overwrite
+    capture_project
 }
 
 if [ "${1:-}" = "--inside-display" ]; then
-    program="$2" out="$3"
+    program="$2" out="$3" generator="$4"
     capture
     exit
 fi
@@ -148,4 +161,4 @@ program="$build_dir/app/classshaper"
 scripts/install-deps.sh imagemagick
 mkdir -p docs/screenshots
 xvfb-run --auto-servernum --server-args='-screen 0 1280x900x24' \
-    "$0" --inside-display "$(realpath "$program")" docs/screenshots
+    "$0" --inside-display "$(realpath "$program")" docs/screenshots "$(realpath "$build_dir/cli/classshaper-gen")"
