@@ -17,6 +17,8 @@ bool takeOption(const QString& argument, const QStringList& arguments, qsizetype
                 Options& options, QString& error) {
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
         options.help = true;
+    } else if (argument == QLatin1String("--version")) {
+        options.version = true;
     } else if (argument == QLatin1String("--no-attributes")) {
         options.attributes = false;
     } else if (argument == QLatin1String("--check")) {
@@ -76,7 +78,7 @@ bool checkImport(const Options& options, QString& error) {
 }
 
 bool checkCombination(const Options& options, QString& error) {
-    if (options.help)
+    if (options.help || options.version)
         return true;
     return options.mode == Mode::Import ? checkImport(options, error)
                                         : checkGenerate(options, error);
@@ -129,7 +131,8 @@ QString usageText() {
                "  --import          Klassenmodule (.cls) in Klassenvorlagen zurückverwandeln\n"
                "  --output-dir ORDNER  mit --import: je Modul eine Vorlage KLASSENNAME.vlt-ctf\n"
                "                    in ORDNER schreiben\n"
-               "  --help            diese Hilfe zeigen\n"
+               "  --help, -h        diese Hilfe zeigen\n"
+               "  --version         die Version zeigen\n"
                "\n"
                "Ohne -o und --stdout geht jedes Modul in die Datei, in die die Vorlage zuletzt\n"
                "erzeugt wurde (COMPILED); ein relativer Pfad gilt vom Ordner der Vorlage aus. "

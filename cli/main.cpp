@@ -5,6 +5,7 @@
 #include "Run.h"
 
 #include "corelib/SystemErrorText.h"
+#include "corelib/Version.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -22,6 +23,10 @@ int main(int argc, char* argv[]) {
     }
     if (options->help) {
         QTextStream(stdout) << cli::usageText();
+        return cli::ExitDone;
+    }
+    if (options->version) {
+        QTextStream(stdout) << QStringLiteral("classshaper-gen %1\n").arg(vlt::programVersion());
         return cli::ExitDone;
     }
     return options->mode == cli::Mode::Import ? cli::runImport(*options) : cli::run(*options);
