@@ -31,6 +31,8 @@ bool takeOption(const QString& argument, const QStringList& arguments, qsizetype
         options.trace = true;
     } else if (argument == QLatin1String("--import")) {
         options.mode = Mode::Import;
+    } else if (argument == QLatin1String("--project")) {
+        options.mode = Mode::Project;
     } else if (argument == QLatin1String("-o")) {
         options.outputFile =
             valueOf(argument, arguments, i, QStringLiteral("der Name der Zieldatei"), error);
@@ -77,11 +79,28 @@ bool checkImport(const Options& options, QString& error) {
     return error.isEmpty();
 }
 
+bool checkProject(const Options& options, QString& error) {
+    if (options.templates.size() != 1)
+        error = QStringLiteral("--project braucht genau ein Projekt: eine .vbp-Datei oder einen "
+                               "Ordner.");
+    else if (!options.attributes || options.toStdout || options.trace || options.fatalWarnings ||
+             !options.outputFile.isEmpty() || !options.outputDir.isEmpty())
+        error = QStringLiteral("Mit --project gilt nur --check.");
+    return error.isEmpty();
+}
+
 bool checkCombination(const Options& options, QString& error) {
     if (options.help || options.version)
         return true;
-    return options.mode == Mode::Import ? checkImport(options, error)
-                                        : checkGenerate(options, error);
+    switch (options.mode) {
+    case Mode::Import:
+        return checkImport(options, error);
+    case Mode::Project:
+        return checkProject(options, error);
+    case Mode::Generate:
+        break;
+    }
+    return checkGenerate(options, error);
 }
 
 } // namespace
@@ -109,7 +128,8 @@ QString usageLine() {
         "Aufruf: classshaper-gen [--no-attributes] [-o DATEI | --stdout [--trace]] [--check] "
         "[--fatal-warnings] VORLAGE...\n"
         "       classshaper-gen --import MODUL -o VORLAGE\n"
-        "       classshaper-gen --import MODUL... --output-dir ORDNER\n");
+        "       classshaper-gen --import MODUL... --output-dir ORDNER\n"
+        "       classshaper-gen --project PROJEKT.vbp|ORDNER [--check]\n");
 }
 
 QString usageText() {
@@ -131,6 +151,10 @@ QString usageText() {
                "  --import          Klassenmodule (.cls) in Klassenvorlagen zurückverwandeln\n"
                "  --output-dir ORDNER  mit --import: je Modul eine Vorlage KLASSENNAME.vlt-ctf\n"
                "                    in ORDNER schreiben\n"
+               "  --project PROJEKT  alle veralteten und fehlenden Module eines VB6-Projekts\n"
+               "                    (.vbp-Datei oder Ordner) neu erzeugen; mit --check nur\n"
+               "                    prüfen; je Klassenmodul eine Zeile mit Zustand, Modul und\n"
+               "                    Vorlage\n"
                "  --help, -h        diese Hilfe zeigen\n"
                "  --version         die Version zeigen\n"
                "\n"
@@ -152,7 +176,13 @@ QString usageText() {
                "das\n"
                "Modul genau, 1 die Vorlage ist geschrieben, erzeugt aber ein anderes Modul (die\n"
                "ersten abweichenden Zeilen stehen auf der Standardfehlerausgabe), 2 die Datei ist\n"
-               "kein Klassenmodul dieser Form oder nicht lesbar; dann wird nichts geschrieben.\n");
+               "kein Klassenmodul dieser Form oder nicht lesbar; dann wird nichts geschrieben.\n"
+               "\n"
+               "Mit --project: die Zustände sind aktuell, veraltet, fehlt, ohne Vorlage, Fehler\n"
+               "und Konflikt. Rückgabewert 0 alles aktuell oder erzeugt, 1 mit --check: ein\n"
+               "Modul ist veraltet oder fehlt, 2 das Projekt ist nicht lesbar, eine Vorlage nicht\n"
+               "lesbar, zwei Vorlagen schreiben ein Modul oder ein Modul kann nicht geschrieben\n"
+               "werden; die anderen werden trotzdem bearbeitet.\n");
 }
 
 } // namespace cli

@@ -6,8 +6,9 @@
 
 namespace cli {
 
-// What a run does: generate modules from templates, or import modules into templates.
-enum class Mode { Generate, Import };
+// What a run does: generate modules from templates, import modules into templates, or bring a
+// whole VB6 project up to date.
+enum class Mode { Generate, Import, Project };
 
 struct Options {
     Mode mode = Mode::Generate;
@@ -18,7 +19,7 @@ struct Options {
     bool trace = false;    // each generated line preceded by the generator's file and line
     QString outputFile;    // -o FILE; empty when the templates' COMPILED files are the targets
     QString outputDir;     // --output-dir DIR: the imported templates go there
-    QStringList templates; // the modules with --import
+    QStringList templates; // the modules with --import, the project with --project
     bool help = false;
     bool version = false;
 };

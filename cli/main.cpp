@@ -1,7 +1,9 @@
 // classshaper-gen [--no-attributes] [-o FILE | --stdout [--trace]] [--check] [--fatal-warnings]
-// TEMPLATE...; classshaper-gen --import MODULE... (-o TEMPLATE | --output-dir DIR)
+// TEMPLATE...; classshaper-gen --import MODULE... (-o TEMPLATE | --output-dir DIR);
+// classshaper-gen --project PROJECT.vbp|FOLDER [--check]
 #include "ImportRun.h"
 #include "Options.h"
+#include "ProjectRun.h"
 #include "Run.h"
 
 #include "corelib/SystemErrorText.h"
@@ -29,5 +31,13 @@ int main(int argc, char* argv[]) {
         QTextStream(stdout) << QStringLiteral("classshaper-gen %1\n").arg(vlt::programVersion());
         return cli::ExitDone;
     }
-    return options->mode == cli::Mode::Import ? cli::runImport(*options) : cli::run(*options);
+    switch (options->mode) {
+    case cli::Mode::Import:
+        return cli::runImport(*options);
+    case cli::Mode::Project:
+        return cli::runProject(*options);
+    case cli::Mode::Generate:
+        break;
+    }
+    return cli::run(*options);
 }

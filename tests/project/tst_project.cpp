@@ -1,0 +1,253 @@
+// A VB6 project's class modules and their templates: the state of each, through the library and
+// through classshaper-gen --project, and the project files and folders that cannot be read.
+#include "support/SampleProject.h"
+#include "support/TestFiles.h"
+#include "support/TestMain.h"
+
+#include "project/Project.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+// "state|class|module|template", paths below the sample's root, "-" for none.
+QStringList describeRows(const SampleProject& sample, const std::vector<proj::ClassModule>& rows) {
+    const QDir root(sample.root());
+    const auto shown = [&](const QString& path) {
+        return path.isEmpty() ? QStringLiteral("-") : root.relativeFilePath(path);
+    };
+    QStringList lines;
+    for (const proj::ClassModule& row : rows)
+        lines.append(QStringList{proj::stateWord(row.state), row.className, shown(row.modulePath),
+                                 shown(row.templatePath)}
+                         .join(QLatin1Char('|')));
+    return lines;
+}
+
+const proj::ClassModule& rowOf(const std::vector<proj::ClassModule>& rows, const QString& name) {
+    for (const proj::ClassModule& row : rows)
+        if (row.className == name)
+            return row;
+    qFatal("no row %s", qPrintable(name));
+}
+
+QDateTime modified(const SampleProject& sample, const QString& relative) {
+    return QFileInfo(sample.path(relative)).lastModified();
+}
+
+struct Run {
+    int exitCode;
+    QStringList out;
+    QString err;
+};
+
+Run runGenerator(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(GEN_EXECUTABLE), arguments);
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class ProjectTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachClassHasItsState_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList fromFile{
+            "aktuell|cKunde|App/Klassen/cKunde.cls|App/Vorlagen/cKunde.vlt-ctf",
+            "veraltet|cAuftrag|App/Klassen/Auftrag/cAuftrag.cls|"
+            "App/Klassen/Auftrag/cAuftrag.vlt-ctf",
+            "fehlt|cLog|Gemeinsam/cLog.cls|Gemeinsam/cLog.vlt-ctf",
+            "ohne Vorlage|cAlt|App/Klassen/cAlt.cls|-",
+            "Fehler|cWeg|App/Klassen/cWeg.cls|-",
+            "Konflikt|cDoppelt|App/Klassen/cDoppelt.cls|App/Vorlagen/cDoppelt1.vlt-ctf",
+            "Konflikt|cDoppelt|App/Klassen/cDoppelt.cls|App/Vorlagen/cDoppelt2.vlt-ctf",
+            "fehlt|cNeu|App/Klassen/cNeu.cls|App/Vorlagen/cNeu.vlt-ctf",
+            "Fehler|kaputt|-|App/Vorlagen/kaputt.vlt-ctf"};
+        QTest::newRow("project file, CR LF") << "crlf" << fromFile;
+        QTest::newRow("project file, LF") << "lf" << fromFile;
+        QTest::newRow("folder") << "folder"
+                                << QStringList{
+                                       "veraltet|cAuftrag|App/Klassen/Auftrag/cAuftrag.cls|"
+                                       "App/Klassen/Auftrag/cAuftrag.vlt-ctf",
+                                       "ohne Vorlage|cAlt|App/Klassen/cAlt.cls|-",
+                                       "Konflikt|cDoppelt|App/Klassen/cDoppelt.cls|"
+                                       "App/Vorlagen/cDoppelt1.vlt-ctf",
+                                       "Konflikt|cDoppelt|App/Klassen/cDoppelt.cls|"
+                                       "App/Vorlagen/cDoppelt2.vlt-ctf",
+                                       "aktuell|cKunde|App/Klassen/cKunde.cls|"
+                                       "App/Vorlagen/cKunde.vlt-ctf",
+                                       "fehlt|cNeu|App/Klassen/cNeu.cls|App/Vorlagen/cNeu.vlt-ctf",
+                                       "Fehler|kaputt|-|App/Vorlagen/kaputt.vlt-ctf"};
+    }
+    void eachClassHasItsState() {
+        QFETCH(QString, form);
+        QFETCH(QStringList, expected);
+        const SampleProject sample;
+        if (form == "lf")
+            writeBytes(sample.vbp(), readBytes(sample.vbp()).replace("\r\n", "\n"));
+        const proj::Project project =
+            proj::openProject(form == "folder" ? sample.app() : sample.vbp());
+        QVERIFY2(project.problems.isEmpty(), qPrintable(project.problems.join('\n')));
+        QStringList heard;
+        const std::vector<proj::ClassModule> rows = proj::evaluate(
+            project, [&](const proj::ClassModule& row) { heard.append(row.className); });
+        QCOMPARE(describeRows(sample, rows), expected);
+        QCOMPARE(heard.size(), qsizetype(rows.size()));
+        QCOMPARE(rowOf(rows, "cKunde").findings, 0);
+        QVERIFY(project.watched.contains(sample.path("App/Klassen/Auftrag")));
+    }
+
+    void rowsSayWhy() {
+        const SampleProject sample;
+        const std::vector<proj::ClassModule> rows = proj::evaluate(proj::openProject(sample.vbp()));
+        QCOMPARE(rowOf(rows, "cWeg").message,
+                 QStringLiteral("Zeile 9 der Projektdatei nennt diese Datei; es gibt sie nicht."));
+        QCOMPARE(rowOf(rows, "cDoppelt").message,
+                 QStringLiteral("2 Vorlagen schreiben dieses Modul"));
+        QVERIFY2(rowOf(rows, "kaputt").message.contains(sample.path("App/Vorlagen/kaputt.vlt-ctf")),
+                 qPrintable(rowOf(rows, "kaputt").message));
+        QVERIFY(rowOf(rows, "cKunde").message.isEmpty());
+    }
+
+    void cancelledEvaluationStops() {
+        const SampleProject sample;
+        int asked = 0;
+        const auto rows =
+            proj::evaluate(proj::openProject(sample.vbp()), {}, [&] { return ++asked > 2; });
+        QCOMPARE(rows.size(), std::size_t(2));
+    }
+
+    // Only what is stale or missing is written; current modules and conflicts keep their time.
+    void generatingWritesOnlyStaleAndMissing() {
+        const SampleProject sample;
+        const QStringList existing{"App/Klassen/cKunde.cls", "App/Klassen/Auftrag/cAuftrag.cls",
+                                   "App/Klassen/cAlt.cls", "App/Klassen/cDoppelt.cls"};
+        for (const QString& file : existing)
+            sample.makeOld(file);
+        QHash<QString, QDateTime> before;
+        for (const QString& file : existing)
+            before[file] = modified(sample, file);
+        const proj::Project project = proj::openProject(sample.vbp());
+        QStringList failures;
+        const auto written = proj::generateStale(proj::evaluate(project), failures);
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+        QStringList names;
+        for (const proj::ClassModule& row : written)
+            names.append(row.className);
+        QCOMPARE(names, (QStringList{"cAuftrag", "cLog", "cNeu"}));
+        for (const char* file :
+             {"App/Klassen/cKunde.cls", "App/Klassen/cAlt.cls", "App/Klassen/cDoppelt.cls"})
+            QCOMPARE(modified(sample, file), before[file]);
+        QVERIFY(modified(sample, "App/Klassen/Auftrag/cAuftrag.cls") >
+                before["App/Klassen/Auftrag/cAuftrag.cls"]);
+        const auto after = proj::evaluate(project);
+        for (const char* name : {"cKunde", "cAuftrag", "cLog", "cNeu"})
+            QCOMPARE(rowOf(after, name).state, proj::State::Current);
+    }
+
+    void projectsThatCannotBeRead_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("UTF-16") << QByteArray("\xFF\xFET\0y\0p\0e\0=\0", 12) << "UTF-16";
+        QTest::newRow("UTF-16 without mark") << QByteArray("T\0y\0p\0e\0", 8) << "UTF-16";
+        QTest::newRow("binary") << QByteArray("\x7F"
+                                              "ELF\x02\x01\x01\0\0\0",
+                                              10)
+                                << "Binärdatei";
+        QTest::newRow("no key lines") << QByteArray("Hallo\r\nWelt\r\n") << "Schlüssel=Wert";
+        QTest::newRow("missing") << QByteArray() << "nicht gefunden";
+    }
+    void projectsThatCannotBeRead() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, cause);
+        const SampleProject sample;
+        const QString path = sample.path("Fremd.vbp");
+        if (!bytes.isEmpty())
+            writeBytes(path, bytes);
+        const QString message = errorOf([&] { proj::openProject(path); });
+        QVERIFY2(message.startsWith(QStringLiteral("Die Projektdatei \"%1\" kann nicht gelesen "
+                                                   "werden: ")
+                                        .arg(path)),
+                 qPrintable(message));
+        QVERIFY2(message.contains(cause), qPrintable(message));
+    }
+
+    // A UTF-8 project file (a checkout that converted it) is read as UTF-8 and says so.
+    void utf8ProjectFile() {
+        const SampleProject sample;
+        QDir(sample.app()).rename("Klassen/cAlt.cls", "Klassen/cÄlt.cls");
+        writeBytes(sample.vbp(), "Type=Exe\nClass=cÄlt; Klassen\\cÄlt.cls\n");
+        const proj::Project project = proj::openProject(sample.vbp());
+        QCOMPARE(project.notes.size(), 1);
+        QVERIFY2(project.notes.first().contains("UTF-8"), qPrintable(project.notes.first()));
+        QCOMPARE(proj::evaluate(project).front().state, proj::State::NoTemplate);
+    }
+
+    void foldersThatHoldNothingOrLoop() {
+        const SampleProject sample;
+        QDir(sample.root()).mkpath("Leer/.git");
+        const proj::Project empty = proj::openProject(sample.path("Leer"));
+        QCOMPARE(empty.problems,
+                 QStringList(QStringLiteral("Im Projekt \"%1\" gibt es weder Klassenmodule noch "
+                                            "Klassenvorlagen.")
+                                 .arg(sample.path("Leer"))));
+        QVERIFY(
+            errorOf([&] { proj::openProject(sample.path("Nirgends")); }).contains("gibt es nicht"));
+
+        QVERIFY(QFile::link(sample.app(), sample.path("App/Klassen/Schleife")));
+        const proj::Project looped = proj::openProject(sample.app());
+        QCOMPARE(looped.problems.size(), 1);
+        QVERIFY2(looped.problems.first().contains(sample.path("App/Klassen/Schleife")),
+                 qPrintable(looped.problems.first()));
+        QCOMPARE(looped.modules.size(), 4);
+        QCOMPARE(proj::evaluate(looped).size(), std::size_t(7));
+    }
+
+    void commandLine() {
+        const SampleProject sample;
+        sample.makeOld("App/Klassen/cKunde.cls");
+        const QDateTime kunde = modified(sample, "App/Klassen/cKunde.cls");
+
+        Run check = runGenerator({"--project", sample.vbp(), "--check"});
+        QCOMPARE(check.exitCode, 2); // the damaged template, the conflict and the missing file
+        QCOMPARE(check.out.size(), 9);
+        QVERIFY2(check.out[1].startsWith("veraltet      Klassen/Auftrag/cAuftrag.cls  "
+                                         "Klassen/Auftrag/cAuftrag.vlt-ctf"),
+                 qPrintable(check.out[1]));
+        QVERIFY(!QFileInfo::exists(sample.path("Gemeinsam/cLog.cls")));
+
+        Run generate = runGenerator({"--project", sample.vbp()});
+        QCOMPARE(generate.exitCode, 2);
+        QCOMPARE(generate.out.filter("(neu erzeugt)").size(), 3);
+        QVERIFY(QFileInfo::exists(sample.path("Gemeinsam/cLog.cls")));
+        QCOMPARE(modified(sample, "App/Klassen/cKunde.cls"), kunde);
+
+        // Without errors: --check fails while anything is stale, and passes once it is not.
+        const QString shared = sample.path("Gemeinsam");
+        QFile::remove(sample.path("Gemeinsam/cLog.cls"));
+        QCOMPARE(runGenerator({"--project", shared, "--check"}).exitCode, 1);
+        QCOMPARE(runGenerator({"--project", shared}).exitCode, 0);
+        const Run clean = runGenerator({"--project", shared, "--check"});
+        QCOMPARE(clean.exitCode, 0);
+        QCOMPARE(clean.out, QStringList("aktuell       cLog.cls  cLog.vlt-ctf"));
+
+        const Run missing = runGenerator({"--project", sample.path("Fehlt.vbp"), "--check"});
+        QCOMPARE(missing.exitCode, 2);
+        QVERIFY2(missing.err.startsWith("classshaper-gen: Die Projektdatei"),
+                 qPrintable(missing.err));
+    }
+};
+CLASSSHAPER_TEST(ProjectTest);
+
+#include "tst_project.moc"

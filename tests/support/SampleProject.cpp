@@ -1,0 +1,86 @@
+#include "SampleProject.h"
+
+#include "Templates.h"
+#include "TestFiles.h"
+
+#include "generator/ModuleOutput.h"
+#include "model/TemplateFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QByteArray kProjectFile = "Type=Exe\r\n"
+                                "Reference=*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#"
+                                "..\\..\\Windows\\system32\\stdole2.tlb#OLE Automation\r\n"
+                                "Form=frmMain.frm\r\n"
+                                "Module=modStart; modStart.bas\r\n"
+                                "Class=cKunde; Klassen\\cKunde.cls\r\n"
+                                "Class=cAuftrag; Klassen\\Auftrag\\cAuftrag.cls\r\n"
+                                "Class=cLog; ..\\Gemeinsam\\cLog.cls\r\n"
+                                "Class=cAlt; KLASSEN\\CALT.CLS\r\n"
+                                "Class=cWeg; Klassen\\cWeg.cls\r\n"
+                                "Class=cDoppelt; Klassen\\cDoppelt.cls\r\n"
+                                "Startup=\"Sub Main\"\r\n"
+                                "Name=\"Kundenverwaltung\"\r\n"
+                                "\r\n"
+                                "[MS Transaction Server]\r\n"
+                                "Class=cNie; Klassen\\cNie.cls\r\n";
+
+} // namespace
+
+SampleProject::SampleProject() {
+    const QDir root(m_dir.path());
+    for (const char* folder : {"App/Klassen/Auftrag", "App/Vorlagen", "Gemeinsam"})
+        root.mkpath(QLatin1String(folder));
+    writeBytes(vbp(), kProjectFile);
+    writeClassTemplate("App/Vorlagen/cKunde.vlt-ctf", "cKunde", "../Klassen/cKunde.cls",
+                       "Name:String;Nummer:Long:id");
+    writeClassTemplate("App/Klassen/Auftrag/cAuftrag.vlt-ctf", "cAuftrag", "",
+                       "Datum:Date;Betrag:Currency");
+    writeClassTemplate("Gemeinsam/cLog.vlt-ctf", "cLog", "", "Text:String");
+    writeClassTemplate("App/Vorlagen/cDoppelt1.vlt-ctf", "cDoppelt", "../Klassen/cDoppelt.cls",
+                       "A:String");
+    writeClassTemplate("App/Vorlagen/cDoppelt2.vlt-ctf", "cDoppelt", "../Klassen/cDoppelt.cls",
+                       "B:String");
+    writeClassTemplate("App/Vorlagen/cNeu.vlt-ctf", "cNeu", "../Klassen/cNeu.cls", "C:Long");
+    writeBytes(path("App/Vorlagen/kaputt.vlt-ctf"), "VLT-CTF\r\nKEIN INHALT\r\n");
+    generate("App/Vorlagen/cKunde.vlt-ctf");
+    generate("App/Klassen/Auftrag/cAuftrag.vlt-ctf");
+    writeBytes(path("App/Klassen/Auftrag/cAuftrag.cls"),
+               readBytes(path("App/Klassen/Auftrag/cAuftrag.cls")) + "' von Hand\r\n");
+    writeBytes(path("App/Klassen/cAlt.cls"),
+               "VERSION 1.0 CLASS\r\nAttribute VB_Name = \"cAlt\"\r\n");
+    writeBytes(path("App/Klassen/cDoppelt.cls"), "VERSION 1.0 CLASS\r\n");
+}
+
+void SampleProject::writeClassTemplate(const QString& relative, const QString& className,
+                                       const QString& compiled, const QString& members) const {
+    cls_Class tpl;
+    buildTemplate(tpl, members);
+    tpl.CLASSNAME = className;
+    tpl.FILENAME = className + QStringLiteral(".cls");
+    tpl.COMPILED = compiled;
+    writeTemplate(path(relative), tpl);
+}
+
+void SampleProject::generate(const QString& templateRelative) const {
+    cls_Class tpl;
+    readTemplate(path(templateRelative), tpl);
+    const QString target =
+        tpl.COMPILED.isEmpty()
+            ? QFileInfo(path(templateRelative)).absoluteDir().filePath(tpl.FILENAME)
+            : gen::moduleTarget(tpl.COMPILED, path(templateRelative));
+    gen::writeModuleFile(target, tpl, gen::ModuleForm{});
+}
+
+void SampleProject::makeOld(const QString& relative) const {
+    QFile file(path(relative));
+    if (!file.open(QIODevice::ReadWrite) ||
+        !file.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                          QFileDevice::FileModificationTime))
+        qFatal("cannot age %s", qPrintable(relative));
+}
