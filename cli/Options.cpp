@@ -17,6 +17,8 @@ bool takeOption(const QString& argument, const QStringList& arguments, qsizetype
                 Options& options, QString& error) {
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
         options.help = true;
+    } else if (argument == QLatin1String("--version")) {
+        options.version = true;
     } else if (argument == QLatin1String("--no-attributes")) {
         options.attributes = false;
     } else if (argument == QLatin1String("--check")) {
@@ -88,7 +90,7 @@ bool checkProject(const Options& options, QString& error) {
 }
 
 bool checkCombination(const Options& options, QString& error) {
-    if (options.help)
+    if (options.help || options.version)
         return true;
     switch (options.mode) {
     case Mode::Import:
@@ -153,7 +155,8 @@ QString usageText() {
                "                    (.vbp-Datei oder Ordner) neu erzeugen; mit --check nur\n"
                "                    prüfen; je Klassenmodul eine Zeile mit Zustand, Modul und\n"
                "                    Vorlage\n"
-               "  --help            diese Hilfe zeigen\n"
+               "  --help, -h        diese Hilfe zeigen\n"
+               "  --version         die Version zeigen\n"
                "\n"
                "Ohne -o und --stdout geht jedes Modul in die Datei, in die die Vorlage zuletzt\n"
                "erzeugt wurde (COMPILED); ein relativer Pfad gilt vom Ordner der Vorlage aus. "

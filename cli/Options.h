@@ -21,6 +21,7 @@ struct Options {
     QString outputDir;     // --output-dir DIR: the imported templates go there
     QStringList templates; // the modules with --import, the project with --project
     bool help = false;
+    bool version = false;
 };
 
 // The options of a command line without the program name. On bad usage returns nothing and

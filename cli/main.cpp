@@ -7,6 +7,7 @@
 #include "Run.h"
 
 #include "corelib/SystemErrorText.h"
+#include "corelib/Version.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -24,6 +25,10 @@ int main(int argc, char* argv[]) {
     }
     if (options->help) {
         QTextStream(stdout) << cli::usageText();
+        return cli::ExitDone;
+    }
+    if (options->version) {
+        QTextStream(stdout) << QStringLiteral("classshaper-gen %1\n").arg(vlt::programVersion());
         return cli::ExitDone;
     }
     switch (options->mode) {

@@ -9,6 +9,7 @@ packages=(
     libsodium-dev libbenchmark-dev
     clang libclang-rt-dev
     qt6-translations-l10n
+    scdoc lintian file
     xvfb xauth openbox xdotool
     "$@"
 )

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the normal suite, the same
-# suite under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets.
+# Installs what is missing, builds everything and runs every test: the normal suite, the Debian
+# package, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the fuzz targets.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,13 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo && cmake --build 
 ctest --test-dir build --output-on-failure | tee build/ctest.log
 normal=${PIPESTATUS[0]}
 record "normal suite" "$(grep -E 'tests passed|tests failed' build/ctest.log | tail -n 1)"
+
+# The release package as scripts/package.sh makes it (a clean build of the programs only,
+# about a minute), checked by lintian and by its file list.
+stage "Debian package (build-deb, lintian, file list)"
+scripts/package.sh && scripts/check-package.sh "$(ls -t classshaper_*.deb | head -n 1)"
+package=$?
+record "package" "$([ $package -eq 0 ] && echo "lintian and file list clean" || echo "FAILED")"
 
 stage "Sanitizer build and tests (build-asan: ASan + UBSan)"
 asan=1
@@ -49,5 +57,6 @@ counts() { # prints "passed failed" from a ctest log
 read -r normal_passed normal_failed < <(counts build/ctest.log)
 read -r asan_passed asan_failed < <(counts build-asan/ctest.log)
 fuzz_failed=$([ "$fuzz" -eq 0 ] && echo 0 || echo 1)
-echo "Tests: $((normal_passed + asan_passed)) passed, $((normal_failed + asan_failed + fuzz_failed)) failed"
-[ "$normal" -eq 0 ] && [ "$asan" -eq 0 ] && [ "$fuzz" -eq 0 ]
+package_failed=$([ "$package" -eq 0 ] && echo 0 || echo 1)
+echo "Tests: $((normal_passed + asan_passed)) passed, $((normal_failed + asan_failed + fuzz_failed + package_failed)) failed"
+[ "$normal" -eq 0 ] && [ "$package" -eq 0 ] && [ "$asan" -eq 0 ] && [ "$fuzz" -eq 0 ]

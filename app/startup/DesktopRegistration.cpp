@@ -79,6 +79,11 @@ void refreshMimeCache(const QString& mimeFolder) {
     update.waitForFinished(5000);
 }
 
+QString sameFileKey(const QString& path) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+
 } // namespace
 
 DesktopRegistration::DesktopRegistration(QString dataHome, CacheRefresh refresh)
@@ -108,9 +113,28 @@ QString DesktopRegistration::iconPath() const {
     return m_dataHome + QStringLiteral("/icons/hicolor/scalable/apps/veltrane-classshaper.svg");
 }
 
+QString DesktopRegistration::installedEntryFor(const QString& executablePath) {
+    // cmake --install and the Debian package put bin/ and share/ side by side.
+    const QString entry =
+        QDir::cleanPath(QFileInfo(executablePath).absolutePath() +
+                        QStringLiteral("/../share/applications/veltrane-classshaper.desktop"));
+    return QFileInfo(entry).isFile() ? entry : QString();
+}
+
 void DesktopRegistration::registerFileType(const QString& executablePath) const {
     if (m_dataHome.isEmpty())
         return;
+    const QString installed = installedEntryFor(executablePath);
+    if (!installed.isEmpty()) {
+        // Installed into the data home itself (--prefix ~/.local): these are its own files.
+        if (sameFileKey(installed) == sameFileKey(desktopEntryPath()))
+            return;
+        QFile::remove(desktopEntryPath());
+        QFile::remove(iconPath());
+        if (QFile::remove(mimePackagePath()) && m_refresh == CacheRefresh::Run)
+            refreshMimeCache(m_dataHome + QStringLiteral("/mime"));
+        return;
+    }
     const bool mimeChanged = writeWhenDifferent(
         mimePackagePath(), resourceBytes(QStringLiteral("veltrane-classshaper.xml")));
     const QString entry =

@@ -11,7 +11,12 @@ foreach(installed
         bin/classshaper-gen
         share/applications/veltrane-classshaper.desktop
         share/mime/packages/veltrane-classshaper.xml
-        share/icons/hicolor/scalable/apps/veltrane-classshaper.svg)
+        share/icons/hicolor/scalable/apps/veltrane-classshaper.svg
+        share/icons/hicolor/48x48/apps/veltrane-classshaper.png
+        share/icons/hicolor/256x256/apps/veltrane-classshaper.png
+        share/doc/classshaper/copyright
+        share/doc/classshaper/changelog.gz
+        ${MAN_PAGES})
     if(NOT EXISTS "${PREFIX}/${installed}")
         message(FATAL_ERROR "not installed: ${installed}")
     endif()

@@ -59,6 +59,8 @@ private slots:
     void init();
     void commandLine_data();
     void commandLine();
+    void desktopRegistration_data();
+    void desktopRegistration();
 
 private:
     QString path(const QString& name) const { return m_dir->path() + QLatin1Char('/') + name; }
@@ -146,6 +148,45 @@ void tst_Startup::commandLine() {
         readTemplate(path(name), reloaded);
         QCOMPARE(reloaded.COMPILED, generated.isEmpty() ? QString() : path(generated.first()));
     }
+}
+
+void tst_Startup::desktopRegistration_data() {
+    QTest::addColumn<QString>("executable");     // under a scratch root
+    QTest::addColumn<QString>("installedEntry"); // what an installation put there, if anything
+    QTest::addColumn<QString>("userEntryHas");   // the per-user entry afterwards; "" none
+    const QString entry = QStringLiteral("share/applications/veltrane-classshaper.desktop");
+    QTest::newRow("build folder") << "build/app/classshaper"
+                                  << ""
+                                  << "build/app/classshaper";
+    QTest::newRow("installed") << "usr/bin/classshaper"
+                               << "usr/" + entry << "";
+    QTest::newRow("installed into the data home")
+        << "home/.local/bin/classshaper"
+        << "home/.local/" + entry << "Exec=classshaper %f";
+}
+
+void tst_Startup::desktopRegistration() {
+    QFETCH(QString, executable);
+    QFETCH(QString, installedEntry);
+    QFETCH(QString, userEntryHas);
+    const QTemporaryDir root;
+    const DesktopRegistration desktop(root.path() + QStringLiteral("/home/.local/share"),
+                                      DesktopRegistration::CacheRefresh::Skip);
+    // An earlier run from another build folder registered itself for the user.
+    desktop.registerFileType(root.path() + QStringLiteral("/old/classshaper"));
+    if (!installedEntry.isEmpty()) {
+        QDir(root.path()).mkpath(QFileInfo(installedEntry).path());
+        writeBytes(root.filePath(installedEntry), "[Desktop Entry]\nExec=classshaper %f\n");
+    }
+
+    desktop.registerFileType(root.filePath(executable));
+
+    const QString userEntry = QString::fromUtf8(readBytes(desktop.desktopEntryPath()));
+    QCOMPARE(userEntry.isEmpty(), userEntryHas.isEmpty());
+    QVERIFY2(userEntry.contains(userEntryHas), qPrintable(userEntry));
+    QVERIFY(!userEntry.contains(QStringLiteral("/old/")));
+    QCOMPARE(QFile::exists(desktop.mimePackagePath()), !userEntryHas.isEmpty());
+    QCOMPARE(QFile::exists(desktop.iconPath()), !userEntryHas.isEmpty());
 }
 
 CLASSSHAPER_TEST(tst_Startup);
