@@ -5,6 +5,7 @@
 #include "app/editor/frm_Main.h"
 #include "app/member/frm_Member.h"
 #include "support/ScriptedUi.h"
+#include "support/Templates.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
