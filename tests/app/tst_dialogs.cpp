@@ -1,0 +1,135 @@
+// The real Qt dialogs behind the dialog service, as the user sees them: title, filters, the
+// filter chosen, the folder, whether replacing a file asks, the buttons of a question and which
+// one Return and Escape take.
+#include "WindowFixture.h"
+
+#include "app/dialogs/QtUiServices.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// Calls `look` with the modal dialog once it shows; `look` must close it.
+template <class Dialog, class Look> void whenShown(Look look) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, look] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            look(*dialog);
+        }
+    });
+    poll->start(10);
+}
+
+// Types the name into the dialog's file name field, as the user does, and accepts.
+void choose(QFileDialog& dialog, const QString& path) {
+    dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+    QMetaObject::invokeMethod(&dialog, "accept");
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void openDialogShowsFiltersAndFolder() {
+        QTemporaryDir folder;
+        writeBytes(folder.filePath("a.vlt-ctf"), "x");
+        QtUiServices ui;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Klassenvorlage laden"));
+            QCOMPARE(dialog.nameFilters(),
+                     (QStringList{"Klassenvorlage (*.vlt-ctf)", "Alle Dateien (*.* *)"}));
+            QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Alle Dateien (*.* *)"));
+            QCOMPARE(dialog.directory().path(), folder.path());
+            QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
+            choose(dialog, folder.filePath("a.vlt-ctf"));
+        });
+        QCOMPARE(ui.openFileDialog({folder.filePath("*.vlt-ctf"), "Klassenvorlage laden",
+                                    "Klassenvorlage|*.vlt-ctf|Alle Dateien|*.*;*", 2, QString()}),
+                 folder.filePath("a.vlt-ctf"));
+    }
+
+    void saveDialogAsksBeforeReplacingAndAddsTheExtension_data() {
+        QTest::addColumn<bool>("ask");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("returned");
+        QTest::newRow("asks, no extension typed") << true << "neu"
+                                                  << "neu.cls";
+        QTest::newRow("does not ask, extension typed") << false << "neu.cls"
+                                                       << "neu.cls";
+    }
+    void saveDialogAsksBeforeReplacingAndAddsTheExtension() {
+        QFETCH(bool, ask);
+        QFETCH(QString, typed);
+        QFETCH(QString, returned);
+        QTemporaryDir folder;
+        QtUiServices ui;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+            QCOMPARE(dialog.testOption(QFileDialog::DontConfirmOverwrite), !ask);
+            QCOMPARE(dialog.selectedFiles(), QStringList(folder.filePath("alt.cls")));
+            choose(dialog, folder.filePath(typed));
+        });
+        vlt::FileDialogRequest request{folder.filePath("alt.cls"), "Klasse erstellen",
+                                       "Klasse|*.cls", 1, ".cls"};
+        request.askBeforeReplacing = ask;
+        QCOMPARE(ui.saveFileDialog(request), folder.filePath(returned));
+    }
+
+    void folderDialogChoosesAFolder() {
+        QTemporaryDir folder;
+        QtUiServices ui;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Projektordner öffnen"));
+            QCOMPARE(dialog.fileMode(), QFileDialog::Directory);
+            QCOMPARE(dialog.directory().path(), folder.path());
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        QCOMPARE(ui.openFolderDialog(folder.path(), "Projektordner öffnen"), folder.path());
+        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        QCOMPARE(ui.openFolderDialog(folder.path(), "Projektordner öffnen"), QString());
+    }
+
+    // The cautious answer is what Return and Escape take.
+    void questionsDefaultToTheCautiousAnswer() {
+        QtUiServices ui;
+        whenShown<QMessageBox>([](QMessageBox& box) {
+            QCOMPARE(box.text(), QStringLiteral("Verwerfen?"));
+            QCOMPARE(box.defaultButton(), box.button(QMessageBox::No));
+            QTest::keyClick(&box, Qt::Key_Return);
+        });
+        QCOMPARE(ui.yesNoQuestion("Verwerfen?", "Frage"), vlt::ID_No);
+        whenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+        QCOMPARE(ui.yesNoQuestion("Verwerfen?", "Frage"), vlt::ID_Yes);
+
+        const QStringList choices{"Ü&berschreiben", "&Neu laden", "Abbrechen"};
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            QStringList shown;
+            for (QAbstractButton* button : box.buttons())
+                shown.append(button->text());
+            shown.sort();
+            QStringList sorted = choices;
+            sorted.sort();
+            QCOMPARE(shown, sorted);
+            QCOMPARE(box.windowTitle(), QStringLiteral("Vorlage geändert"));
+            QCOMPARE(box.defaultButton()->text(), QStringLiteral("Abbrechen"));
+            QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        QCOMPARE(ui.choiceQuestion("Geändert.", choices, "Vorlage geändert"), 2);
+        whenShown<QMessageBox>([](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons())
+                if (button->text() == QLatin1String("&Neu laden"))
+                    button->click();
+        });
+        QCOMPARE(ui.choiceQuestion("Geändert.", choices, "Vorlage geändert"), 1);
+    }
+};
+CLASSSHAPER_TEST(DialogsTest);
+
+#include "tst_dialogs.moc"
