@@ -1,0 +1,59 @@
+// What the window keeps across a restart: size and place, the template folder, the recent
+// files and whether the preview shows; and a first start that fits the screen.
+#include "WindowFixture.h"
+
+#include "app/preview/PreviewPane.h"
+
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        QSettings().clear();
+        QSettings(QStringLiteral("Veltrane"), QStringLiteral("ClassShaper")).clear();
+    }
+
+    void firstStartFitsTheScreen() {
+        WindowFixture f;
+        const QSize room = f.window->screen()->availableGeometry().size();
+        QVERIFY2(
+            f.window->width() <= room.width() * 0.9 + 1 &&
+                f.window->height() <= room.height() * 0.9 + 1,
+            qPrintable(QStringLiteral("%1x%2").arg(f.window->width()).arg(f.window->height())));
+    }
+
+    void aRestartKeepsWhatTheUserLeft() {
+        QString saved;
+        QSize before;
+        bool previewShown = false;
+        {
+            WindowFixture f;
+            f.showActive();
+            f.trigger("mnu_ViewPreview"); // the other way from now on
+            previewShown = f.window->preview()->isVisibleTo(f.window.get());
+            QTest::qWait(50);
+            f.window->resize(f.window->size() + QSize(30, 20));
+            QTest::qWait(50);
+            before = f.window->size();
+            saved = f.path("Kunde.vlt-ctf");
+            f.ui.fileChoices.enqueue(saved);
+            f.trigger("mnu_FileSaveAs");
+            f.window->close();
+        }
+        WindowFixture f;
+        f.showActive();
+        QCOMPARE(f.window->size(), before);
+        QCOMPARE(f.window->preview()->isVisibleTo(f.window.get()), previewShown);
+        const QList<QAction*> recent = f.window->findChild<QMenu*>("mnu_FileRecent")->actions();
+        QVERIFY(!recent.isEmpty() && recent.first()->toolTip() == saved);
+        f.trigger("mnu_FileOpen"); // cancelled; it starts in the folder of the last save
+        QCOMPARE(f.lastShown("open").request.initialFile,
+                 QFileInfo(saved).absolutePath() + QStringLiteral("/*.vlt-ctf"));
+    }
+};
+CLASSSHAPER_TEST(SettingsTest);
+
+#include "tst_settings.moc"
