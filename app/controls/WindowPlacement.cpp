@@ -15,7 +15,10 @@ void placeOnScreen(QWidget* window, QSize wanted) {
     }
     const QRect available = screen->availableGeometry();
     window->resize(wanted.boundedTo(available.size() * 0.9));
-    QRect frame(QPoint(), window->size());
+    // The window manager's frame is not known before the window shows; the owner's is the
+    // best guess for it.
+    const QSize decoration = owner ? owner->frameGeometry().size() - owner->size() : QSize();
+    QRect frame(QPoint(), window->size() + decoration);
     frame.moveCenter(owner ? owner->frameGeometry().center() : available.center());
     frame.moveLeft(qBound(available.left(), frame.left(), available.right() - frame.width()));
     frame.moveTop(qBound(available.top(), frame.top(), available.bottom() - frame.height()));

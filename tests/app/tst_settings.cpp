@@ -8,13 +8,20 @@
 #include <QScreen>
 #include <QSettings>
 
+namespace {
+
+void forget() {
+    QSettings().clear();
+    QSettings(QStringLiteral("Veltrane"), QStringLiteral("ClassShaper")).clear();
+}
+
+} // namespace
+
 class SettingsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        QSettings().clear();
-        QSettings(QStringLiteral("Veltrane"), QStringLiteral("ClassShaper")).clear();
-    }
+    void init() { forget(); }
+    void cleanup() { forget(); }
 
     void firstStartFitsTheScreen() {
         WindowFixture f;
