@@ -58,53 +58,50 @@ class ColoursTest : public QObject {
 private slots:
     void init() { m_kept = QApplication::palette(); }
     void cleanup() { QApplication::setPalette(m_kept); }
-    void readableInEveryScheme_data();
-    void readableInEveryScheme();
+    void readableInEveryScheme_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void readableInEveryScheme() {
+        QFETCH(bool, dark);
+        QApplication::setPalette(scheme(dark));
+        const QColor text = scheme(dark).color(QPalette::Text);
+        const QColor base = scheme(dark).color(QPalette::Base);
+
+        WindowFixture f;
+        f.showActive();
+        f.window->preview()->refreshNow();
+        const QPlainTextEdit* code = f.window->preview()->codeView();
+        QVERIFY2(contrast(colourAt(code, "'€ Interfaces"), base) >= 3, "comments");
+        QVERIFY2(contrast(colourAt(code, "Implements"), base) >= 3, "keywords");
+
+        DiffView diff;
+        diff.showTexts(QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));
+        auto* unified = diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_Diff"));
+        for (const char* line : {"-b", "+c"}) {
+            QTextBlock block = unified->document()->firstBlock();
+            while (block.isValid() && block.text() != QLatin1String(line))
+                block = block.next();
+            QVERIFY(block.isValid());
+            const QColor background =
+                block.layout()->formats().value(0).format.background().color();
+            QVERIFY2(contrast(text, background) >= 4.5, line);
+        }
+
+        f.dialogScripts.append([&](frm_Member& dialog) {
+            dialog.txt_Name->setText(QStringLiteral("Liefer Datum"));
+            QVERIFY(!dialog.lbl_Findings->text().isEmpty());
+            QVERIFY2(contrast(dialog.lbl_Findings->palette().color(QPalette::WindowText),
+                              dialog.palette().color(QPalette::Window)) >= 3,
+                     "findings");
+        });
+        f.trigger("mnu_MemberAdd");
+    }
 
 private:
     QPalette m_kept;
 };
-
-void ColoursTest::readableInEveryScheme_data() {
-    QTest::addColumn<bool>("dark");
-    QTest::newRow("light") << false;
-    QTest::newRow("dark") << true;
-}
-
-void ColoursTest::readableInEveryScheme() {
-    QFETCH(bool, dark);
-    QApplication::setPalette(scheme(dark));
-    const QColor text = scheme(dark).color(QPalette::Text);
-    const QColor base = scheme(dark).color(QPalette::Base);
-
-    WindowFixture f;
-    f.showActive();
-    f.window->preview()->refreshNow();
-    const QPlainTextEdit* code = f.window->preview()->codeView();
-    QVERIFY2(contrast(colourAt(code, "'€ Interfaces"), base) >= 3, "comments");
-    QVERIFY2(contrast(colourAt(code, "Implements"), base) >= 3, "keywords");
-
-    DiffView diff;
-    diff.showTexts(QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));
-    auto* unified = diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_Diff"));
-    for (const char* line : {"-b", "+c"}) {
-        QTextBlock block = unified->document()->firstBlock();
-        while (block.isValid() && block.text() != QLatin1String(line))
-            block = block.next();
-        QVERIFY(block.isValid());
-        const QColor background = block.layout()->formats().value(0).format.background().color();
-        QVERIFY2(contrast(text, background) >= 4.5, line);
-    }
-
-    f.dialogScripts.append([&](frm_Member& dialog) {
-        dialog.txt_Name->setText(QStringLiteral("Liefer Datum"));
-        QVERIFY(!dialog.lbl_Findings->text().isEmpty());
-        QVERIFY2(contrast(dialog.lbl_Findings->palette().color(QPalette::WindowText),
-                          dialog.palette().color(QPalette::Window)) >= 3,
-                 "findings");
-    });
-    f.trigger("mnu_MemberAdd");
-}
 
 CLASSSHAPER_TEST(ColoursTest);
 #include "tst_colours.moc"

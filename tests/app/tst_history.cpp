@@ -29,166 +29,155 @@ void removeRow(WindowFixture& f, int row) {
 class HistoryTest : public QObject {
     Q_OBJECT
 private slots:
-    void typingIsOneStepPerField();
-    void memberSteps_data();
-    void memberSteps();
-    void titleMarkFollowsTheSavedState();
-    void classNameKeepsATypedFileName_data();
-    void classNameKeepsATypedFileName();
-    void moduleLineIsCurrentAfterCreateFile();
-};
+    // A run of typing is one step, named after its field; the file name that follows the class
+    // name goes with it. Ctrl+Z in a field undoes the template's steps, not the field's typing.
+    void typingIsOneStepPerField() {
+        WindowFixture f;
+        f.showActive();
+        f.window->txt_Name->setFocus();
+        f.window->txt_Name->selectAll();
+        QTest::keyClicks(f.window->txt_Name, QStringLiteral("Kunde"));
+        f.window->txt_Project->setFocus();
+        QTest::keyClicks(f.window->txt_Project, QStringLiteral(" 2"));
+        QCOMPARE(action(f, "mnu_EditUndo")->text(), QStringLiteral("&Rückgängig: Projekt ändern"));
 
-// A run of typing is one step, named after its field; the file name that follows the class
-// name goes with it. Ctrl+Z in a field undoes the template's steps, not the field's typing.
-void HistoryTest::typingIsOneStepPerField() {
-    WindowFixture f;
-    f.showActive();
-    f.window->txt_Name->setFocus();
-    f.window->txt_Name->selectAll();
-    QTest::keyClicks(f.window->txt_Name, QStringLiteral("Kunde"));
-    f.window->txt_Project->setFocus();
-    QTest::keyClicks(f.window->txt_Project, QStringLiteral(" 2"));
-    QCOMPARE(action(f, "mnu_EditUndo")->text(), QStringLiteral("&Rückgängig: Projekt ändern"));
+        keys(f.window->txt_Project, "Ctrl+Z");
+        QCOMPARE(f.window->txt_Project->text(), QStringLiteral("Veltrane Commonwork 3.0"));
+        QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Kunde"));
+        QCOMPARE(action(f, "mnu_EditUndo")->text(),
+                 QStringLiteral("&Rückgängig: Klassenname ändern"));
+        keys(f.window->txt_Project, "Ctrl+Z");
+        QCOMPARE(f.window->txt_Name->text() + u' ' + f.window->txt_File->text(),
+                 QStringLiteral("cls_NoName cls_NoName.cls"));
+        QVERIFY(!f.app.changed && !f.window->isWindowModified());
+        QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
 
-    keys(f.window->txt_Project, "Ctrl+Z");
-    QCOMPARE(f.window->txt_Project->text(), QStringLiteral("Veltrane Commonwork 3.0"));
-    QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Kunde"));
-    QCOMPARE(action(f, "mnu_EditUndo")->text(), QStringLiteral("&Rückgängig: Klassenname ändern"));
-    keys(f.window->txt_Project, "Ctrl+Z");
-    QCOMPARE(f.window->txt_Name->text() + u' ' + f.window->txt_File->text(),
-             QStringLiteral("cls_NoName cls_NoName.cls"));
-    QVERIFY(!f.app.changed && !f.window->isWindowModified());
-    QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
-
-    keys(f.window->txt_Custom, "Ctrl+Y");
-    keys(f.window->txt_Custom, "Ctrl+Shift+Z");
-    QCOMPARE(f.window->txt_Name->text() + u' ' + f.window->txt_File->text() + u' ' +
-                 f.window->txt_Project->text(),
-             QStringLiteral("Kunde Kunde.cls Veltrane Commonwork 3.0 2"));
-    QVERIFY(f.app.changed && f.window->isWindowModified());
-    f.window->takeOver();
-    QCOMPARE(f.app.currentTemplate->CLASSNAME, QStringLiteral("Kunde"));
-}
-
-void HistoryTest::memberSteps_data() {
-    QTest::addColumn<QString>("step"); // done on the members A, B, C
-    QTest::addColumn<QStringList>("after");
-    QTest::addColumn<QString>("undoText");
-    QTest::newRow("remove the middle one")
-        << "remove 1" << QStringList{"A", "C"} << "Mitglied „B“ entfernen";
-    QTest::newRow("remove the last one")
-        << "remove 2" << QStringList{"A", "B"} << "Mitglied „C“ entfernen";
-    QTest::newRow("remove the first one")
-        << "remove 0" << QStringList{"C", "B"} << "Mitglied „A“ entfernen";
-    QTest::newRow("move up") << "up 2" << QStringList{"A", "C", "B"}
-                             << "Mitglied „C“ nach oben verschieben";
-    QTest::newRow("move down") << "down 0" << QStringList{"B", "A", "C"}
-                               << "Mitglied „A“ nach unten verschieben";
-    QTest::newRow("edit") << "edit 1" << QStringList{"A", "B2", "C"} << "Mitglied „B2“ bearbeiten";
-    QTest::newRow("add") << "add" << QStringList{"A", "B", "C", "D"} << "Mitglied „D“ hinzufügen";
-}
-
-// Each step is undone to the list as it was, flags and all, and redone to the list after it.
-void HistoryTest::memberSteps() {
-    QFETCH(QString, step);
-    QFETCH(QStringList, after);
-    QFETCH(QString, undoText);
-    WindowFixture f;
-    f.showActive();
-    for (const char* name : {"A", "B", "C"})
-        f.addMember(QString::fromLatin1(name));
-    f.app.currentTemplate->MEMBERS().ITEM(3, true)->MCHILD = true;
-    const QString before = f.app.currentTemplate->DATA.PACKAGE();
-    const int row = step.section(u' ', 1).toInt();
-    if (step.startsWith(u"remove")) {
-        removeRow(f, row);
-    } else if (step == u"add") {
-        f.addMember(QStringLiteral("D"));
-    } else if (step.startsWith(u"edit")) {
-        f.selectRow(row);
-        f.dialogScripts.append([](frm_Member& dialog) {
-            dialog.txt_Name->setText(QStringLiteral("B2"));
-            dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
-        });
-        f.trigger("mnu_MemberEdit");
-    } else {
-        f.selectRow(row);
-        f.trigger(step.startsWith(u"up") ? "mnu_MemberUp" : "mnu_MemberDown");
+        keys(f.window->txt_Custom, "Ctrl+Y");
+        keys(f.window->txt_Custom, "Ctrl+Shift+Z");
+        QCOMPARE(f.window->txt_Name->text() + u' ' + f.window->txt_File->text() + u' ' +
+                     f.window->txt_Project->text(),
+                 QStringLiteral("Kunde Kunde.cls Veltrane Commonwork 3.0 2"));
+        QVERIFY(f.app.changed && f.window->isWindowModified());
+        f.window->takeOver();
+        QCOMPARE(f.app.currentTemplate->CLASSNAME, QStringLiteral("Kunde"));
     }
-    QCOMPARE(f.rows(), after);
-    QCOMPARE(action(f, "mnu_EditUndo")->text(), QStringLiteral("&Rückgängig: ") + undoText);
-    const QString done = f.app.currentTemplate->DATA.PACKAGE();
+    void memberSteps_data() {
+        QTest::addColumn<QString>("step"); // done on the members A, B, C
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("undoText");
+        QTest::newRow("remove the middle one")
+            << "remove 1" << QStringList{"A", "C"} << "Mitglied „B“ entfernen";
+        QTest::newRow("remove the last one")
+            << "remove 2" << QStringList{"A", "B"} << "Mitglied „C“ entfernen";
+        QTest::newRow("remove the first one")
+            << "remove 0" << QStringList{"C", "B"} << "Mitglied „A“ entfernen";
+        QTest::newRow("move up") << "up 2" << QStringList{"A", "C", "B"}
+                                 << "Mitglied „C“ nach oben verschieben";
+        QTest::newRow("move down")
+            << "down 0" << QStringList{"B", "A", "C"} << "Mitglied „A“ nach unten verschieben";
+        QTest::newRow("edit") << "edit 1" << QStringList{"A", "B2", "C"}
+                              << "Mitglied „B2“ bearbeiten";
+        QTest::newRow("add") << "add" << QStringList{"A", "B", "C", "D"}
+                             << "Mitglied „D“ hinzufügen";
+    }
+    // Each step is undone to the list as it was, flags and all, and redone to the list after it.
+    void memberSteps() {
+        QFETCH(QString, step);
+        QFETCH(QStringList, after);
+        QFETCH(QString, undoText);
+        WindowFixture f;
+        f.showActive();
+        for (const char* name : {"A", "B", "C"})
+            f.addMember(QString::fromLatin1(name));
+        f.app.currentTemplate->MEMBERS().ITEM(3, true)->MCHILD = true;
+        const QString before = f.app.currentTemplate->DATA.PACKAGE();
+        const int row = step.section(u' ', 1).toInt();
+        if (step.startsWith(u"remove")) {
+            removeRow(f, row);
+        } else if (step == u"add") {
+            f.addMember(QStringLiteral("D"));
+        } else if (step.startsWith(u"edit")) {
+            f.selectRow(row);
+            f.dialogScripts.append([](frm_Member& dialog) {
+                dialog.txt_Name->setText(QStringLiteral("B2"));
+                dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+            });
+            f.trigger("mnu_MemberEdit");
+        } else {
+            f.selectRow(row);
+            f.trigger(step.startsWith(u"up") ? "mnu_MemberUp" : "mnu_MemberDown");
+        }
+        QCOMPARE(f.rows(), after);
+        QCOMPARE(action(f, "mnu_EditUndo")->text(), QStringLiteral("&Rückgängig: ") + undoText);
+        const QString done = f.app.currentTemplate->DATA.PACKAGE();
 
-    keys(f.window->lst_Members, "Ctrl+Z");
-    QCOMPARE(f.app.currentTemplate->DATA.PACKAGE(), before);
-    QCOMPARE(f.rows(-1), (QStringList{"1", "2", "3"}));
-    keys(f.window->lst_Members, "Ctrl+Y");
-    QCOMPARE(f.app.currentTemplate->DATA.PACKAGE(), done);
-    QCOMPARE(f.rows(), after);
-}
+        keys(f.window->lst_Members, "Ctrl+Z");
+        QCOMPARE(f.app.currentTemplate->DATA.PACKAGE(), before);
+        QCOMPARE(f.rows(-1), (QStringList{"1", "2", "3"}));
+        keys(f.window->lst_Members, "Ctrl+Y");
+        QCOMPARE(f.app.currentTemplate->DATA.PACKAGE(), done);
+        QCOMPARE(f.rows(), after);
+    }
+    // "Unbenannt" for a template without a file; "*" while it differs from what was saved, also
+    // after undoing past the save; New and Open start with no steps.
+    void titleMarkFollowsTheSavedState() {
+        WindowFixture f;
+        f.showActive();
+        QCOMPARE(f.window->windowTitle(),
+                 QStringLiteral("Veltrane Benchkit - Class Shaper [Unbenannt][*]"));
+        QVERIFY(!f.window->isWindowModified());
+        f.addMember(QStringLiteral("A"));
+        QVERIFY(f.window->isWindowModified());
+        const QString file = f.path(QStringLiteral("k.vlt-ctf"));
+        f.ui.fileChoices.enqueue(file);
+        f.trigger("mnu_FileSave");
+        QCOMPARE(f.window->windowTitle(),
+                 QStringLiteral("Veltrane Benchkit - Class Shaper [%1][*]").arg(file));
+        QVERIFY(!f.window->isWindowModified());
+        removeRow(f, 0);
+        QVERIFY(f.window->isWindowModified());
+        f.trigger("mnu_EditUndo");
+        QVERIFY(!f.window->isWindowModified() && !f.app.changed);
+        f.trigger("mnu_EditUndo");
+        QVERIFY2(f.window->isWindowModified() && f.app.changed, "before the save is unsaved too");
 
-// "Unbenannt" for a template without a file; "*" while it differs from what was saved, also
-// after undoing past the save; New and Open start with no steps.
-void HistoryTest::titleMarkFollowsTheSavedState() {
-    WindowFixture f;
-    f.showActive();
-    QCOMPARE(f.window->windowTitle(),
-             QStringLiteral("Veltrane Benchkit - Class Shaper [Unbenannt][*]"));
-    QVERIFY(!f.window->isWindowModified());
-    f.addMember(QStringLiteral("A"));
-    QVERIFY(f.window->isWindowModified());
-    const QString file = f.path(QStringLiteral("k.vlt-ctf"));
-    f.ui.fileChoices.enqueue(file);
-    f.trigger("mnu_FileSave");
-    QCOMPARE(f.window->windowTitle(),
-             QStringLiteral("Veltrane Benchkit - Class Shaper [%1][*]").arg(file));
-    QVERIFY(!f.window->isWindowModified());
-    removeRow(f, 0);
-    QVERIFY(f.window->isWindowModified());
-    f.trigger("mnu_EditUndo");
-    QVERIFY(!f.window->isWindowModified() && !f.app.changed);
-    f.trigger("mnu_EditUndo");
-    QVERIFY2(f.window->isWindowModified() && f.app.changed, "before the save is unsaved too");
-
-    f.ui.answers.enqueue(vlt::ID_Yes);
-    f.ui.fileChoices.enqueue(file);
-    f.trigger("mnu_FileOpen");
-    QCOMPARE(f.rows(), QStringList{"A"});
-    QVERIFY(!f.window->isWindowModified());
-    QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
-}
-
-void HistoryTest::classNameKeepsATypedFileName_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("as the class name gave it") << "cls_NoName.cls"
-                                               << "cls_Kunde.cls";
-    QTest::newRow("typed by the user") << "kunden.cls"
-                                       << "kunden.cls";
-    QTest::newRow("emptied") << ""
-                             << "";
-}
-
-void HistoryTest::classNameKeepsATypedFileName() {
-    QFETCH(QString, file);
-    QFETCH(QString, expected);
-    WindowFixture f;
-    f.window->txt_File->setText(file);
-    f.window->txt_Name->setText(QStringLiteral("cls_Kunde"));
-    QCOMPARE(f.window->txt_File->text(), expected);
-}
-
-// The line above the preview is right as soon as "In Datei" has written the module.
-void HistoryTest::moduleLineIsCurrentAfterCreateFile() {
-    WindowFixture f;
-    f.showActive();
-    QLabel* line = f.window->preview()->fileState();
-    QTRY_COMPARE(line->text(), QStringLiteral("Noch nicht in eine Datei erzeugt."));
-    const QString module = f.path(QStringLiteral("m.cls"));
-    f.ui.fileChoices.enqueue(module);
-    f.trigger("mnu_FileCreateFile");
-    QTRY_COMPARE(line->text(), QStringLiteral("Moduldatei ist aktuell: %1").arg(module));
-}
+        f.ui.answers.enqueue(vlt::ID_Yes);
+        f.ui.fileChoices.enqueue(file);
+        f.trigger("mnu_FileOpen");
+        QCOMPARE(f.rows(), QStringList{"A"});
+        QVERIFY(!f.window->isWindowModified());
+        QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
+    }
+    void classNameKeepsATypedFileName_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("as the class name gave it") << "cls_NoName.cls"
+                                                   << "cls_Kunde.cls";
+        QTest::newRow("typed by the user") << "kunden.cls"
+                                           << "kunden.cls";
+        QTest::newRow("emptied") << ""
+                                 << "";
+    }
+    void classNameKeepsATypedFileName() {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        WindowFixture f;
+        f.window->txt_File->setText(file);
+        f.window->txt_Name->setText(QStringLiteral("cls_Kunde"));
+        QCOMPARE(f.window->txt_File->text(), expected);
+    }
+    // The line above the preview is right as soon as "In Datei" has written the module.
+    void moduleLineIsCurrentAfterCreateFile() {
+        WindowFixture f;
+        f.showActive();
+        QLabel* line = f.window->preview()->fileState();
+        QTRY_COMPARE(line->text(), QStringLiteral("Noch nicht in eine Datei erzeugt."));
+        const QString module = f.path(QStringLiteral("m.cls"));
+        f.ui.fileChoices.enqueue(module);
+        f.trigger("mnu_FileCreateFile");
+        QTRY_COMPARE(line->text(), QStringLiteral("Moduldatei ist aktuell: %1").arg(module));
+    }
+};
 
 CLASSSHAPER_TEST(HistoryTest);
 #include "tst_history.moc"

@@ -75,80 +75,72 @@ void activate(QWidget* window) {
 class KeyboardTest : public QObject {
     Q_OBJECT
 private slots:
-    void noMnemonicsClash();
-    void differenceWindowClosesLikeAWindow_data();
-    void differenceWindowClosesLikeAWindow();
-    void viewerSearchSaysWhatItFound();
-};
-
-void KeyboardTest::noMnemonicsClash() {
-    WindowFixture f;
-    f.showActive();
-    QStringList found = clashesOf(f.window.get());
-    QStringList windows{f.window->objectName()};
-    f.dialogScripts.append([&](frm_Member& dialog) {
-        found += clashesOf(&dialog);
-        windows.append(dialog.objectName());
-    });
-    f.trigger("mnu_MemberAdd");
-    ModuleDiff diff(f.window.get());
-    OverwriteDialog question(QStringLiteral("m.cls"), QStringLiteral("a"), QStringLiteral("b"),
-                             f.window.get());
-    CodeViewer viewer(f.window.get());
-    for (QWidget* window : std::initializer_list<QWidget*>{&diff, &question, &viewer}) {
-        found += clashesOf(window);
-        windows.append(window->objectName());
+    void noMnemonicsClash() {
+        WindowFixture f;
+        f.showActive();
+        QStringList found = clashesOf(f.window.get());
+        QStringList windows{f.window->objectName()};
+        f.dialogScripts.append([&](frm_Member& dialog) {
+            found += clashesOf(&dialog);
+            windows.append(dialog.objectName());
+        });
+        f.trigger("mnu_MemberAdd");
+        ModuleDiff diff(f.window.get());
+        OverwriteDialog question(QStringLiteral("m.cls"), QStringLiteral("a"), QStringLiteral("b"),
+                                 f.window.get());
+        CodeViewer viewer(f.window.get());
+        for (QWidget* window : std::initializer_list<QWidget*>{&diff, &question, &viewer}) {
+            found += clashesOf(window);
+            windows.append(window->objectName());
+        }
+        QCOMPARE(windows, (QStringList{"frm_Main", "frm_Member", "frm_ModuleDiff", "frm_Overwrite",
+                                       "frm_Viewer"}));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+        QVERIFY2(windowMnemonics(f.window.get()).size() >= 26, "every field and button has one");
     }
-    QCOMPARE(windows, (QStringList{"frm_Main", "frm_Member", "frm_ModuleDiff", "frm_Overwrite",
-                                   "frm_Viewer"}));
-    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
-    QVERIFY2(windowMnemonics(f.window.get()).size() >= 26, "every field and button has one");
-}
-
-void KeyboardTest::differenceWindowClosesLikeAWindow_data() {
-    QTest::addColumn<QKeySequence>("keys");
-    QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
-    QTest::newRow("Ctrl+W") << QKeySequence(QKeySequence::Close);
-}
-
-// On the screen whole, with a word on what differs.
-void KeyboardTest::differenceWindowClosesLikeAWindow() {
-    QFETCH(QKeySequence, keys);
-    WindowFixture f;
-    f.showActive();
-    ModuleDiff diff(f.window.get());
-    diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));
-    activate(&diff);
-    QVERIFY(diff.screen()->availableGeometry().contains(diff.frameGeometry()));
-    QCOMPARE(diff.view()->summary(),
-             QStringLiteral("1 Zeile nur links (rot), 1 Zeile nur rechts (grün)"));
-    QTest::keySequence(&diff, keys);
-    QVERIFY(!diff.isVisible());
-    diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a"), QStringLiteral("a"));
-    QCOMPARE(diff.view()->summary(),
-             QStringLiteral("Keine Unterschiede: beide Seiten sind gleich."));
-}
-
-void KeyboardTest::viewerSearchSaysWhatItFound() {
-    WindowFixture f;
-    f.showActive();
-    CodeViewer viewer(f.window.get());
-    viewer.showModule(QStringLiteral("Klassenmodul"), QStringLiteral("Dim a\r\nDim b"));
-    activate(&viewer);
-    auto* find = viewer.findChild<QLineEdit*>(QStringLiteral("txt_Find"));
-    QTest::keySequence(&viewer, QKeySequence::Find);
-    QVERIFY(find->hasFocus());
-    QTest::keyClicks(find, QStringLiteral("Dim"));
-    QTest::keyClick(find, Qt::Key_Return);
-    QTest::keyClick(find, Qt::Key_Return);
-    QCOMPARE(viewer.findState(), QString());
-    QTest::keyClick(find, Qt::Key_Return);
-    QCOMPARE(viewer.findState(), QStringLiteral("Vom Anfang an weitergesucht"));
-    find->selectAll();
-    QTest::keyClicks(find, QStringLiteral("Sub"));
-    QTest::keyClick(find, Qt::Key_Return);
-    QCOMPARE(viewer.findState(), QStringLiteral("„Sub“ nicht gefunden"));
-}
+    void differenceWindowClosesLikeAWindow_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(QKeySequence::Close);
+    }
+    // On the screen whole, with a word on what differs.
+    void differenceWindowClosesLikeAWindow() {
+        QFETCH(QKeySequence, keys);
+        WindowFixture f;
+        f.showActive();
+        ModuleDiff diff(f.window.get());
+        diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));
+        activate(&diff);
+        QVERIFY(diff.screen()->availableGeometry().contains(diff.frameGeometry()));
+        QCOMPARE(diff.view()->summary(),
+                 QStringLiteral("1 Zeile nur links (rot), 1 Zeile nur rechts (grün)"));
+        QTest::keySequence(&diff, keys);
+        QVERIFY(!diff.isVisible());
+        diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a"), QStringLiteral("a"));
+        QCOMPARE(diff.view()->summary(),
+                 QStringLiteral("Keine Unterschiede: beide Seiten sind gleich."));
+    }
+    void viewerSearchSaysWhatItFound() {
+        WindowFixture f;
+        f.showActive();
+        CodeViewer viewer(f.window.get());
+        viewer.showModule(QStringLiteral("Klassenmodul"), QStringLiteral("Dim a\r\nDim b"));
+        activate(&viewer);
+        auto* find = viewer.findChild<QLineEdit*>(QStringLiteral("txt_Find"));
+        QTest::keySequence(&viewer, QKeySequence::Find);
+        QVERIFY(find->hasFocus());
+        QTest::keyClicks(find, QStringLiteral("Dim"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(viewer.findState(), QString());
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(viewer.findState(), QStringLiteral("Vom Anfang an weitergesucht"));
+        find->selectAll();
+        QTest::keyClicks(find, QStringLiteral("Sub"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(viewer.findState(), QStringLiteral("„Sub“ nicht gefunden"));
+    }
+};
 
 CLASSSHAPER_TEST(KeyboardTest);
 #include "tst_keyboard.moc"

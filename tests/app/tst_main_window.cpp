@@ -67,266 +67,241 @@ void edit(frm_Main& window, const char* name) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachControlShowsAndTakesOverItsOwnField_data();
-    void eachControlShowsAndTakesOverItsOwnField();
-    void customCodeLineBreaks_data();
-    void customCodeLineBreaks();
-    void unsavedChangesQuestion_data();
-    void unsavedChangesQuestion();
-    void newTemplateKeepsProjectAuthorCopyright();
-    void saveFallsBackToSaveAs_data();
-    void saveFallsBackToSaveAs();
-    void memberList();
-    void menuShortcutsWinInEveryField_data();
-    void menuShortcutsWinInEveryField();
-    void recentFilesNameTheirFolders();
+    void eachControlShowsAndTakesOverItsOwnField_data() {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < kControls.size(); ++i)
+            QTest::newRow(kControls[i].first) << i;
+    }
+    // Show: only the row's control shows the value. An edit of the control marks the template
+    // changed, and take-over gives the value to the row's field alone.
+    void eachControlShowsAndTakesOverItsOwnField() {
+        QFETCH(int, row);
+        WindowFixture f;
+        setOnly(*f.app.currentTemplate, row);
+        f.window->showTemplate();
+        for (int i = 0; i < kControls.size(); ++i) {
+            const bool isText = std::holds_alternative<QString cls_Class::*>(kControls[i].second);
+            const QVariant blank = isText ? QVariant(QString()) : QVariant(false);
+            const QVariant value = isText ? QVariant(kValue) : QVariant(true);
+            QCOMPARE(shown(*f.window, kControls[i].first), i == row ? value : blank);
+        }
+
+        setOnly(*f.app.currentTemplate, -1);
+        f.window->showTemplate();
+        f.app.changed = false;
+        edit(*f.window, kControls[row].first);
+        QVERIFY2(f.app.changed, "every edit marks the template changed");
+        if (row != 2)
+            f.window->txt_File->clear();
+        cls_Class& taken = *f.app.currentTemplate;
+        f.window->takeOver();
+        cls_Class expected;
+        setOnly(expected, row);
+        for (const auto& [name, field] : kControls) {
+            if (const auto* text = std::get_if<QString cls_Class::*>(&field))
+                QCOMPARE(taken.*(*text), expected.*(*text));
+            else
+                QCOMPARE(taken.*std::get<bool cls_Class::*>(field),
+                         expected.*std::get<bool cls_Class::*>(field));
+        }
+    }
+    void customCodeLineBreaks_data() {
+        QTest::addColumn<QString>("custom");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("takenOver");
+        const QString mixed = QStringLiteral("a\r\nb\rc\nd");
+        QTest::newRow("untouched keeps its bytes") << mixed << QString() << mixed;
+        QTest::newRow("edited becomes CR LF") << mixed << "!"
+                                              << "!a\r\nb\r\nc\r\nd";
+        QTest::newRow("new line typed") << QString() << "x\ny"
+                                        << "x\r\ny";
+    }
+    void customCodeLineBreaks() {
+        QFETCH(QString, custom);
+        QFETCH(QString, typed);
+        QFETCH(QString, takenOver);
+        WindowFixture f;
+        f.app.currentTemplate->CUSTOM = custom;
+        f.window->showTemplate();
+        QCOMPARE(f.window->txt_Custom->blockCount(), custom.isEmpty() ? 1 : 4);
+        f.window->txt_Custom->moveCursor(QTextCursor::Start);
+        f.window->txt_Custom->insertPlainText(typed);
+        f.window->takeOver();
+        QCOMPARE(f.app.currentTemplate->CUSTOM, takenOver);
+    }
+    void unsavedChangesQuestion_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("answer");
+        for (const char* command : {"mnu_FileNew", "mnu_FileOpen", "mnu_FileQuit"}) {
+            const QByteArray name(command);
+            QTest::newRow(name + " unchanged") << QString::fromLatin1(command) << false << 0;
+            QTest::newRow(name + " yes") << QString::fromLatin1(command) << true << vlt::ID_Yes;
+            QTest::newRow(name + " no") << QString::fromLatin1(command) << true << vlt::ID_No;
+        }
+    }
+    void unsavedChangesQuestion() {
+        QFETCH(QString, command);
+        QFETCH(bool, edited);
+        QFETCH(int, answer);
+        WindowFixture f;
+        f.window->show();
+        if (edited)
+            f.window->txt_Name->setText(QStringLiteral("Bearbeitet"));
+        f.ui.answers.enqueue(answer);
+        f.trigger(command.toLatin1().constData());
+
+        QCOMPARE(f.ui.kinds().contains(QStringLiteral("question")), edited);
+        const bool wentOn = command.endsWith("New")    ? !f.app.changed
+                            : command.endsWith("Open") ? f.ui.kinds().contains("open")
+                                                       : !f.window->isVisible();
+        QCOMPARE(wentOn, !edited || answer == vlt::ID_Yes);
+        if (!wentOn)
+            QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Bearbeitet"));
+    }
+    void newTemplateKeepsProjectAuthorCopyright() {
+        WindowFixture f;
+        for (QLineEdit* field : {f.window->txt_Project, f.window->txt_Author,
+                                 f.window->txt_Copyright, f.window->txt_Name})
+            field->setText(field->objectName());
+        f.addMember(QStringLiteral("NUMMER"));
+        f.window->takeOver();
+        f.ui.answers.enqueue(vlt::ID_Yes);
+        f.trigger("mnu_FileNew");
+        QCOMPARE(f.window->txt_Project->text() + f.window->txt_Author->text() +
+                     f.window->txt_Copyright->text(),
+                 QStringLiteral("txt_Projecttxt_Authortxt_Copyright"));
+        QVERIFY(f.window->txt_Name->text() != QStringLiteral("txt_Name"));
+        QCOMPARE(f.window->lst_Members->topLevelItemCount(), 0);
+        QVERIFY(!f.app.changed);
+    }
+    void saveFallsBackToSaveAs_data() {
+        QTest::addColumn<QString>("currentPath");
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("new template") << QString() << false;
+        QTest::newRow("file deleted meanwhile") << QStringLiteral("weg.vlt-ctf") << false;
+        QTest::newRow("file exists") << QStringLiteral("da.vlt-ctf") << true;
+    }
+    void saveFallsBackToSaveAs() {
+        QFETCH(QString, currentPath);
+        QFETCH(bool, fileExists);
+        WindowFixture f;
+        if (!currentPath.isEmpty())
+            f.app.currentTemplatePath = f.path(currentPath);
+        if (fileExists)
+            QVERIFY(saveTemplate(f.app, f.app.currentTemplatePath));
+        f.window->txt_Name->setText(QStringLiteral("cls_Gespeichert"));
+        f.ui.fileChoices.enqueue(f.path(QStringLiteral("gewaehlt.vlt-ctf")));
+        f.trigger("mnu_FileSave");
+        QCOMPARE(f.ui.kinds().contains(QStringLiteral("save")), !fileExists);
+        const QString saved = fileExists ? f.path(currentPath) : f.path("gewaehlt.vlt-ctf");
+        QCOMPARE(f.app.currentTemplatePath, saved);
+        QVERIFY(!f.app.changed);
+        QVERIFY(readBytes(saved).contains("S:cls_Gespeichert\n"));
+    }
+    // Add, Edit keeps the selection, moves change the order, Remove asks and re-tags the rows;
+    // Edit and Remove are off without a selection; Return edits and Delete removes.
+    void memberList() {
+        WindowFixture f;
+        f.showActive();
+        for (const char* name : {"A", "B", "C"})
+            f.addMember(QString::fromLatin1(name));
+        f.dialogScripts.append([](frm_Member& dialog) { dialog.reject(); });
+        f.trigger("mnu_MemberAdd");
+        QCOMPARE(f.rows(), (QStringList{"A", "B", "C"}));
+
+        f.selectRow(1);
+        f.dialogScripts.append([](frm_Member& dialog) {
+            dialog.txt_Name->setText(QStringLiteral("B2"));
+            dialog.opt_Array->click();
+            dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+        });
+        f.window->lst_Members->setFocus();
+        QTest::keyClick(f.window->lst_Members, Qt::Key_Return);
+        QCOMPARE(f.rows(), (QStringList{"A", "B2", "C"}));
+        QCOMPARE(f.rows(2), (QStringList{"True", "False", "True"}));
+        QCOMPARE(f.window->lst_Members->indexOfTopLevelItem(f.window->lst_Members->currentItem()),
+                 1);
+
+        QTest::keyClick(f.window->lst_Members, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(f.rows(), (QStringList{"B2", "A", "C"}));
+        f.window->but_Down->click();
+        f.window->but_Down->click();
+        QCOMPARE(f.rows(), (QStringList{"A", "C", "B2"}));
+        QVERIFY(!f.window->but_Down->isEnabled());
+
+        f.selectRow(0);
+        QTest::keyClick(f.window->lst_Members, Qt::Key_Delete); // answered "Nein"
+        QCOMPARE(f.rows(), (QStringList{"A", "C", "B2"}));
+        f.ui.answers.enqueue(vlt::ID_Yes);
+        QTest::keyClick(f.window->lst_Members, Qt::Key_Delete);
+        QCOMPARE(f.ui.kinds(), (QStringList{"question", "question"}));
+        QCOMPARE(f.rows(), (QStringList{"B2", "C"}));
+        QCOMPARE(f.rows(-1), (QStringList{"1", "2"}));
+        QCOMPARE(f.app.currentTemplate->MEMBERS().ITEM(1, true)->MNAME, QStringLiteral("B2"));
+
+        f.window->lst_Members->clearSelection();
+        QVERIFY(!f.window->but_Edit->isEnabled() && !f.window->but_Remove->isEnabled());
+    }
+    void menuShortcutsWinInEveryField_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("shownKind");
+        for (const char* field : {"txt_Name", "txt_Custom", "lst_Members"}) {
+            const QByteArray name(field);
+            QTest::newRow(name + " Ctrl+U") << field << QKeySequence("Ctrl+U") << "save";
+            QTest::newRow(name + " Ctrl+E") << field << QKeySequence("Ctrl+E") << "question";
+            QTest::newRow(name + " Ctrl+O") << field << QKeySequence("Ctrl+O") << "open";
+            QTest::newRow(name + " Ctrl+H") << field << QKeySequence("Ctrl+H") << "";
+        }
+    }
+    void menuShortcutsWinInEveryField() {
+        QFETCH(QString, field);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, shownKind);
+        WindowFixture f;
+        f.showActive();
+        f.addMember(QStringLiteral("A"));
+        f.selectRow(0);
+        f.window->txt_Name->setText(QStringLiteral("cls_Bleibt"));
+        f.window->txt_Custom->setPlainText(QStringLiteral("bleibt"));
+        f.app.changed = false;
+        bool dialogOpened = false;
+        f.dialogScripts.append([&dialogOpened](frm_Member&) { dialogOpened = true; });
+        auto* target = f.window->findChild<QWidget*>(field);
+        target->setFocus();
+        QTest::keySequence(target, keys);
+        QCOMPARE(f.ui.kinds().join(','), shownKind);
+        QCOMPARE(dialogOpened, shownKind.isEmpty());
+        QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cls_Bleibt"));
+        QCOMPARE(f.window->txt_Custom->toPlainText(), QStringLiteral("bleibt"));
+    }
+    // A template opened from the command line joins the list as one opened from the menu; two of
+    // one name are told apart by their folders, and an entry opens its own.
+    void recentFilesNameTheirFolders() {
+        QSettings().remove(QStringLiteral("recentFiles"));
+        WindowFixture f;
+        QStringList paths;
+        for (const char* folder : {"a", "b"}) {
+            QDir(f.folder.path()).mkpath(QLatin1String(folder));
+            paths.append(f.path(QStringLiteral("%1/Kunde.vlt-ctf").arg(QLatin1String(folder))));
+            f.app.currentTemplate->AUTHOR = QLatin1String(folder);
+            QVERIFY(saveTemplate(f.app, paths.last()));
+        }
+        f.window->templateOpened(paths[0]);
+        f.ui.fileChoices.enqueue(paths[1]);
+        f.trigger("mnu_FileOpen");
+        auto* recent = f.window->findChild<QMenu*>(QStringLiteral("mnu_FileRecent"));
+        QStringList entries;
+        for (const QAction* action : recent->actions())
+            entries.append(action->text());
+        QCOMPARE(entries, (QStringList{QStringLiteral("&1 Kunde.vlt-ctf – %1").arg(f.path("b")),
+                                       QStringLiteral("&2 Kunde.vlt-ctf – %1").arg(f.path("a"))}));
+        recent->actions().at(1)->trigger();
+        QCOMPARE(f.app.currentTemplatePath, paths[0]);
+        QCOMPARE(f.window->txt_Author->text(), QStringLiteral("a"));
+    }
 };
-
-void MainWindowTest::eachControlShowsAndTakesOverItsOwnField_data() {
-    QTest::addColumn<int>("row");
-    for (int i = 0; i < kControls.size(); ++i)
-        QTest::newRow(kControls[i].first) << i;
-}
-
-// Show: only the row's control shows the value. An edit of the control marks the template
-// changed, and take-over gives the value to the row's field alone.
-void MainWindowTest::eachControlShowsAndTakesOverItsOwnField() {
-    QFETCH(int, row);
-    WindowFixture f;
-    setOnly(*f.app.currentTemplate, row);
-    f.window->showTemplate();
-    for (int i = 0; i < kControls.size(); ++i) {
-        const bool isText = std::holds_alternative<QString cls_Class::*>(kControls[i].second);
-        const QVariant blank = isText ? QVariant(QString()) : QVariant(false);
-        const QVariant value = isText ? QVariant(kValue) : QVariant(true);
-        QCOMPARE(shown(*f.window, kControls[i].first), i == row ? value : blank);
-    }
-
-    setOnly(*f.app.currentTemplate, -1);
-    f.window->showTemplate();
-    f.app.changed = false;
-    edit(*f.window, kControls[row].first);
-    QVERIFY2(f.app.changed, "every edit marks the template changed");
-    if (row != 2)
-        f.window->txt_File->clear();
-    cls_Class& taken = *f.app.currentTemplate;
-    f.window->takeOver();
-    cls_Class expected;
-    setOnly(expected, row);
-    for (const auto& [name, field] : kControls) {
-        if (const auto* text = std::get_if<QString cls_Class::*>(&field))
-            QCOMPARE(taken.*(*text), expected.*(*text));
-        else
-            QCOMPARE(taken.*std::get<bool cls_Class::*>(field),
-                     expected.*std::get<bool cls_Class::*>(field));
-    }
-}
-
-void MainWindowTest::customCodeLineBreaks_data() {
-    QTest::addColumn<QString>("custom");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("takenOver");
-    const QString mixed = QStringLiteral("a\r\nb\rc\nd");
-    QTest::newRow("untouched keeps its bytes") << mixed << QString() << mixed;
-    QTest::newRow("edited becomes CR LF") << mixed << "!"
-                                          << "!a\r\nb\r\nc\r\nd";
-    QTest::newRow("new line typed") << QString() << "x\ny"
-                                    << "x\r\ny";
-}
-
-void MainWindowTest::customCodeLineBreaks() {
-    QFETCH(QString, custom);
-    QFETCH(QString, typed);
-    QFETCH(QString, takenOver);
-    WindowFixture f;
-    f.app.currentTemplate->CUSTOM = custom;
-    f.window->showTemplate();
-    QCOMPARE(f.window->txt_Custom->blockCount(), custom.isEmpty() ? 1 : 4);
-    f.window->txt_Custom->moveCursor(QTextCursor::Start);
-    f.window->txt_Custom->insertPlainText(typed);
-    f.window->takeOver();
-    QCOMPARE(f.app.currentTemplate->CUSTOM, takenOver);
-}
-
-void MainWindowTest::unsavedChangesQuestion_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("edited");
-    QTest::addColumn<int>("answer");
-    for (const char* command : {"mnu_FileNew", "mnu_FileOpen", "mnu_FileQuit"}) {
-        const QByteArray name(command);
-        QTest::newRow(name + " unchanged") << QString::fromLatin1(command) << false << 0;
-        QTest::newRow(name + " yes") << QString::fromLatin1(command) << true << vlt::ID_Yes;
-        QTest::newRow(name + " no") << QString::fromLatin1(command) << true << vlt::ID_No;
-    }
-}
-
-void MainWindowTest::unsavedChangesQuestion() {
-    QFETCH(QString, command);
-    QFETCH(bool, edited);
-    QFETCH(int, answer);
-    WindowFixture f;
-    f.window->show();
-    if (edited)
-        f.window->txt_Name->setText(QStringLiteral("Bearbeitet"));
-    f.ui.answers.enqueue(answer);
-    f.trigger(command.toLatin1().constData());
-
-    QCOMPARE(f.ui.kinds().contains(QStringLiteral("question")), edited);
-    const bool wentOn = command.endsWith("New")    ? !f.app.changed
-                        : command.endsWith("Open") ? f.ui.kinds().contains("open")
-                                                   : !f.window->isVisible();
-    QCOMPARE(wentOn, !edited || answer == vlt::ID_Yes);
-    if (!wentOn)
-        QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Bearbeitet"));
-}
-
-void MainWindowTest::newTemplateKeepsProjectAuthorCopyright() {
-    WindowFixture f;
-    for (QLineEdit* field :
-         {f.window->txt_Project, f.window->txt_Author, f.window->txt_Copyright, f.window->txt_Name})
-        field->setText(field->objectName());
-    f.addMember(QStringLiteral("NUMMER"));
-    f.window->takeOver();
-    f.ui.answers.enqueue(vlt::ID_Yes);
-    f.trigger("mnu_FileNew");
-    QCOMPARE(f.window->txt_Project->text() + f.window->txt_Author->text() +
-                 f.window->txt_Copyright->text(),
-             QStringLiteral("txt_Projecttxt_Authortxt_Copyright"));
-    QVERIFY(f.window->txt_Name->text() != QStringLiteral("txt_Name"));
-    QCOMPARE(f.window->lst_Members->topLevelItemCount(), 0);
-    QVERIFY(!f.app.changed);
-}
-
-void MainWindowTest::saveFallsBackToSaveAs_data() {
-    QTest::addColumn<QString>("currentPath");
-    QTest::addColumn<bool>("fileExists");
-    QTest::newRow("new template") << QString() << false;
-    QTest::newRow("file deleted meanwhile") << QStringLiteral("weg.vlt-ctf") << false;
-    QTest::newRow("file exists") << QStringLiteral("da.vlt-ctf") << true;
-}
-
-void MainWindowTest::saveFallsBackToSaveAs() {
-    QFETCH(QString, currentPath);
-    QFETCH(bool, fileExists);
-    WindowFixture f;
-    if (!currentPath.isEmpty())
-        f.app.currentTemplatePath = f.path(currentPath);
-    if (fileExists)
-        QVERIFY(saveTemplate(f.app, f.app.currentTemplatePath));
-    f.window->txt_Name->setText(QStringLiteral("cls_Gespeichert"));
-    f.ui.fileChoices.enqueue(f.path(QStringLiteral("gewaehlt.vlt-ctf")));
-    f.trigger("mnu_FileSave");
-    QCOMPARE(f.ui.kinds().contains(QStringLiteral("save")), !fileExists);
-    const QString saved = fileExists ? f.path(currentPath) : f.path("gewaehlt.vlt-ctf");
-    QCOMPARE(f.app.currentTemplatePath, saved);
-    QVERIFY(!f.app.changed);
-    QVERIFY(readBytes(saved).contains("S:cls_Gespeichert\n"));
-}
-
-// Add, Edit keeps the selection, moves change the order, Remove asks and re-tags the rows;
-// Edit and Remove are off without a selection; Return edits and Delete removes.
-void MainWindowTest::memberList() {
-    WindowFixture f;
-    f.showActive();
-    for (const char* name : {"A", "B", "C"})
-        f.addMember(QString::fromLatin1(name));
-    f.dialogScripts.append([](frm_Member& dialog) { dialog.reject(); });
-    f.trigger("mnu_MemberAdd");
-    QCOMPARE(f.rows(), (QStringList{"A", "B", "C"}));
-
-    f.selectRow(1);
-    f.dialogScripts.append([](frm_Member& dialog) {
-        dialog.txt_Name->setText(QStringLiteral("B2"));
-        dialog.opt_Array->click();
-        dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
-    });
-    f.window->lst_Members->setFocus();
-    QTest::keyClick(f.window->lst_Members, Qt::Key_Return);
-    QCOMPARE(f.rows(), (QStringList{"A", "B2", "C"}));
-    QCOMPARE(f.rows(2), (QStringList{"True", "False", "True"}));
-    QCOMPARE(f.window->lst_Members->indexOfTopLevelItem(f.window->lst_Members->currentItem()), 1);
-
-    QTest::keyClick(f.window->lst_Members, Qt::Key_Up, Qt::AltModifier);
-    QCOMPARE(f.rows(), (QStringList{"B2", "A", "C"}));
-    f.window->but_Down->click();
-    f.window->but_Down->click();
-    QCOMPARE(f.rows(), (QStringList{"A", "C", "B2"}));
-    QVERIFY(!f.window->but_Down->isEnabled());
-
-    f.selectRow(0);
-    QTest::keyClick(f.window->lst_Members, Qt::Key_Delete); // answered "Nein"
-    QCOMPARE(f.rows(), (QStringList{"A", "C", "B2"}));
-    f.ui.answers.enqueue(vlt::ID_Yes);
-    QTest::keyClick(f.window->lst_Members, Qt::Key_Delete);
-    QCOMPARE(f.ui.kinds(), (QStringList{"question", "question"}));
-    QCOMPARE(f.rows(), (QStringList{"B2", "C"}));
-    QCOMPARE(f.rows(-1), (QStringList{"1", "2"}));
-    QCOMPARE(f.app.currentTemplate->MEMBERS().ITEM(1, true)->MNAME, QStringLiteral("B2"));
-
-    f.window->lst_Members->clearSelection();
-    QVERIFY(!f.window->but_Edit->isEnabled() && !f.window->but_Remove->isEnabled());
-}
-
-void MainWindowTest::menuShortcutsWinInEveryField_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<QString>("shownKind");
-    for (const char* field : {"txt_Name", "txt_Custom", "lst_Members"}) {
-        const QByteArray name(field);
-        QTest::newRow(name + " Ctrl+U") << field << QKeySequence("Ctrl+U") << "save";
-        QTest::newRow(name + " Ctrl+E") << field << QKeySequence("Ctrl+E") << "question";
-        QTest::newRow(name + " Ctrl+O") << field << QKeySequence("Ctrl+O") << "open";
-        QTest::newRow(name + " Ctrl+H") << field << QKeySequence("Ctrl+H") << "";
-    }
-}
-
-void MainWindowTest::menuShortcutsWinInEveryField() {
-    QFETCH(QString, field);
-    QFETCH(QKeySequence, keys);
-    QFETCH(QString, shownKind);
-    WindowFixture f;
-    f.showActive();
-    f.addMember(QStringLiteral("A"));
-    f.selectRow(0);
-    f.window->txt_Name->setText(QStringLiteral("cls_Bleibt"));
-    f.window->txt_Custom->setPlainText(QStringLiteral("bleibt"));
-    f.app.changed = false;
-    bool dialogOpened = false;
-    f.dialogScripts.append([&dialogOpened](frm_Member&) { dialogOpened = true; });
-    auto* target = f.window->findChild<QWidget*>(field);
-    target->setFocus();
-    QTest::keySequence(target, keys);
-    QCOMPARE(f.ui.kinds().join(','), shownKind);
-    QCOMPARE(dialogOpened, shownKind.isEmpty());
-    QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cls_Bleibt"));
-    QCOMPARE(f.window->txt_Custom->toPlainText(), QStringLiteral("bleibt"));
-}
-
-// A template opened from the command line joins the list as one opened from the menu; two of
-// one name are told apart by their folders, and an entry opens its own.
-void MainWindowTest::recentFilesNameTheirFolders() {
-    QSettings().remove(QStringLiteral("recentFiles"));
-    WindowFixture f;
-    QStringList paths;
-    for (const char* folder : {"a", "b"}) {
-        QDir(f.folder.path()).mkpath(QLatin1String(folder));
-        paths.append(f.path(QStringLiteral("%1/Kunde.vlt-ctf").arg(QLatin1String(folder))));
-        f.app.currentTemplate->AUTHOR = QLatin1String(folder);
-        QVERIFY(saveTemplate(f.app, paths.last()));
-    }
-    f.window->templateOpened(paths[0]);
-    f.ui.fileChoices.enqueue(paths[1]);
-    f.trigger("mnu_FileOpen");
-    auto* recent = f.window->findChild<QMenu*>(QStringLiteral("mnu_FileRecent"));
-    QStringList entries;
-    for (const QAction* action : recent->actions())
-        entries.append(action->text());
-    QCOMPARE(entries, (QStringList{QStringLiteral("&1 Kunde.vlt-ctf – %1").arg(f.path("b")),
-                                   QStringLiteral("&2 Kunde.vlt-ctf – %1").arg(f.path("a"))}));
-    recent->actions().at(1)->trigger();
-    QCOMPARE(f.app.currentTemplatePath, paths[0]);
-    QCOMPARE(f.window->txt_Author->text(), QStringLiteral("a"));
-}
 
 CLASSSHAPER_TEST(MainWindowTest);
 

@@ -72,61 +72,54 @@ struct Dialog {
 class MemberDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachBoxLoadsAndConfirmsItsOwnField_data();
-    void eachBoxLoadsAndConfirmsItsOwnField();
-    void keysConfirmOrAbort_data();
-    void keysConfirmOrAbort();
-};
-
-void MemberDialogTest::eachBoxLoadsAndConfirmsItsOwnField_data() {
-    addCaseRows(QStringLiteral("member-flags"), {"stored", "clicks", "shown"});
-}
-
-// Loading shows each field in its own box (the rules acting), OK writes each box and text
-// into its own field and marks the template changed.
-void MemberDialogTest::eachBoxLoadsAndConfirmsItsOwnField() {
-    QFETCH(QByteArray, stored);
-    QFETCH(QByteArray, clicks);
-    QFETCH(QByteArray, shown);
-    Dialog d(stored);
-    QCOMPARE(d.dialog.txt_Name->text() + '|' + d.dialog.txt_Type->currentText(), "WERT|Long");
-    for (const char letter : clicks)
-        boxes(d.dialog)[QByteArray("PADNC").indexOf(letter)]->click();
-    QCOMPARE(boxStates(d.dialog), QString::fromLatin1(shown));
-    d.dialog.txt_Name->setText(QStringLiteral("NAME"));
-    d.dialog.txt_Type->setCurrentText(QStringLiteral("Typ"));
-    d.dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
-    QCOMPARE(d.member->MNAME + '|' + d.member->MTYPE, QStringLiteral("NAME|Typ"));
-    QCOMPARE(memberFlags(*d.member), QString::fromLatin1(shown));
-    QVERIFY(d.app.changed);
-}
-
-void MemberDialogTest::keysConfirmOrAbort_data() {
-    addCaseRows(QStringLiteral("member-dialog-keys"), {"focus", "key", "name", "member"});
-}
-
-void MemberDialogTest::keysConfirmOrAbort() {
-    QFETCH(QByteArray, focus);
-    QFETCH(QByteArray, key);
-    QFETCH(QByteArray, name);
-    QFETCH(QByteArray, member);
-    Dialog d;
-    d.dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
-    d.dialog.txt_Name->setText(QString::fromUtf8(name));
-    d.dialog.opt_Array->click();
-    if (focus.isEmpty()) {
-        d.dialog.close();
-    } else {
-        d.dialog.findChild<QWidget*>(QString::fromUtf8(focus))->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), QKeySequence(QString::fromUtf8(key))[0].key());
+    void eachBoxLoadsAndConfirmsItsOwnField_data() {
+        addCaseRows(QStringLiteral("member-flags"), {"stored", "clicks", "shown"});
     }
-    QCOMPARE(d.dialog.isVisible(), member.isEmpty());
-    QCOMPARE(d.ui.kinds(), member.isEmpty() ? QStringList{"error"} : QStringList());
-    if (!member.isEmpty())
-        QCOMPARE(d.member->MNAME + memberFlags(*d.member), QString::fromUtf8(member));
-    QCOMPARE(d.app.changed, !member.isEmpty() && member != "WERTPadnc");
-}
+    // Loading shows each field in its own box (the rules acting), OK writes each box and text
+    // into its own field and marks the template changed.
+    void eachBoxLoadsAndConfirmsItsOwnField() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, clicks);
+        QFETCH(QByteArray, shown);
+        Dialog d(stored);
+        QCOMPARE(d.dialog.txt_Name->text() + '|' + d.dialog.txt_Type->currentText(), "WERT|Long");
+        for (const char letter : clicks)
+            boxes(d.dialog)[QByteArray("PADNC").indexOf(letter)]->click();
+        QCOMPARE(boxStates(d.dialog), QString::fromLatin1(shown));
+        d.dialog.txt_Name->setText(QStringLiteral("NAME"));
+        d.dialog.txt_Type->setCurrentText(QStringLiteral("Typ"));
+        d.dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+        QCOMPARE(d.member->MNAME + '|' + d.member->MTYPE, QStringLiteral("NAME|Typ"));
+        QCOMPARE(memberFlags(*d.member), QString::fromLatin1(shown));
+        QVERIFY(d.app.changed);
+    }
+    void keysConfirmOrAbort_data() {
+        addCaseRows(QStringLiteral("member-dialog-keys"), {"focus", "key", "name", "member"});
+    }
+    void keysConfirmOrAbort() {
+        QFETCH(QByteArray, focus);
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, member);
+        Dialog d;
+        d.dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
+        d.dialog.txt_Name->setText(QString::fromUtf8(name));
+        d.dialog.opt_Array->click();
+        if (focus.isEmpty()) {
+            d.dialog.close();
+        } else {
+            d.dialog.findChild<QWidget*>(QString::fromUtf8(focus))->setFocus();
+            QTest::keyClick(QApplication::focusWidget(),
+                            QKeySequence(QString::fromUtf8(key))[0].key());
+        }
+        QCOMPARE(d.dialog.isVisible(), member.isEmpty());
+        QCOMPARE(d.ui.kinds(), member.isEmpty() ? QStringList{"error"} : QStringList());
+        if (!member.isEmpty())
+            QCOMPARE(d.member->MNAME + memberFlags(*d.member), QString::fromUtf8(member));
+        QCOMPARE(d.app.changed, !member.isEmpty() && member != "WERTPadnc");
+    }
+};
 
 CLASSSHAPER_TEST(MemberDialogTest);
 

@@ -29,181 +29,166 @@ QString openCopy(WindowFixture& f, const QString& original) {
 class OutputTest : public QObject {
     Q_OBJECT
 private slots:
-    void everyOutputOfTheWindowWritesTheGoldenBytes_data();
-    void everyOutputOfTheWindowWritesTheGoldenBytes();
-    void proposalStartsWhereTheModuleWent_data();
-    void proposalStartsWhereTheModuleWent();
-    void failingCreateFileKeepsEverything();
-    void replacedCharactersAreReported();
-    void differentModuleFileIsReplacedOnlyWhenAgreed_data();
-    void differentModuleFileIsReplacedOnlyWhenAgreed();
-    void importThroughTheMenu_data();
-    void importThroughTheMenu();
-};
-
-void OutputTest::everyOutputOfTheWindowWritesTheGoldenBytes_data() {
-    QTest::addColumn<QString>("templateFile");
-    QTest::addColumn<QString>("module"); // golden module without extension, or none
-    const QDir golden(kData + QStringLiteral("/golden"));
-    for (const QString& name : golden.entryList({QStringLiteral("*.vlt-ctf")})) {
-        const QString base = golden.filePath(QFileInfo(name).completeBaseName());
-        QTest::newRow(qPrintable(name)) << golden.filePath(name) << base;
+    void everyOutputOfTheWindowWritesTheGoldenBytes_data() {
+        QTest::addColumn<QString>("templateFile");
+        QTest::addColumn<QString>("module"); // golden module without extension, or none
+        const QDir golden(kData + QStringLiteral("/golden"));
+        for (const QString& name : golden.entryList({QStringLiteral("*.vlt-ctf")})) {
+            const QString base = golden.filePath(QFileInfo(name).completeBaseName());
+            QTest::newRow(qPrintable(name)) << golden.filePath(name) << base;
+        }
+        QTest::newRow("mixed line breaks")
+            << kData + QStringLiteral("/templates/custom-mixed-breaks.vlt-ctf") << QString();
+        QTest::newRow("example") << QStringLiteral(EXAMPLES_DIR "/Kunde.vlt-ctf") << QString();
     }
-    QTest::newRow("mixed line breaks")
-        << kData + QStringLiteral("/templates/custom-mixed-breaks.vlt-ctf") << QString();
-    QTest::newRow("example") << QStringLiteral(EXAMPLES_DIR "/Kunde.vlt-ctf") << QString();
-}
+    // Open, a cancelled "In Datei", Save: the template keeps every byte. "In Datei", the clipboard
+    // and the viewer hold the generator's golden module; the module's new target marks the
+    // template unsaved.
+    void everyOutputOfTheWindowWritesTheGoldenBytes() {
+        QFETCH(QString, templateFile);
+        QFETCH(QString, module);
+        WindowFixture f;
+        const QString copy = openCopy(f, templateFile);
+        QCOMPARE(f.app.currentTemplatePath, copy);
+        f.trigger("mnu_FileCreateFile");
+        f.trigger("mnu_FileSave");
+        QCOMPARE(f.ui.kinds(), (QStringList{"open", "save"}));
+        QCOMPARE(readBytes(copy), readBytes(templateFile));
+        if (module.isEmpty())
+            return;
 
-// Open, a cancelled "In Datei", Save: the template keeps every byte. "In Datei", the clipboard
-// and the viewer hold the generator's golden module; the module's new target marks the
-// template unsaved.
-void OutputTest::everyOutputOfTheWindowWritesTheGoldenBytes() {
-    QFETCH(QString, templateFile);
-    QFETCH(QString, module);
-    WindowFixture f;
-    const QString copy = openCopy(f, templateFile);
-    QCOMPARE(f.app.currentTemplatePath, copy);
-    f.trigger("mnu_FileCreateFile");
-    f.trigger("mnu_FileSave");
-    QCOMPARE(f.ui.kinds(), (QStringList{"open", "save"}));
-    QCOMPARE(readBytes(copy), readBytes(templateFile));
-    if (module.isEmpty())
-        return;
+        f.ui.fileChoices.enqueue(f.path(QStringLiteral("modul.cls")));
+        f.trigger("mnu_FileCreateFile");
+        QCOMPARE(readBytes(f.path(QStringLiteral("modul.cls"))), readBytes(module + ".cls"));
+        QCOMPARE(f.app.currentTemplate->COMPILED, f.path(QStringLiteral("modul.cls")));
+        QVERIFY2(f.app.changed && f.window->isWindowModified(), "the new target is yet unsaved");
+        f.trigger("mnu_FileCompileNotepad");
+        const QString clipboard = QGuiApplication::clipboard()->text();
+        QCOMPARE(gen::encodeModule(clipboard).bytes, readBytes(module + ".noattr.cls"));
+        QCOMPARE(f.window->viewer()->text(), QString(clipboard).replace("\r\n", "\n"));
+    }
+    void proposalStartsWhereTheModuleWent_data() {
+        QTest::addColumn<QString>("templatePath");
+        QTest::addColumn<QString>("compiled");
+        QTest::addColumn<QString>("proposal");
+        QTest::newRow("never saved") << QString() << QString() << "/vorlagen/Kunde.cls";
+        QTest::newRow("saved in a folder")
+            << "/projekt/kunde.vlt-ctf" << QString() << "/projekt/Kunde.cls";
+        QTest::newRow("compiled before")
+            << "/projekt/k.vlt-ctf" << QStringLiteral("/alt/A.cls") << "/alt/Kunde.cls";
+    }
+    void proposalStartsWhereTheModuleWent() {
+        QFETCH(QString, templatePath);
+        QFETCH(QString, compiled);
+        QFETCH(QString, proposal);
+        WindowFixture f;
+        f.app.currentTemplatePath = templatePath;
+        f.app.templateFolder = QStringLiteral("/vorlagen/");
+        f.app.currentTemplate->COMPILED = compiled;
+        f.window->txt_Name->setText(QStringLiteral("Kunde"));
+        f.trigger("mnu_FileCreateFile");
+        QCOMPARE(f.lastShown(QStringLiteral("save")).request.initialFile, proposal);
+        QCOMPARE(f.app.currentTemplate->COMPILED, compiled);
+    }
+    void failingCreateFileKeepsEverything() {
+        WindowFixture f;
+        f.app.currentTemplate->COMPILED = QStringLiteral("/frueher/cls_Kunde.cls");
+        f.app.changed = false;
+        const QString target = f.path(QStringLiteral("fehlt/cls_Kunde.cls"));
+        f.ui.fileChoices.enqueue(target);
+        f.trigger("mnu_FileCreateFile");
+        QVERIFY(
+            f.lastShown(QStringLiteral("error")).text.contains(QStringLiteral("cls_Kunde.cls")));
+        QCOMPARE(f.app.currentTemplate->COMPILED, QStringLiteral("/frueher/cls_Kunde.cls"));
+        QVERIFY(!f.app.changed);
+        QVERIFY(!QFile::exists(target));
+    }
+    void replacedCharactersAreReported() {
+        WindowFixture f;
+        f.window->txt_Description->setText(QStringLiteral("Kunde \u4E2D \u20AC"));
+        const QString target = f.path(QStringLiteral("cls_Kunde.cls"));
+        f.ui.fileChoices.enqueue(target);
+        f.trigger("mnu_FileCreateFile");
+        const QString info = f.lastShown(QStringLiteral("info")).text;
+        QVERIFY2(info.contains(QStringLiteral("\u4E2D")) &&
+                     !info.contains(QStringLiteral("\u20AC")),
+                 qPrintable(info));
+        QVERIFY(readBytes(target).contains("Kunde ? \x80"));
+    }
+    void differentModuleFileIsReplacedOnlyWhenAgreed_data() {
+        QTest::addColumn<QByteArray>("existing"); // empty: the module's own bytes
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("different, kept") << QByteArray("alt\r\n") << vlt::ID_No << true << false;
+        QTest::newRow("different, replaced")
+            << QByteArray("alt\r\n") << vlt::ID_Yes << true << true;
+        QTest::newRow("equal") << QByteArray() << vlt::ID_No << false << true;
+    }
+    void differentModuleFileIsReplacedOnlyWhenAgreed() {
+        QFETCH(QByteArray, existing);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, written);
+        WindowFixture f;
+        f.app.currentTemplate->COMPILED = QStringLiteral("/frueher/cls_NoName.cls");
+        const QString target = f.path(QStringLiteral("cls_NoName.cls"));
+        const QByteArray module = gen::encodeModule(f.window->hCompile(true)).bytes;
+        writeBytes(target, existing.isEmpty() ? module : existing);
+        f.ui.fileChoices.enqueue(target);
+        f.ui.answers.enqueue(answer);
+        f.trigger("mnu_FileCreateFile");
+        QCOMPARE(f.ui.kinds().contains(QStringLiteral("overwrite")), asked);
+        QCOMPARE(readBytes(target), written ? module : existing);
+        QCOMPARE(f.app.currentTemplate->COMPILED,
+                 written ? target : QStringLiteral("/frueher/cls_NoName.cls"));
+        QCOMPARE(f.window->statusBar()->currentMessage().contains(QStringLiteral("unverändert")),
+                 !written);
+    }
+    void importThroughTheMenu_data() {
+        QTest::addColumn<QByteArray>("module");
+        QTest::addColumn<QString>("status");
+        const QByteArray plain = readBytes(kData + QStringLiteral("/golden/plain.cls"));
+        QTest::newRow("exact") << plain << "die Vorlage erzeugt das Modul genau";
+        QTest::newRow("LF line ends") << QByteArray(plain).replace("\r\n", "\n")
+                                      << "nicht genau: Zeilenenden LF, die Vorlage erzeugt CR LF";
+        QTest::newRow("edited by hand")
+            << QByteArray(plain).replace("    pcDone = True", "    pcDone = False")
+            << "nicht genau: die Vorlage erzeugt ein anderes Modul, siehe „Unterschiede“";
+    }
+    // After the unsaved-changes question, the module's template is shown, unsaved; saving
+    // proposes its class name beside the module; a hand edit shows in the diff window.
+    void importThroughTheMenu() {
+        QFETCH(QByteArray, module);
+        QFETCH(QString, status);
+        WindowFixture f;
+        const QString path = f.path(QStringLiteral("Kunde.cls"));
+        writeBytes(path, module);
+        f.window->txt_Author->setText(QStringLiteral("ungespeichert"));
+        f.ui.answers.enqueue(vlt::ID_Yes);
+        f.ui.fileChoices.enqueue(path);
+        f.trigger("mnu_FileImport");
+        QCOMPARE(f.ui.kinds(), (QStringList{"question", "open"}));
+        QCOMPARE(f.lastShown("open").request.filter, QStringLiteral("Klassenmodul|*.cls"));
+        QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cls_Kunde"));
+        QCOMPARE(f.rows(), (QStringList{"KundenNr", "Name", "Geburtstag", "Adresse", "Notizen",
+                                        "Aktiv", "Umsatz"}));
+        QVERIFY(f.app.changed && f.app.currentTemplatePath.isEmpty());
+        QCOMPARE(f.app.currentTemplate->COMPILED, path);
+        QCOMPARE(f.window->statusBar()->currentMessage(),
+                 QStringLiteral("Importiert: %1 – %2").arg(path, status));
+        ModuleDiff* diff = f.window->importDiff();
+        QCOMPARE(diff != nullptr, status.contains(QStringLiteral("anderes Modul")));
+        if (diff)
+            QVERIFY(
+                diff->text().contains(QStringLiteral("-    pcDone = False\n+    pcDone = True")));
 
-    f.ui.fileChoices.enqueue(f.path(QStringLiteral("modul.cls")));
-    f.trigger("mnu_FileCreateFile");
-    QCOMPARE(readBytes(f.path(QStringLiteral("modul.cls"))), readBytes(module + ".cls"));
-    QCOMPARE(f.app.currentTemplate->COMPILED, f.path(QStringLiteral("modul.cls")));
-    QVERIFY2(f.app.changed && f.window->isWindowModified(), "the new target is yet unsaved");
-    f.trigger("mnu_FileCompileNotepad");
-    const QString clipboard = QGuiApplication::clipboard()->text();
-    QCOMPARE(gen::encodeModule(clipboard).bytes, readBytes(module + ".noattr.cls"));
-    QCOMPARE(f.window->viewer()->text(), QString(clipboard).replace("\r\n", "\n"));
-}
-
-void OutputTest::proposalStartsWhereTheModuleWent_data() {
-    QTest::addColumn<QString>("templatePath");
-    QTest::addColumn<QString>("compiled");
-    QTest::addColumn<QString>("proposal");
-    QTest::newRow("never saved") << QString() << QString() << "/vorlagen/Kunde.cls";
-    QTest::newRow("saved in a folder")
-        << "/projekt/kunde.vlt-ctf" << QString() << "/projekt/Kunde.cls";
-    QTest::newRow("compiled before")
-        << "/projekt/k.vlt-ctf" << QStringLiteral("/alt/A.cls") << "/alt/Kunde.cls";
-}
-
-void OutputTest::proposalStartsWhereTheModuleWent() {
-    QFETCH(QString, templatePath);
-    QFETCH(QString, compiled);
-    QFETCH(QString, proposal);
-    WindowFixture f;
-    f.app.currentTemplatePath = templatePath;
-    f.app.templateFolder = QStringLiteral("/vorlagen/");
-    f.app.currentTemplate->COMPILED = compiled;
-    f.window->txt_Name->setText(QStringLiteral("Kunde"));
-    f.trigger("mnu_FileCreateFile");
-    QCOMPARE(f.lastShown(QStringLiteral("save")).request.initialFile, proposal);
-    QCOMPARE(f.app.currentTemplate->COMPILED, compiled);
-}
-
-void OutputTest::failingCreateFileKeepsEverything() {
-    WindowFixture f;
-    f.app.currentTemplate->COMPILED = QStringLiteral("/frueher/cls_Kunde.cls");
-    f.app.changed = false;
-    const QString target = f.path(QStringLiteral("fehlt/cls_Kunde.cls"));
-    f.ui.fileChoices.enqueue(target);
-    f.trigger("mnu_FileCreateFile");
-    QVERIFY(f.lastShown(QStringLiteral("error")).text.contains(QStringLiteral("cls_Kunde.cls")));
-    QCOMPARE(f.app.currentTemplate->COMPILED, QStringLiteral("/frueher/cls_Kunde.cls"));
-    QVERIFY(!f.app.changed);
-    QVERIFY(!QFile::exists(target));
-}
-
-void OutputTest::replacedCharactersAreReported() {
-    WindowFixture f;
-    f.window->txt_Description->setText(QStringLiteral("Kunde \u4E2D \u20AC"));
-    const QString target = f.path(QStringLiteral("cls_Kunde.cls"));
-    f.ui.fileChoices.enqueue(target);
-    f.trigger("mnu_FileCreateFile");
-    const QString info = f.lastShown(QStringLiteral("info")).text;
-    QVERIFY2(info.contains(QStringLiteral("\u4E2D")) && !info.contains(QStringLiteral("\u20AC")),
-             qPrintable(info));
-    QVERIFY(readBytes(target).contains("Kunde ? \x80"));
-}
-
-void OutputTest::differentModuleFileIsReplacedOnlyWhenAgreed_data() {
-    QTest::addColumn<QByteArray>("existing"); // empty: the module's own bytes
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("written");
-    QTest::newRow("different, kept") << QByteArray("alt\r\n") << vlt::ID_No << true << false;
-    QTest::newRow("different, replaced") << QByteArray("alt\r\n") << vlt::ID_Yes << true << true;
-    QTest::newRow("equal") << QByteArray() << vlt::ID_No << false << true;
-}
-
-void OutputTest::differentModuleFileIsReplacedOnlyWhenAgreed() {
-    QFETCH(QByteArray, existing);
-    QFETCH(int, answer);
-    QFETCH(bool, asked);
-    QFETCH(bool, written);
-    WindowFixture f;
-    f.app.currentTemplate->COMPILED = QStringLiteral("/frueher/cls_NoName.cls");
-    const QString target = f.path(QStringLiteral("cls_NoName.cls"));
-    const QByteArray module = gen::encodeModule(f.window->hCompile(true)).bytes;
-    writeBytes(target, existing.isEmpty() ? module : existing);
-    f.ui.fileChoices.enqueue(target);
-    f.ui.answers.enqueue(answer);
-    f.trigger("mnu_FileCreateFile");
-    QCOMPARE(f.ui.kinds().contains(QStringLiteral("overwrite")), asked);
-    QCOMPARE(readBytes(target), written ? module : existing);
-    QCOMPARE(f.app.currentTemplate->COMPILED,
-             written ? target : QStringLiteral("/frueher/cls_NoName.cls"));
-    QCOMPARE(f.window->statusBar()->currentMessage().contains(QStringLiteral("unverändert")),
-             !written);
-}
+        f.trigger("mnu_FileSave");
+        QCOMPARE(f.lastShown("save").request.initialFile,
+                 f.path(QStringLiteral("cls_Kunde.vlt-ctf")));
+    }
+};
 
 CLASSSHAPER_TEST(OutputTest);
 
 #include "tst_output.moc"
-
-void OutputTest::importThroughTheMenu_data() {
-    QTest::addColumn<QByteArray>("module");
-    QTest::addColumn<QString>("status");
-    const QByteArray plain = readBytes(kData + QStringLiteral("/golden/plain.cls"));
-    QTest::newRow("exact") << plain << "die Vorlage erzeugt das Modul genau";
-    QTest::newRow("LF line ends") << QByteArray(plain).replace("\r\n", "\n")
-                                  << "nicht genau: Zeilenenden LF, die Vorlage erzeugt CR LF";
-    QTest::newRow("edited by hand")
-        << QByteArray(plain).replace("    pcDone = True", "    pcDone = False")
-        << "nicht genau: die Vorlage erzeugt ein anderes Modul, siehe „Unterschiede“";
-}
-
-// After the unsaved-changes question, the module's template is shown, unsaved; saving
-// proposes its class name beside the module; a hand edit shows in the diff window.
-void OutputTest::importThroughTheMenu() {
-    QFETCH(QByteArray, module);
-    QFETCH(QString, status);
-    WindowFixture f;
-    const QString path = f.path(QStringLiteral("Kunde.cls"));
-    writeBytes(path, module);
-    f.window->txt_Author->setText(QStringLiteral("ungespeichert"));
-    f.ui.answers.enqueue(vlt::ID_Yes);
-    f.ui.fileChoices.enqueue(path);
-    f.trigger("mnu_FileImport");
-    QCOMPARE(f.ui.kinds(), (QStringList{"question", "open"}));
-    QCOMPARE(f.lastShown("open").request.filter, QStringLiteral("Klassenmodul|*.cls"));
-    QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cls_Kunde"));
-    QCOMPARE(f.rows(), (QStringList{"KundenNr", "Name", "Geburtstag", "Adresse", "Notizen", "Aktiv",
-                                    "Umsatz"}));
-    QVERIFY(f.app.changed && f.app.currentTemplatePath.isEmpty());
-    QCOMPARE(f.app.currentTemplate->COMPILED, path);
-    QCOMPARE(f.window->statusBar()->currentMessage(),
-             QStringLiteral("Importiert: %1 – %2").arg(path, status));
-    ModuleDiff* diff = f.window->importDiff();
-    QCOMPARE(diff != nullptr, status.contains(QStringLiteral("anderes Modul")));
-    if (diff)
-        QVERIFY(diff->text().contains(QStringLiteral("-    pcDone = False\n+    pcDone = True")));
-
-    f.trigger("mnu_FileSave");
-    QCOMPARE(f.lastShown("save").request.initialFile, f.path(QStringLiteral("cls_Kunde.vlt-ctf")));
-}

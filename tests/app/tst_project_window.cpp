@@ -29,10 +29,6 @@ template <class Command> bool evaluated(frm_Main& window, Command command) {
     return done.wait(10000);
 }
 
-bool reevaluated(frm_Main& window) {
-    return evaluated(window, [] {});
-}
-
 // "class|state" of each row as the panel shows it.
 QStringList shownStates(const frm_Main& window) {
     QStringList rows;
@@ -196,7 +192,7 @@ private slots:
                    readBytes(sample.path("App/Klassen/cAlt.cls")));
         QFile::remove(sample.path("App/Vorlagen/cDoppelt1.vlt-ctf"));
         QFile::remove(sample.path("App/Vorlagen/cDoppelt2.vlt-ctf"));
-        QVERIFY(reevaluated(*f.window));
+        QVERIFY(evaluated(*f.window, [] {}));
         tree->clearSelection();
         activateRow(*f.window, "cAlt"); // its template opens
         QCOMPARE(f.app.currentTemplatePath, sample.path("App/Klassen/cAlt.vlt-ctf"));

@@ -40,115 +40,107 @@ QStringList describeAll(const std::vector<gen::Finding>& findings) {
 class ChecksTest : public QObject {
     Q_OBJECT
 private slots:
-    void rules_data();
-    void rules();
-    void clashesAmongManyNames();
-    void generatorReports_data();
-    void generatorReports();
+    void rules_data() {
+        for (const char* column : {"members", "options", "itemType", "fields", "expected"})
+            QTest::addColumn<QString>(column);
+        for (const QByteArray& line : readBytes(kData + QStringLiteral("/cases.tsv")).split('\n')) {
+            QStringList cells;
+            for (const QByteArray& cell : line.split('\t'))
+                cells.append(QString::fromUtf8(unescaped(cell)));
+            if (line.startsWith('#') || cells.size() != 6)
+                continue;
+            QTest::newRow(qPrintable(cells[0]))
+                << cells[1] << cells[2] << cells[3] << cells[4] << cells[5];
+        }
+    }
+    void rules() {
+        QFETCH(QString, members);
+        QFETCH(QString, options);
+        QFETCH(QString, itemType);
+        QFETCH(QString, fields);
+        QFETCH(QString, expected);
+        cls_Class tpl;
+        tpl.COPYRIGHT = QStringLiteral("(c) 2026 Veltrane");
+        tpl.BUILD = QStringLiteral("2026-01-15");
+        buildTemplate(tpl, members, options, itemType);
+        for (const QString& assignment : fields.split(u';', Qt::SkipEmptyParts))
+            setField(tpl, assignment);
+        QStringList wanted = expected.split(QStringLiteral(" || "), Qt::SkipEmptyParts);
+        wanted.sort();
+        QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
+    }
+    // Names equal but for case are found however far apart they stand and however their hashes
+    // fall: every 97th of 100,000 names comes back in lower case at the end.
+    void clashesAmongManyNames() {
+        constexpr int kNames = 100000;
+        QStringList members;
+        for (int i = 0; i < kNames; ++i)
+            members.append(QStringLiteral("Feld%1:Long").arg(i));
+        QStringList wanted;
+        const QString clash =
+            QStringLiteral("Mitglied %1 \"%2\": Fehler: Name \"%2\" steht schon bei "
+                           "Mitglied %3 (VB6 unterscheidet Groß- und "
+                           "Kleinschreibung nicht)");
+        for (int i = 0; i < kNames; i += 97) {
+            members.append(QStringLiteral("feld%1:Long").arg(i));
+            const auto again = members.size();
+            wanted << clash.arg(i + 1).arg(QStringLiteral("Feld%1").arg(i)).arg(again)
+                   << clash.arg(again).arg(QStringLiteral("feld%1").arg(i)).arg(i + 1);
+        }
+        wanted.sort();
+        cls_Class tpl;
+        buildTemplate(tpl, members.join(u';'));
+        QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
+    }
+    void generatorReports_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("findings");
+        QTest::addColumn<QString>("module"); // the bytes expected on stdout, when given
+        const QString allOptions = QStringLiteral(GOLDEN_DIR "/alloptions");
+        const QString fatal = QStringLiteral("--fatal-warnings");
+        QTest::newRow("findings, bytes unchanged")
+            << allOptions + ".vlt-ctf" << QStringList() << 0 << kData + "/alloptions.findings"
+            << allOptions + ".cls";
+        QTest::newRow("fatal findings, bytes unchanged")
+            << allOptions + ".vlt-ctf" << QStringList(fatal) << 1 << kData + "/alloptions.findings"
+            << allOptions + ".cls";
+        // Realistic templates pass without a finding.
+        QTest::newRow("example") << QStringLiteral(EXAMPLES_DIR "/Kunde.vlt-ctf")
+                                 << QStringList(fatal) << 0 << QString() << "";
+        for (const char* name : {"collection", "datalock", "empty"})
+            QTest::newRow(name) << QStringLiteral(GOLDEN_DIR "/%1.vlt-ctf").arg(QLatin1String(name))
+                                << QStringList(fatal) << 0 << QString() << "";
+        // Its custom code declares a variable after the generated procedures.
+        QTest::newRow("custom") << QStringLiteral(GOLDEN_DIR "/custom.vlt-ctf")
+                                << QStringList(fatal) << 1 << kData + "/custom.findings"
+                                << "";
+        for (const QString& name : QDir(kData + "/odd").entryList({"*.vlt-ctf"})) {
+            const QString base = kData + "/odd/" + name.chopped(8);
+            const int exitCode = readBytes(base + ".findings").isEmpty() ? 0 : 1;
+            QTest::newRow(qPrintable(name))
+                << base + ".vlt-ctf" << QStringList(fatal) << exitCode << base + ".findings"
+                << "";
+        }
+    }
+    void generatorReports() {
+        QFETCH(QString, path);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, findings);
+        QFETCH(QString, module);
+        QProcess process;
+        process.start(QStringLiteral(GEN_EXECUTABLE), arguments << "--stdout" << path);
+        QVERIFY(process.waitForFinished(30000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(QString(err).replace(path, QStringLiteral("VORLAGE")),
+                 QString::fromUtf8(readBytes(findings)));
+        QCOMPARE(process.exitCode(), exitCode);
+        if (!module.isEmpty())
+            QCOMPARE(process.readAllStandardOutput(), readBytes(module));
+    }
 };
-
-void ChecksTest::rules_data() {
-    for (const char* column : {"members", "options", "itemType", "fields", "expected"})
-        QTest::addColumn<QString>(column);
-    for (const QByteArray& line : readBytes(kData + QStringLiteral("/cases.tsv")).split('\n')) {
-        QStringList cells;
-        for (const QByteArray& cell : line.split('\t'))
-            cells.append(QString::fromUtf8(unescaped(cell)));
-        if (line.startsWith('#') || cells.size() != 6)
-            continue;
-        QTest::newRow(qPrintable(cells[0]))
-            << cells[1] << cells[2] << cells[3] << cells[4] << cells[5];
-    }
-}
-
-void ChecksTest::rules() {
-    QFETCH(QString, members);
-    QFETCH(QString, options);
-    QFETCH(QString, itemType);
-    QFETCH(QString, fields);
-    QFETCH(QString, expected);
-    cls_Class tpl;
-    tpl.COPYRIGHT = QStringLiteral("(c) 2026 Veltrane");
-    tpl.BUILD = QStringLiteral("2026-01-15");
-    buildTemplate(tpl, members, options, itemType);
-    for (const QString& assignment : fields.split(u';', Qt::SkipEmptyParts))
-        setField(tpl, assignment);
-    QStringList wanted = expected.split(QStringLiteral(" || "), Qt::SkipEmptyParts);
-    wanted.sort();
-    QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
-}
-
-// Names equal but for case are found however far apart they stand and however their hashes
-// fall: every 97th of 100,000 names comes back in lower case at the end.
-void ChecksTest::clashesAmongManyNames() {
-    constexpr int kNames = 100000;
-    QStringList members;
-    for (int i = 0; i < kNames; ++i)
-        members.append(QStringLiteral("Feld%1:Long").arg(i));
-    QStringList wanted;
-    const QString clash = QStringLiteral("Mitglied %1 \"%2\": Fehler: Name \"%2\" steht schon bei "
-                                         "Mitglied %3 (VB6 unterscheidet Groß- und "
-                                         "Kleinschreibung nicht)");
-    for (int i = 0; i < kNames; i += 97) {
-        members.append(QStringLiteral("feld%1:Long").arg(i));
-        const auto again = members.size();
-        wanted << clash.arg(i + 1).arg(QStringLiteral("Feld%1").arg(i)).arg(again)
-               << clash.arg(again).arg(QStringLiteral("feld%1").arg(i)).arg(i + 1);
-    }
-    wanted.sort();
-    cls_Class tpl;
-    buildTemplate(tpl, members.join(u';'));
-    QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
-}
-
-void ChecksTest::generatorReports_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("findings");
-    QTest::addColumn<QString>("module"); // the bytes expected on stdout, when given
-    const QString allOptions = QStringLiteral(GOLDEN_DIR "/alloptions");
-    const QString fatal = QStringLiteral("--fatal-warnings");
-    QTest::newRow("findings, bytes unchanged")
-        << allOptions + ".vlt-ctf" << QStringList() << 0 << kData + "/alloptions.findings"
-        << allOptions + ".cls";
-    QTest::newRow("fatal findings, bytes unchanged")
-        << allOptions + ".vlt-ctf" << QStringList(fatal) << 1 << kData + "/alloptions.findings"
-        << allOptions + ".cls";
-    // Realistic templates pass without a finding.
-    QTest::newRow("example") << QStringLiteral(EXAMPLES_DIR "/Kunde.vlt-ctf") << QStringList(fatal)
-                             << 0 << QString() << "";
-    for (const char* name : {"collection", "datalock", "empty"})
-        QTest::newRow(name) << QStringLiteral(GOLDEN_DIR "/%1.vlt-ctf").arg(QLatin1String(name))
-                            << QStringList(fatal) << 0 << QString() << "";
-    // Its custom code declares a variable after the generated procedures.
-    QTest::newRow("custom") << QStringLiteral(GOLDEN_DIR "/custom.vlt-ctf") << QStringList(fatal)
-                            << 1 << kData + "/custom.findings" << "";
-    for (const QString& name : QDir(kData + "/odd").entryList({"*.vlt-ctf"})) {
-        const QString base = kData + "/odd/" + name.chopped(8);
-        const int exitCode = readBytes(base + ".findings").isEmpty() ? 0 : 1;
-        QTest::newRow(qPrintable(name))
-            << base + ".vlt-ctf" << QStringList(fatal) << exitCode << base + ".findings"
-            << "";
-    }
-}
-
-void ChecksTest::generatorReports() {
-    QFETCH(QString, path);
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, findings);
-    QFETCH(QString, module);
-    QProcess process;
-    process.start(QStringLiteral(GEN_EXECUTABLE), arguments << "--stdout" << path);
-    QVERIFY(process.waitForFinished(30000));
-    const QString err = QString::fromUtf8(process.readAllStandardError());
-    QCOMPARE(QString(err).replace(path, QStringLiteral("VORLAGE")),
-             QString::fromUtf8(readBytes(findings)));
-    QCOMPARE(process.exitCode(), exitCode);
-    if (!module.isEmpty())
-        QCOMPARE(process.readAllStandardOutput(), readBytes(module));
-}
 
 CLASSSHAPER_TEST(ChecksTest);
 #include "tst_checks.moc"

@@ -30,87 +30,82 @@ void doubleClickFinding(PreviewPane& preview, const QString& text) {
 class PreviewTest : public QObject {
     Q_OBJECT
 private slots:
-    void followsEditsOnceThePauseIsOver();
-    void findingReachesItsField();
-    void findingReachesItsMember();
-    void tellsWhetherTheModuleFileIsUpToDate();
+    void followsEditsOnceThePauseIsOver() {
+        WindowFixture f;
+        PreviewPane& preview = *f.window->preview();
+        f.window->show();
+        f.window->preview()->setVisible(true); // whatever the user's settings say
+        preview.refreshNow();
+        QScrollBar* scroll = preview.codeView()->verticalScrollBar();
+        scroll->setValue(scroll->maximum() / 2);
+        const int readerAt = scroll->value();
+        QSignalSpy refreshes(&preview, &PreviewPane::refreshed);
+        for (const char* name : {"cls_R", "cls_Re", "cls_Rechnung"})
+            f.window->txt_Name->setText(QLatin1String(name));
+        QTRY_COMPARE(refreshes.count(), 1);
+        QVERIFY(
+            preview.moduleText().contains(QLatin1String("Attribute VB_Name = \"cls_Rechnung\"")));
+        QVERIFY(readerAt > 0);
+        QCOMPARE(scroll->value(), readerAt);
+        QCOMPARE(preview.moduleText(), gen::hCompile(*f.app.currentTemplate, true));
+        QCOMPARE(preview.codeView()->toPlainText(),
+                 QString(preview.moduleText()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    }
+    void findingReachesItsField() {
+        WindowFixture f;
+        f.window->show();
+        f.window->preview()->setVisible(true); // whatever the user's settings say
+        f.window->txt_Name->setText(QStringLiteral("cls Kunde"));
+        f.window->txt_Project->setFocus();
+        f.window->preview()->refreshNow();
+        QVERIFY(f.window->txt_Name->styleSheet().contains(QLatin1String("#c00000")));
+        QVERIFY(f.window->txt_Name->toolTip().contains(QLatin1String("Leerzeichen")));
+        QVERIFY(f.window->txt_Project->styleSheet().isEmpty());
+        doubleClickFinding(*f.window->preview(),
+                           QStringLiteral("Klassenname enthält ein Leerzeichen"));
+        QCOMPARE(f.window->focusWidget(), f.window->txt_Name);
+    }
+    // The dialog shows the member's findings while its OK still goes through.
+    void findingReachesItsMember() {
+        WindowFixture f;
+        f.window->show();
+        f.window->preview()->setVisible(true); // whatever the user's settings say
+        f.addMember(QStringLiteral("Name"));
+        f.addMember(QStringLiteral("Liefer Datum"), QStringLiteral("Date"));
+        QCOMPARE(f.rows(), QStringList({"Name", "Liefer Datum"}));
+        f.window->preview()->refreshNow();
+        QString opened;
+        f.dialogScripts.append([&opened](frm_Member& dialog) {
+            opened = dialog.txt_Name->text() + u'|' + dialog.lbl_Findings->text();
+            dialog.txt_Name->setText(QStringLiteral("name"));
+            opened += u'|' + dialog.lbl_Findings->text();
+        });
+        doubleClickFinding(*f.window->preview(), QStringLiteral("Mitglied 2 \"Liefer Datum\""));
+        QCOMPARE(opened,
+                 QStringLiteral("Liefer Datum|Fehler: Name enthält ein Leerzeichen|Fehler: "
+                                "Name \"name\" steht schon bei Mitglied 1 (VB6 unterscheidet "
+                                "Groß- und Kleinschreibung nicht)"));
+    }
+    void tellsWhetherTheModuleFileIsUpToDate() {
+        WindowFixture f;
+        PreviewPane& preview = *f.window->preview();
+        const QString target = f.path(QStringLiteral("cls_NoName.cls"));
+        f.app.currentTemplate->COMPILED = target;
+        gen::writeModuleFile(target, f.window->hCompile(true));
+        preview.refreshNow();
+        QVERIFY2(preview.fileState()->text().contains(QLatin1String("aktuell")),
+                 qPrintable(preview.fileState()->text()));
+        f.window->txt_Name->setText(QStringLiteral("cls_Neu"));
+        preview.refreshNow();
+        QVERIFY(preview.fileState()->text().contains(QLatin1String("veraltet")));
+        preview.findChild<QPushButton*>(QStringLiteral("but_Diff"))->click();
+        const QString diff = preview.diffView()->text();
+        QVERIFY2(diff.contains(QLatin1String("\n-Attribute VB_Name = \"cls_NoName\"\n+Attribute "
+                                             "VB_Name = \"cls_Neu\"\n")),
+                 qPrintable(diff));
+        QVERIFY(diff.contains(QStringLiteral("\n '€  Veltrane Commonwork 3.0\n")));
+    }
 };
-
-void PreviewTest::followsEditsOnceThePauseIsOver() {
-    WindowFixture f;
-    PreviewPane& preview = *f.window->preview();
-    f.window->show();
-    f.window->preview()->setVisible(true); // whatever the user's settings say
-    preview.refreshNow();
-    QScrollBar* scroll = preview.codeView()->verticalScrollBar();
-    scroll->setValue(scroll->maximum() / 2);
-    const int readerAt = scroll->value();
-    QSignalSpy refreshes(&preview, &PreviewPane::refreshed);
-    for (const char* name : {"cls_R", "cls_Re", "cls_Rechnung"})
-        f.window->txt_Name->setText(QLatin1String(name));
-    QTRY_COMPARE(refreshes.count(), 1);
-    QVERIFY(preview.moduleText().contains(QLatin1String("Attribute VB_Name = \"cls_Rechnung\"")));
-    QVERIFY(readerAt > 0);
-    QCOMPARE(scroll->value(), readerAt);
-    QCOMPARE(preview.moduleText(), gen::hCompile(*f.app.currentTemplate, true));
-    QCOMPARE(preview.codeView()->toPlainText(),
-             QString(preview.moduleText()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-}
-
-void PreviewTest::findingReachesItsField() {
-    WindowFixture f;
-    f.window->show();
-    f.window->preview()->setVisible(true); // whatever the user's settings say
-    f.window->txt_Name->setText(QStringLiteral("cls Kunde"));
-    f.window->txt_Project->setFocus();
-    f.window->preview()->refreshNow();
-    QVERIFY(f.window->txt_Name->styleSheet().contains(QLatin1String("#c00000")));
-    QVERIFY(f.window->txt_Name->toolTip().contains(QLatin1String("Leerzeichen")));
-    QVERIFY(f.window->txt_Project->styleSheet().isEmpty());
-    doubleClickFinding(*f.window->preview(), QStringLiteral("Klassenname enthält ein Leerzeichen"));
-    QCOMPARE(f.window->focusWidget(), f.window->txt_Name);
-}
-
-// The dialog shows the member's findings while its OK still goes through.
-void PreviewTest::findingReachesItsMember() {
-    WindowFixture f;
-    f.window->show();
-    f.window->preview()->setVisible(true); // whatever the user's settings say
-    f.addMember(QStringLiteral("Name"));
-    f.addMember(QStringLiteral("Liefer Datum"), QStringLiteral("Date"));
-    QCOMPARE(f.rows(), QStringList({"Name", "Liefer Datum"}));
-    f.window->preview()->refreshNow();
-    QString opened;
-    f.dialogScripts.append([&opened](frm_Member& dialog) {
-        opened = dialog.txt_Name->text() + u'|' + dialog.lbl_Findings->text();
-        dialog.txt_Name->setText(QStringLiteral("name"));
-        opened += u'|' + dialog.lbl_Findings->text();
-    });
-    doubleClickFinding(*f.window->preview(), QStringLiteral("Mitglied 2 \"Liefer Datum\""));
-    QCOMPARE(opened, QStringLiteral("Liefer Datum|Fehler: Name enthält ein Leerzeichen|Fehler: "
-                                    "Name \"name\" steht schon bei Mitglied 1 (VB6 unterscheidet "
-                                    "Groß- und Kleinschreibung nicht)"));
-}
-
-void PreviewTest::tellsWhetherTheModuleFileIsUpToDate() {
-    WindowFixture f;
-    PreviewPane& preview = *f.window->preview();
-    const QString target = f.path(QStringLiteral("cls_NoName.cls"));
-    f.app.currentTemplate->COMPILED = target;
-    gen::writeModuleFile(target, f.window->hCompile(true));
-    preview.refreshNow();
-    QVERIFY2(preview.fileState()->text().contains(QLatin1String("aktuell")),
-             qPrintable(preview.fileState()->text()));
-    f.window->txt_Name->setText(QStringLiteral("cls_Neu"));
-    preview.refreshNow();
-    QVERIFY(preview.fileState()->text().contains(QLatin1String("veraltet")));
-    preview.findChild<QPushButton*>(QStringLiteral("but_Diff"))->click();
-    const QString diff = preview.diffView()->text();
-    QVERIFY2(diff.contains(QLatin1String("\n-Attribute VB_Name = \"cls_NoName\"\n+Attribute "
-                                         "VB_Name = \"cls_Neu\"\n")),
-             qPrintable(diff));
-    QVERIFY(diff.contains(QStringLiteral("\n '€  Veltrane Commonwork 3.0\n")));
-}
 
 CLASSSHAPER_TEST(PreviewTest);
 #include "tst_preview.moc"

@@ -1,5 +1,6 @@
 // A VB6 project's class modules and their templates: the state of each, through the library and
 // through classshaper-gen --project, and the project files and folders that cannot be read.
+#include "support/CaseTable.h"
 #include "support/SampleProject.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
@@ -11,11 +12,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
-// "state|class|module|template", paths below the sample's root, "-" for none.
+// "state:class:module:template", paths below the sample's root, "-" for none.
 QStringList describeRows(const SampleProject& sample, const std::vector<proj::ClassModule>& rows) {
     const QDir root(sample.root());
     const auto shown = [&](const QString& path) {
@@ -25,7 +27,7 @@ QStringList describeRows(const SampleProject& sample, const std::vector<proj::Cl
     for (const proj::ClassModule& row : rows)
         lines.append(QStringList{proj::stateWord(row.state), row.className, shown(row.modulePath),
                                  shown(row.templatePath)}
-                         .join(QLatin1Char('|')));
+                         .join(QLatin1Char(':')));
     return lines;
 }
 
@@ -60,39 +62,10 @@ Run runGenerator(const QStringList& arguments) {
 class ProjectTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachClassHasItsState_data() {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("expected");
-        const QStringList fromFile{
-            "aktuell|cKunde|App/Klassen/cKunde.cls|App/Vorlagen/cKunde.vlt-ctf",
-            "veraltet|cAuftrag|App/Klassen/Auftrag/cAuftrag.cls|"
-            "App/Klassen/Auftrag/cAuftrag.vlt-ctf",
-            "fehlt|cLog|Gemeinsam/cLog.cls|Gemeinsam/cLog.vlt-ctf",
-            "ohne Vorlage|cAlt|App/Klassen/cAlt.cls|-",
-            "Fehler|cWeg|App/Klassen/cWeg.cls|-",
-            "Konflikt|cDoppelt|App/Klassen/cDoppelt.cls|App/Vorlagen/cDoppelt1.vlt-ctf",
-            "Konflikt|cDoppelt|App/Klassen/cDoppelt.cls|App/Vorlagen/cDoppelt2.vlt-ctf",
-            "fehlt|cNeu|App/Klassen/cNeu.cls|App/Vorlagen/cNeu.vlt-ctf",
-            "Fehler|kaputt|-|App/Vorlagen/kaputt.vlt-ctf"};
-        QTest::newRow("project file, CR LF") << "crlf" << fromFile;
-        QTest::newRow("project file, LF") << "lf" << fromFile;
-        QTest::newRow("folder") << "folder"
-                                << QStringList{
-                                       "veraltet|cAuftrag|App/Klassen/Auftrag/cAuftrag.cls|"
-                                       "App/Klassen/Auftrag/cAuftrag.vlt-ctf",
-                                       "ohne Vorlage|cAlt|App/Klassen/cAlt.cls|-",
-                                       "Konflikt|cDoppelt|App/Klassen/cDoppelt.cls|"
-                                       "App/Vorlagen/cDoppelt1.vlt-ctf",
-                                       "Konflikt|cDoppelt|App/Klassen/cDoppelt.cls|"
-                                       "App/Vorlagen/cDoppelt2.vlt-ctf",
-                                       "aktuell|cKunde|App/Klassen/cKunde.cls|"
-                                       "App/Vorlagen/cKunde.vlt-ctf",
-                                       "fehlt|cNeu|App/Klassen/cNeu.cls|App/Vorlagen/cNeu.vlt-ctf",
-                                       "Fehler|kaputt|-|App/Vorlagen/kaputt.vlt-ctf"};
-    }
+    void eachClassHasItsState_data() { addCaseRows("project-states", {"form", "rows"}); }
     void eachClassHasItsState() {
-        QFETCH(QString, form);
-        QFETCH(QStringList, expected);
+        QFETCH(QByteArray, form);
+        QFETCH(QByteArray, rows);
         const SampleProject sample;
         if (form == "lf")
             writeBytes(sample.vbp(), readBytes(sample.vbp()).replace("\r\n", "\n"));
@@ -100,11 +73,11 @@ private slots:
             proj::openProject(form == "folder" ? sample.app() : sample.vbp());
         QVERIFY2(project.problems.isEmpty(), qPrintable(project.problems.join('\n')));
         QStringList heard;
-        const std::vector<proj::ClassModule> rows = proj::evaluate(
+        const std::vector<proj::ClassModule> found = proj::evaluate(
             project, [&](const proj::ClassModule& row) { heard.append(row.className); });
-        QCOMPARE(describeRows(sample, rows), expected);
-        QCOMPARE(heard.size(), qsizetype(rows.size()));
-        QCOMPARE(rowOf(rows, "cKunde").findings, 0);
+        QCOMPARE(describeRows(sample, found).join("; "), QString::fromUtf8(rows));
+        QCOMPARE(heard.size(), qsizetype(found.size()));
+        QCOMPARE(rowOf(found, "cKunde").findings, 0);
         QVERIFY(project.watched.contains(sample.path("App/Klassen/Auftrag")));
     }
 
@@ -126,34 +99,6 @@ private slots:
         const auto rows =
             proj::evaluate(proj::openProject(sample.vbp()), {}, [&] { return ++asked > 2; });
         QCOMPARE(rows.size(), std::size_t(2));
-    }
-
-    // Only what is stale or missing is written; current modules and conflicts keep their time.
-    void generatingWritesOnlyStaleAndMissing() {
-        const SampleProject sample;
-        const QStringList existing{"App/Klassen/cKunde.cls", "App/Klassen/Auftrag/cAuftrag.cls",
-                                   "App/Klassen/cAlt.cls", "App/Klassen/cDoppelt.cls"};
-        for (const QString& file : existing)
-            sample.makeOld(file);
-        QHash<QString, QDateTime> before;
-        for (const QString& file : existing)
-            before[file] = modified(sample, file);
-        const proj::Project project = proj::openProject(sample.vbp());
-        QStringList failures;
-        const auto written = proj::generateStale(proj::evaluate(project), failures);
-        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
-        QStringList names;
-        for (const proj::ClassModule& row : written)
-            names.append(row.className);
-        QCOMPARE(names, (QStringList{"cAuftrag", "cLog", "cNeu"}));
-        for (const char* file :
-             {"App/Klassen/cKunde.cls", "App/Klassen/cAlt.cls", "App/Klassen/cDoppelt.cls"})
-            QCOMPARE(modified(sample, file), before[file]);
-        QVERIFY(modified(sample, "App/Klassen/Auftrag/cAuftrag.cls") >
-                before["App/Klassen/Auftrag/cAuftrag.cls"]);
-        const auto after = proj::evaluate(project);
-        for (const char* name : {"cKunde", "cAuftrag", "cLog", "cNeu"})
-            QCOMPARE(rowOf(after, name).state, proj::State::Current);
     }
 
     void projectsThatCannotBeRead_data() {
@@ -232,6 +177,10 @@ private slots:
         QCOMPARE(generate.out.filter("(neu erzeugt)").size(), 3);
         QVERIFY(QFileInfo::exists(sample.path("Gemeinsam/cLog.cls")));
         QCOMPARE(modified(sample, "App/Klassen/cKunde.cls"), kunde);
+        QCOMPARE(runGenerator({"--project", sample.vbp(), "--check"})
+                     .out.filter(QRegularExpression("^aktuell "))
+                     .size(),
+                 4);
 
         // Without errors: --check fails while anything is stale, and passes once it is not.
         const QString shared = sample.path("Gemeinsam");

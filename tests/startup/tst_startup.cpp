@@ -56,11 +56,124 @@ class tst_Startup : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void commandLine_data();
-    void commandLine();
-    void desktopRegistration_data();
-    void desktopRegistration();
+    void init() {
+        m_dir =
+            std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/mit Blank XXXXXX"));
+        m_dataHome = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid() && m_dataHome->isValid());
+        for (const char* module : {"Kunde.cls", "Auftrag.cls", "Defekt.cls"})
+            writeBytes(path(QString::fromLatin1(module)), kOldModule.toUtf8());
+        // Each template and its module; /proc/version exists, but nobody can replace it, not even
+        // root.
+        const std::pair<const char*, const char*> templates[] = {
+            {"Kunde", "Kunde.cls"}, {"Auftrag", "Auftrag.cls"}, {"Leer", ""},
+            {"Weg", "Weg.cls"},     {"Defekt", "Defekt.cls"},   {"Proc", "/proc/version"}};
+        for (const auto& [name, module] : templates) {
+            const QString target = QString::fromLatin1(module);
+            writeTemplate(path(name + QStringLiteral(".vlt-ctf")), QStringLiteral("cls_") + name,
+                          target.isEmpty() || target.startsWith('/') ? target : path(target));
+        }
+        writeBytes(path(QStringLiteral("Projekt.vbp")), "Type=Exe\r\nClass=cKunde; Kunde.cls\r\n");
+        QDir(m_dir->path()).mkdir(QStringLiteral("Klassen"));
+        writeBytes(path(QStringLiteral("Kaputt.vlt-ctf")), "VLTFILE 1\r\nS:1.3\r\nL:kein\r\n");
+    }
+    void commandLine_data() {
+        addCaseRows(QStringLiteral("startup-command-lines"),
+                    {"commandLine", "saveChoices", "ends", "status", "loaded", "messages",
+                     "modules", "templates", "project"});
+    }
+    void commandLine() {
+        QFETCH(QByteArray, commandLine);
+        QFETCH(QByteArray, saveChoices);
+        QFETCH(QByteArray, ends);
+        QFETCH(QByteArray, status);
+        QFETCH(QByteArray, loaded);
+        QFETCH(QByteArray, messages);
+        QFETCH(QByteArray, modules);
+        QFETCH(QByteArray, templates);
+        QFETCH(QByteArray, project);
+        const QStringList expectedMessages =
+            listOf(QByteArray(messages).replace("{dir}", m_dir->path().toUtf8()));
+        const QStringList generated = listOf(modules);
+        const QStringList saved = listOf(templates);
+
+        ScriptedUi ui;
+        for (const QString& choice : listOf(saveChoices))
+            ui.fileChoices.enqueue(QString(choice).replace(QStringLiteral("{dir}"), m_dir->path()));
+        AppState app(ui);
+        FakeShell shell(app);
+        const DesktopRegistration desktop(m_dataHome->path(),
+                                          DesktopRegistration::CacheRefresh::Skip);
+        const StartupInput input{
+            QString::fromUtf8(commandLine).replace(QStringLiteral("{dir}"), m_dir->path()),
+            QStringLiteral("/opt/cs/classshaper"), QStringLiteral("classshaper")};
+
+        const StartupResult result = runStartup(app, shell, desktop, input);
+
+        QCOMPARE(result.endAtOnce, ends == "1");
+        QCOMPARE(result.exitStatus, status.toInt());
+        QCOMPARE(describe(ui, expectedMessages), expectedMessages);
+        QCOMPARE(shell.calls.mid(0, 3), (QStringList{"columns", "new", "refresh"}));
+        QCOMPARE(shell.calls.contains(QStringLiteral("show")), !loaded.isEmpty());
+        QCOMPARE(shell.calls.filter(QStringLiteral("project ")),
+                 project.isEmpty() ? QStringList() : QStringList("project " + path(project)));
+        QCOMPARE(app.currentTemplatePath,
+                 loaded.isEmpty() ? QString() : path(QString::fromUtf8(loaded)));
+        QVERIFY(QFile::exists(desktop.desktopEntryPath()));
+        if (ends != "1")
+            QVERIFY(!app.changed);
+        for (const QString& name : QDir(m_dir->path()).entryList({"*.cls"}, QDir::Files)) {
+            const QByteArray bytes = readBytes(path(name));
+            QCOMPARE(bytes != kOldModule.toUtf8(), generated.contains(name));
+            if (generated.contains(name))
+                QVERIFY2(bytes.startsWith("VERSION 1.0 CLASS\r\n"), qPrintable(name));
+        }
+        for (const QString& name : QDir(m_dir->path()).entryList({"*.vlt-ctf"}, QDir::Files))
+            QCOMPARE(!readBytes(path(name)).contains('\r'), saved.contains(name));
+        for (const QString& name : saved) {
+            // The saved template holds the target that was chosen, or none after a cancel.
+            cls_Class reloaded;
+            readTemplate(path(name), reloaded);
+            QCOMPARE(reloaded.COMPILED, generated.isEmpty() ? QString() : path(generated.first()));
+        }
+    }
+    void desktopRegistration_data() {
+        QTest::addColumn<QString>("executable");     // under a scratch root
+        QTest::addColumn<QString>("installedEntry"); // what an installation put there, if anything
+        QTest::addColumn<QString>("userEntryHas");   // the per-user entry afterwards; "" none
+        const QString entry = QStringLiteral("share/applications/veltrane-classshaper.desktop");
+        QTest::newRow("build folder") << "build/app/classshaper"
+                                      << ""
+                                      << "build/app/classshaper";
+        QTest::newRow("installed") << "usr/bin/classshaper"
+                                   << "usr/" + entry << "";
+        QTest::newRow("installed into the data home")
+            << "home/.local/bin/classshaper"
+            << "home/.local/" + entry << "Exec=classshaper %f";
+    }
+    void desktopRegistration() {
+        QFETCH(QString, executable);
+        QFETCH(QString, installedEntry);
+        QFETCH(QString, userEntryHas);
+        const QTemporaryDir root;
+        const DesktopRegistration desktop(root.path() + QStringLiteral("/home/.local/share"),
+                                          DesktopRegistration::CacheRefresh::Skip);
+        // An earlier run from another build folder registered itself for the user.
+        desktop.registerFileType(root.path() + QStringLiteral("/old/classshaper"));
+        if (!installedEntry.isEmpty()) {
+            QDir(root.path()).mkpath(QFileInfo(installedEntry).path());
+            writeBytes(root.filePath(installedEntry), "[Desktop Entry]\nExec=classshaper %f\n");
+        }
+
+        desktop.registerFileType(root.filePath(executable));
+
+        const QString userEntry = QString::fromUtf8(readBytes(desktop.desktopEntryPath()));
+        QCOMPARE(userEntry.isEmpty(), userEntryHas.isEmpty());
+        QVERIFY2(userEntry.contains(userEntryHas), qPrintable(userEntry));
+        QVERIFY(!userEntry.contains(QStringLiteral("/old/")));
+        QCOMPARE(QFile::exists(desktop.mimePackagePath()), !userEntryHas.isEmpty());
+        QCOMPARE(QFile::exists(desktop.iconPath()), !userEntryHas.isEmpty());
+    }
 
 private:
     QString path(const QString& name) const { return m_dir->path() + QLatin1Char('/') + name; }
@@ -68,126 +181,6 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_dataHome;
 };
-
-void tst_Startup::init() {
-    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/mit Blank XXXXXX"));
-    m_dataHome = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid() && m_dataHome->isValid());
-    for (const char* module : {"Kunde.cls", "Auftrag.cls", "Defekt.cls"})
-        writeBytes(path(QString::fromLatin1(module)), kOldModule.toUtf8());
-    // Each template and its module; /proc/version exists, but nobody can replace it, not even root.
-    const std::pair<const char*, const char*> templates[] = {
-        {"Kunde", "Kunde.cls"}, {"Auftrag", "Auftrag.cls"}, {"Leer", ""},
-        {"Weg", "Weg.cls"},     {"Defekt", "Defekt.cls"},   {"Proc", "/proc/version"}};
-    for (const auto& [name, module] : templates) {
-        const QString target = QString::fromLatin1(module);
-        writeTemplate(path(name + QStringLiteral(".vlt-ctf")), QStringLiteral("cls_") + name,
-                      target.isEmpty() || target.startsWith('/') ? target : path(target));
-    }
-    writeBytes(path(QStringLiteral("Projekt.vbp")), "Type=Exe\r\nClass=cKunde; Kunde.cls\r\n");
-    QDir(m_dir->path()).mkdir(QStringLiteral("Klassen"));
-    writeBytes(path(QStringLiteral("Kaputt.vlt-ctf")), "VLTFILE 1\r\nS:1.3\r\nL:kein\r\n");
-}
-
-void tst_Startup::commandLine_data() {
-    addCaseRows(QStringLiteral("startup-command-lines"),
-                {"commandLine", "saveChoices", "ends", "status", "loaded", "messages", "modules",
-                 "templates", "project"});
-}
-
-void tst_Startup::commandLine() {
-    QFETCH(QByteArray, commandLine);
-    QFETCH(QByteArray, saveChoices);
-    QFETCH(QByteArray, ends);
-    QFETCH(QByteArray, status);
-    QFETCH(QByteArray, loaded);
-    QFETCH(QByteArray, messages);
-    QFETCH(QByteArray, modules);
-    QFETCH(QByteArray, templates);
-    QFETCH(QByteArray, project);
-    const QStringList expectedMessages =
-        listOf(QByteArray(messages).replace("{dir}", m_dir->path().toUtf8()));
-    const QStringList generated = listOf(modules);
-    const QStringList saved = listOf(templates);
-
-    ScriptedUi ui;
-    for (const QString& choice : listOf(saveChoices))
-        ui.fileChoices.enqueue(QString(choice).replace(QStringLiteral("{dir}"), m_dir->path()));
-    AppState app(ui);
-    FakeShell shell(app);
-    const DesktopRegistration desktop(m_dataHome->path(), DesktopRegistration::CacheRefresh::Skip);
-    const StartupInput input{
-        QString::fromUtf8(commandLine).replace(QStringLiteral("{dir}"), m_dir->path()),
-        QStringLiteral("/opt/cs/classshaper"), QStringLiteral("classshaper")};
-
-    const StartupResult result = runStartup(app, shell, desktop, input);
-
-    QCOMPARE(result.endAtOnce, ends == "1");
-    QCOMPARE(result.exitStatus, status.toInt());
-    QCOMPARE(describe(ui, expectedMessages), expectedMessages);
-    QCOMPARE(shell.calls.mid(0, 3), (QStringList{"columns", "new", "refresh"}));
-    QCOMPARE(shell.calls.contains(QStringLiteral("show")), !loaded.isEmpty());
-    QCOMPARE(shell.calls.filter(QStringLiteral("project ")),
-             project.isEmpty() ? QStringList() : QStringList("project " + path(project)));
-    QCOMPARE(app.currentTemplatePath,
-             loaded.isEmpty() ? QString() : path(QString::fromUtf8(loaded)));
-    QVERIFY(QFile::exists(desktop.desktopEntryPath()));
-    if (ends != "1")
-        QVERIFY(!app.changed);
-    for (const QString& name : QDir(m_dir->path()).entryList({"*.cls"}, QDir::Files)) {
-        const QByteArray bytes = readBytes(path(name));
-        QCOMPARE(bytes != kOldModule.toUtf8(), generated.contains(name));
-        if (generated.contains(name))
-            QVERIFY2(bytes.startsWith("VERSION 1.0 CLASS\r\n"), qPrintable(name));
-    }
-    for (const QString& name : QDir(m_dir->path()).entryList({"*.vlt-ctf"}, QDir::Files))
-        QCOMPARE(!readBytes(path(name)).contains('\r'), saved.contains(name));
-    for (const QString& name : saved) {
-        // The saved template holds the target that was chosen, or none after a cancel.
-        cls_Class reloaded;
-        readTemplate(path(name), reloaded);
-        QCOMPARE(reloaded.COMPILED, generated.isEmpty() ? QString() : path(generated.first()));
-    }
-}
-
-void tst_Startup::desktopRegistration_data() {
-    QTest::addColumn<QString>("executable");     // under a scratch root
-    QTest::addColumn<QString>("installedEntry"); // what an installation put there, if anything
-    QTest::addColumn<QString>("userEntryHas");   // the per-user entry afterwards; "" none
-    const QString entry = QStringLiteral("share/applications/veltrane-classshaper.desktop");
-    QTest::newRow("build folder") << "build/app/classshaper"
-                                  << ""
-                                  << "build/app/classshaper";
-    QTest::newRow("installed") << "usr/bin/classshaper"
-                               << "usr/" + entry << "";
-    QTest::newRow("installed into the data home")
-        << "home/.local/bin/classshaper"
-        << "home/.local/" + entry << "Exec=classshaper %f";
-}
-
-void tst_Startup::desktopRegistration() {
-    QFETCH(QString, executable);
-    QFETCH(QString, installedEntry);
-    QFETCH(QString, userEntryHas);
-    const QTemporaryDir root;
-    const DesktopRegistration desktop(root.path() + QStringLiteral("/home/.local/share"),
-                                      DesktopRegistration::CacheRefresh::Skip);
-    // An earlier run from another build folder registered itself for the user.
-    desktop.registerFileType(root.path() + QStringLiteral("/old/classshaper"));
-    if (!installedEntry.isEmpty()) {
-        QDir(root.path()).mkpath(QFileInfo(installedEntry).path());
-        writeBytes(root.filePath(installedEntry), "[Desktop Entry]\nExec=classshaper %f\n");
-    }
-
-    desktop.registerFileType(root.filePath(executable));
-
-    const QString userEntry = QString::fromUtf8(readBytes(desktop.desktopEntryPath()));
-    QCOMPARE(userEntry.isEmpty(), userEntryHas.isEmpty());
-    QVERIFY2(userEntry.contains(userEntryHas), qPrintable(userEntry));
-    QVERIFY(!userEntry.contains(QStringLiteral("/old/")));
-    QCOMPARE(QFile::exists(desktop.mimePackagePath()), !userEntryHas.isEmpty());
-    QCOMPARE(QFile::exists(desktop.iconPath()), !userEntryHas.isEmpty());
-}
 
 CLASSSHAPER_TEST(tst_Startup);
 
