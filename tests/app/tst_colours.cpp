@@ -4,10 +4,12 @@
 
 #include "app/preview/ModuleDiff.h"
 #include "app/preview/PreviewPane.h"
+#include "app/viewer/VbHighlighter.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 
 namespace {
@@ -51,11 +53,37 @@ QColor colourAt(const QPlainTextEdit* view, const QString& line, qsizetype at = 
     return view->palette().color(QPalette::Text);
 }
 
+// The line with each highlighted run bracketed: «k:keyword», «c:comment», «s:string».
+QString marked(const QTextBlock& block) {
+    QString line = block.text();
+    QList<QTextLayout::FormatRange> ranges = block.layout()->formats();
+    std::sort(ranges.begin(), ranges.end(),
+              [](const auto& a, const auto& b) { return a.start > b.start; });
+    for (const QTextLayout::FormatRange& range : ranges) {
+        const char kind = range.format.fontWeight() == QFont::Bold ? 'k'
+                          : range.format.fontItalic()              ? 'c'
+                                                                   : 's';
+        line.insert(range.start + range.length, QStringLiteral("»"));
+        line.insert(range.start, QStringLiteral("«%1:").arg(QLatin1Char(kind)));
+    }
+    return line;
+}
+
 } // namespace
 
 class ColoursTest : public QObject {
     Q_OBJECT
 private slots:
+    // Every keyword, strings with doubled quotes and apostrophes, comments with quotes, Rem.
+    void eachWordGetsItsFormat() {
+        QTextDocument document(QString::fromUtf8(readBytes(testData("highlight/sample.bas"))));
+        VbHighlighter highlighter(&document, QApplication::palette());
+        QStringList lines;
+        for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
+            lines.append(marked(block));
+        compareWithGolden(lines, "highlight/sample.marked");
+    }
+
     void init() { m_kept = QApplication::palette(); }
     void cleanup() { QApplication::setPalette(m_kept); }
     void readableInEveryScheme_data() {

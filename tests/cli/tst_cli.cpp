@@ -123,6 +123,13 @@ class CommandLineTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every line of the help, as a build script's author reads it.
+    void help() {
+        const Result result = runGenerator({QStringLiteral("--help")});
+        QCOMPARE(result.exitCode, 0);
+        compareWithGolden(QString::fromUtf8(result.out).split(QLatin1Char('\n')), "cli/help.txt");
+    }
+
     void golden_data() {
         QTest::addColumn<QString>("templateName");
         QTest::addColumn<QString>("option");

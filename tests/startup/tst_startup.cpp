@@ -56,6 +56,9 @@ class tst_Startup : public QObject {
     Q_OBJECT
 
 private slots:
+    void help() {
+        compareWithGolden(helpText("classshaper").split('\n'), "cases/startup-help.txt");
+    }
     void init() {
         m_dir =
             std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/mit Blank XXXXXX"));

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 QByteArray readBytes(const QString& path) {
     QFile file(path);
@@ -21,4 +22,18 @@ QStringList folderEntries(const QString& folder) {
 
 QString testData(const QString& name) {
     return QStringLiteral(CLASSSHAPER_TEST_DATA "/") + name;
+}
+
+void compareWithGolden(const QStringList& lines, const QString& dataFile) {
+    const QString path = testData(dataFile);
+    if (qEnvironmentVariableIntValue("CLASSSHAPER_UPDATE_GOLDEN") == 1)
+        writeBytes(path, lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+    QStringList expected = QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'));
+    expected.removeLast(); // after the last line's break
+    for (qsizetype i = 0; i < std::max(lines.size(), expected.size()); ++i)
+        QVERIFY2(lines.value(i) == expected.value(i),
+                 qPrintable(QStringLiteral("%1, Zeile %2:\n  gezeigt:  %3\n  erwartet: %4")
+                                .arg(dataFile)
+                                .arg(i + 1)
+                                .arg(lines.value(i), expected.value(i))));
 }

@@ -12,6 +12,9 @@ QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
 // The names in a folder, hidden ones included, sorted.
 QStringList folderEntries(const QString& folder);
+// Compares lines with a text file of tests/data, naming the first line that differs; with
+// CLASSSHAPER_UPDATE_GOLDEN=1 in the environment it writes the file instead.
+void compareWithGolden(const QStringList& lines, const QString& dataFile);
 // A file of tests/data, the data folder that all areas share, e.g. "templates/x.vlt-ctf".
 QString testData(const QString& name);
 
