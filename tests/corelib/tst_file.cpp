@@ -131,6 +131,9 @@ private slots:
         file.OPENURL(store(QStringLiteral("mode.txt"), {Variant(1)}), vlt::ID_FileOpen_Input);
         QVERIFY(!errorOf([&] { file.STORE({Variant(1)}); }).isEmpty());
         QVERIFY(!errorOf([&] { file.OPENURL(kept, 3); }).isEmpty());
+        cls_File fresh;
+        QString text;
+        QVERIFY(errorOf([&] { fresh.READ({&text}); }).endsWith("nicht zum Lesen geöffnet."));
     }
 
     void sealedRefused_data() {

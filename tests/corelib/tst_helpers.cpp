@@ -1,10 +1,13 @@
 #include "support/CaseTable.h"
 #include "support/TestMain.h"
 
+#include "corelib/HostText.h"
 #include "corelib/Paths.h"
+#include "corelib/SystemErrorText.h"
 #include "corelib/Tokenizer.h"
 
 #include <QtTest>
+#include <cstring>
 
 class HelperTest : public QObject {
     Q_OBJECT
@@ -24,6 +27,28 @@ private slots:
         QFETCH(QByteArray, path);
         QFETCH(QByteArray, folder);
         QCOMPARE(vlt::folderPart(QString::fromUtf8(path)), QString::fromUtf8(folder));
+    }
+
+    void upperContains_data() {
+        addCaseRows(QStringLiteral("upper-contains"), {"text", "upper", "contains"});
+    }
+    void upperContains() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, upper);
+        QFETCH(QByteArray, contains);
+        QCOMPARE(vlt::upperContains(QString::fromUtf8(text), QLatin1StringView(upper)),
+                 contains == "1");
+    }
+
+    void systemErrorsInGerman_data() {
+        addCaseRows(QStringLiteral("system-errors"), {"number", "german"});
+    }
+    void systemErrorsInGerman() {
+        QFETCH(QByteArray, number);
+        QFETCH(QByteArray, german);
+        vlt::useEnglishSystemErrors();
+        QCOMPARE(vlt::germanCause(QString::fromLocal8Bit(std::strerror(number.toInt()))),
+                 QString::fromUtf8(german));
     }
 };
 CLASSSHAPER_TEST(HelperTest);
