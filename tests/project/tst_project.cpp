@@ -190,6 +190,16 @@ private slots:
         const Run clean = runGenerator({"--project", shared, "--check"});
         QCOMPARE(clean.exitCode, 0);
         QCOMPARE(clean.out, QStringList("aktuell       cLog.cls  cLog.vlt-ctf"));
+        // A module that cannot be written is named; the others are still written.
+        writeBytes(sample.path("Gemeinsam/Datei"), "kein Ordner");
+        sample.writeClassTemplate("Gemeinsam/cBlock.vlt-ctf", "cBlock", "Datei/cBlock.cls");
+        QFile::remove(sample.path("Gemeinsam/cLog.cls"));
+        const Run blocked = runGenerator({"--project", shared});
+        QCOMPARE(blocked.exitCode, 2);
+        QVERIFY2(blocked.err.startsWith("classshaper-gen: ") &&
+                     blocked.err.contains(sample.path("Gemeinsam/Datei/cBlock.cls")),
+                 qPrintable(blocked.err));
+        QVERIFY(QFileInfo::exists(sample.path("Gemeinsam/cLog.cls")));
 
         const Run missing = runGenerator({"--project", sample.path("Fehlt.vbp"), "--check"});
         QCOMPARE(missing.exitCode, 2);

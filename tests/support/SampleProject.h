@@ -30,9 +30,11 @@ public:
     // Sets a file's modification time three days back.
     void makeOld(const QString& relative) const;
 
-private:
+    // A template of one member below root() that writes COMPILED.
     void writeClassTemplate(const QString& relative, const QString& className,
-                            const QString& compiled, const QString& members) const;
+                            const QString& compiled,
+                            const QString& members = QStringLiteral("A:Long")) const;
 
+private:
     QTemporaryDir m_dir;
 };
