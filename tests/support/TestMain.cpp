@@ -2,6 +2,8 @@
 
 #include <QStandardPaths>
 #include <QtTest>
+#include <csignal>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -33,6 +35,25 @@ bool named(const QObject& test, const QStringList& arguments) {
     return !namedAny;
 }
 
+// Qt Test's crash handler hands a fatal signal on to the handler it found; for a second class
+// in one process that is the first class's Qt handler, and a crash would print without end.
+// Each class starts from the handlers the process had before the first.
+class FatalSignals {
+public:
+    FatalSignals() {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], nullptr, &m_original[i]);
+    }
+    void restore() const {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &m_original[i], nullptr);
+    }
+
+private:
+    static constexpr int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTERM, SIGINT};
+    struct sigaction m_original[std::size(kSignals)] = {};
+};
+
 // Qt Test reports an exception that escapes a test function and throws it on; run on out of
 // main, it would abort the process, and Qt's crash handler answers that abort without end.
 int run(QObject& test, const QStringList& arguments) {
@@ -58,11 +79,14 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     TestApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
+    const FatalSignals signalsBefore;
     int status = 0;
     for (const auto make : registry()) {
         const std::unique_ptr<QObject> test(make());
-        if (named(*test, arguments))
-            status |= run(*test, arguments);
+        if (!named(*test, arguments))
+            continue;
+        signalsBefore.restore();
+        status |= run(*test, arguments);
     }
     return status == 0 ? 0 : 1;
 }
