@@ -88,8 +88,8 @@ void ProjectPanel::showRow(int index) {
         item = new QTreeWidgetItem(m_rows);
     item->setData(ClassColumn, kRowRole, index);
     item->setText(ClassColumn, row.className);
-    item->setText(FindingsColumn,
-                  row.templatePath.isEmpty() ? QString() : QString::number(row.findings));
+    const bool checked = !row.templatePath.isEmpty() && row.state != proj::State::Error;
+    item->setText(FindingsColumn, checked ? QString::number(row.findings) : QString());
     item->setTextAlignment(FindingsColumn, Qt::AlignRight | Qt::AlignVCenter);
     item->setText(ModuleColumn, shownPath(row.modulePath));
     item->setToolTip(ModuleColumn, row.modulePath);
