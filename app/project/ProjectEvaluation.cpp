@@ -35,7 +35,6 @@ ProjectEvaluation::~ProjectEvaluation() {
 void ProjectEvaluation::open(const QString& path) {
     m_path = QFileInfo(path).absoluteFilePath();
     m_fresh = true;
-    m_rows.clear();
     m_project = proj::Project();
     refresh();
 }

@@ -108,6 +108,8 @@ private slots:
         QFETCH(QKeySequence, keys);
         WindowFixture f;
         f.showActive();
+        // Near the screen's corner: centred on the window, the difference would stand over it.
+        f.window->move(f.window->screen()->availableGeometry().bottomRight() - QPoint(60, 40));
         ModuleDiff diff(f.window.get());
         diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));
         activate(&diff);

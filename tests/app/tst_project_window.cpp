@@ -105,10 +105,13 @@ private slots:
         WindowFixture f;
         const SampleProject sample;
         QDir(sample.root()).mkdir("Leer");
+        f.window->openProject(sample.vbp()); // replaced before its rows are known
         f.ui.fileChoices.enqueue(sample.path("Leer"));
         QVERIFY(evaluated(*f.window, [&] { f.trigger("mnu_FileOpenProjectFolder"); }));
+        QCOMPARE(f.lastShown("folder").text, QStringLiteral("Projektordner öffnen"));
         QVERIFY(f.window->projectPanel()->problems()->text().contains("weder Klassenmodule"));
         QVERIFY(f.window->projectPanel()->problems()->isVisibleTo(f.window.get()));
+        QCOMPARE(shownStates(*f.window), QStringList());
         QVERIFY(evaluated(*f.window, [&] { f.window->openProject(sample.path("Fehlt.vbp")); }));
         QVERIFY(f.window->projectPanel()->problems()->text().startsWith("Die Projektdatei"));
         QCOMPARE(shownStates(*f.window), QStringList());
@@ -227,11 +230,14 @@ private slots:
         changeOutside("wieder von außen"); // answered "no": the edits stay
         QTRY_VERIFY(status(*f.window).contains("Speichern fragt vorher"));
         QCOMPARE(f.window->txt_Author->text(), mine);
+        const qsizetype questions = f.ui.kinds().count("question");
+        changeOutside("noch einmal von außen"); // another change is told again
+        QTRY_COMPARE(f.ui.kinds().count("question"), questions + 1);
         f.trigger("mnu_FileSave"); // the choice is closed: nothing is saved
         QCOMPARE(f.ui.lastChoices, (QStringList{"Ü&berschreiben", "&Neu laden", "Abbrechen"}));
         cls_Class onDisk;
         readTemplate(file, onDisk);
-        QCOMPARE(onDisk.DESCRIPTION, QStringLiteral("wieder von außen"));
+        QCOMPARE(onDisk.DESCRIPTION, QStringLiteral("noch einmal von außen"));
         f.ui.answers.enqueue(0);
         f.trigger("mnu_FileSave");
         readTemplate(file, onDisk);

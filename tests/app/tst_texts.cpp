@@ -7,10 +7,13 @@
 #include "app/viewer/CodeViewer.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 
 namespace {
 
@@ -31,37 +34,72 @@ QString actionLine(const QAction* action) {
     return withTip(line, action->statusTip());
 }
 
-// One line per text a user can read, in the order the window holds its parts. The recent
-// files' entries depend on earlier tests and are left out.
-QStringList textsOf(const QWidget& window) {
-    QStringList lines{QStringLiteral("Fenster %1").arg(window.windowTitle())};
+// A view's lines, each with the background its extra selection gives it ("#rrggbb") or none.
+QStringList viewLines(const QPlainTextEdit& view) {
+    QHash<int, QString> marks;
+    for (const QTextEdit::ExtraSelection& selection : view.extraSelections())
+        marks[selection.cursor.blockNumber()] = selection.format.background().color().name();
+    QStringList lines;
+    for (QTextBlock block = view.document()->firstBlock(); block.isValid(); block = block.next())
+        lines.append(
+            QStringLiteral("  %1 %2").arg(marks.value(block.blockNumber()), -7).arg(block.text()));
+    return lines;
+}
+
+// The widgets Tab visits, in order, by name.
+QString tabOrder(const QWidget& window) {
+    QStringList names;
+    for (QWidget* next = window.nextInFocusChain(); next && next != &window;
+         next = next->nextInFocusChain())
+        if ((next->focusPolicy() & Qt::TabFocus) && !next->objectName().isEmpty() &&
+            !next->objectName().startsWith(QLatin1String("qt_")))
+            names.append(next->objectName());
+    return QStringLiteral("Tab %1").arg(names.join(QLatin1Char(' ')));
+}
+
+QString named(const QObject* part, const QString& line) {
+    return part->objectName().isEmpty() ? line : part->objectName() + QLatin1Char(' ') + line;
+}
+
+// One line per text a user can read, in the order the window holds its parts, with the part's
+// name; the views' texts when `contents`. The recent files' entries depend on earlier tests and
+// are left out.
+QStringList textsOf(const QWidget& window, bool contents = false) {
+    QStringList lines{QStringLiteral("Fenster %1").arg(window.windowTitle()), tabOrder(window)};
     for (const QObject* part : window.findChildren<QObject*>()) {
         if (part->parent() && part->parent()->objectName() == QLatin1String("mnu_FileRecent"))
             continue;
         if (const auto* menu = qobject_cast<const QMenu*>(part))
-            lines.append(QStringLiteral("Menü %1").arg(menu->title()));
+            lines.append(named(part, QStringLiteral("Menü %1").arg(menu->title())));
         else if (const auto* action = qobject_cast<const QAction*>(part);
                  action && !action->isSeparator() && !action->text().isEmpty() && !action->menu())
-            lines.append(actionLine(action));
+            lines.append(named(part, actionLine(action)));
         else if (const auto* label = qobject_cast<const QLabel*>(part))
-            lines.append(withTip(QStringLiteral("Text %1").arg(label->text()), label->toolTip()));
+            lines.append(named(
+                part, withTip(QStringLiteral("Text %1").arg(label->text()), label->toolTip())));
         else if (const auto* button = qobject_cast<const QAbstractButton*>(part);
                  button && !button->text().isEmpty())
-            lines.append(
-                withTip(QStringLiteral("Knopf %1").arg(button->text()), button->toolTip()));
+            lines.append(named(
+                part, withTip(QStringLiteral("Knopf %1").arg(button->text()), button->toolTip())));
         else if (const auto* group = qobject_cast<const QGroupBox*>(part))
-            lines.append(QStringLiteral("Gruppe %1").arg(group->title()));
+            lines.append(named(part, QStringLiteral("Gruppe %1").arg(group->title())));
         else if (const auto* dock = qobject_cast<const QDockWidget*>(part))
-            lines.append(QStringLiteral("Leiste %1").arg(dock->windowTitle()));
+            lines.append(named(part, QStringLiteral("Leiste %1").arg(dock->windowTitle())));
         else if (const auto* tree = qobject_cast<const QTreeWidget*>(part)) {
             QStringList heads;
             for (int column = 0; column < tree->columnCount(); ++column)
                 heads.append(tree->headerItem()->text(column));
-            lines.append(QStringLiteral("Spalten %1").arg(heads.join(QStringLiteral(" | "))));
-        } else if (const auto* field = qobject_cast<const QWidget*>(part);
-                   field && !field->toolTip().isEmpty())
-            lines.append(
-                withTip(QStringLiteral("Feld %1").arg(part->objectName()), field->toolTip()));
+            lines.append(named(part, QStringLiteral("Spalten %1").arg(heads.join(" | "))));
+        } else if (const auto* view = qobject_cast<const QPlainTextEdit*>(part)) {
+            lines.append(named(part, view->isVisibleTo(&window) ? QStringLiteral("Ansicht")
+                                                                : QStringLiteral("(verborgen)")));
+            if (contents)
+                lines += viewLines(*view);
+        } else if (const auto* widget = qobject_cast<const QWidget*>(part);
+                   widget && !widget->objectName().isEmpty() &&
+                   !widget->objectName().startsWith(QLatin1String("qt_")))
+            lines.append(named(part, withTip(QString::fromLatin1(part->metaObject()->className()),
+                                             widget->toolTip())));
     }
     return lines;
 }
@@ -79,9 +117,13 @@ private slots:
         CodeViewer viewer;
         compareWithGolden(textsOf(viewer), "texts/code-viewer.txt");
         ModuleDiff diff;
-        diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("A\r\nB\r\n"),
-                      QStringLiteral("A\r\nC\r\n"));
-        compareWithGolden(textsOf(diff), "texts/module-diff.txt");
+        diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("A\r\nB\r\nD\r\nE\r\n"),
+                      QStringLiteral("A\r\nC\r\nE\r\nF\r\n"));
+        QStringList both = textsOf(diff, true);
+        diff.findChild<QCheckBox*>()->click(); // side by side
+        both += textsOf(diff, true);
+        diff.findChild<QCheckBox*>()->click();
+        compareWithGolden(both, "texts/module-diff.txt");
     }
 };
 CLASSSHAPER_TEST(TextsTest);
