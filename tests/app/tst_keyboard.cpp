@@ -128,6 +128,7 @@ private slots:
         CodeViewer viewer(f.window.get());
         viewer.showModule(QStringLiteral("Klassenmodul"), QStringLiteral("Dim a\r\nDim b"));
         activate(&viewer);
+        QVERIFY(viewer.height() > 600); // a page of code, not the size Qt would give it
         auto* find = viewer.findChild<QLineEdit*>(QStringLiteral("txt_Find"));
         QTest::keySequence(&viewer, QKeySequence::Find);
         QVERIFY(find->hasFocus());

@@ -57,6 +57,11 @@ QString tabOrder(const QWidget& window) {
     return QStringLiteral("Tab %1").arg(names.join(QLatin1Char(' ')));
 }
 
+QString selectable(const QLabel& label) {
+    return label.textInteractionFlags() & Qt::TextSelectableByMouse ? QStringLiteral("(wählbar) ")
+                                                                    : QString();
+}
+
 QString named(const QObject* part, const QString& line) {
     return part->objectName().isEmpty() ? line : part->objectName() + QLatin1Char(' ') + line;
 }
@@ -76,7 +81,8 @@ QStringList textsOf(const QWidget& window, bool contents = false) {
             lines.append(named(part, actionLine(action)));
         else if (const auto* label = qobject_cast<const QLabel*>(part))
             lines.append(named(
-                part, withTip(QStringLiteral("Text %1").arg(label->text()), label->toolTip())));
+                part, withTip(QStringLiteral("Text %1%2").arg(selectable(*label), label->text()),
+                              label->toolTip())));
         else if (const auto* button = qobject_cast<const QAbstractButton*>(part);
                  button && !button->text().isEmpty())
             lines.append(named(

@@ -131,6 +131,10 @@ private slots:
         file.OPENURL(store(QStringLiteral("mode.txt"), {Variant(1)}), vlt::ID_FileOpen_Input);
         QVERIFY(!errorOf([&] { file.STORE({Variant(1)}); }).isEmpty());
         QVERIFY(!errorOf([&] { file.OPENURL(kept, 3); }).isEmpty());
+        file.OPENURL(m_dir.filePath(QStringLiteral("text.txt")), vlt::ID_FileOpen_Output);
+        file.WRITETEXT("Text");
+        QVERIFY(
+            errorOf([&] { file.STORE({Variant(1)}); }).endsWith("wurde bereits Text geschrieben."));
         cls_File fresh;
         QString text;
         QVERIFY(errorOf([&] { fresh.READ({&text}); }).endsWith("nicht zum Lesen geöffnet."));
