@@ -53,6 +53,12 @@ private slots:
         QCOMPARE(ui.openFileDialog({folder.filePath("*.vlt-ctf"), "Klassenvorlage laden",
                                     "Klassenvorlage|*.vlt-ctf|Alle Dateien|*.*;*", 2, QString()}),
                  folder.filePath("a.vlt-ctf"));
+        whenShown<QFileDialog>([&](QFileDialog& dialog) { // a filter it does not have
+            QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Klasse (*.cls)"));
+            dialog.reject();
+        });
+        QCOMPARE(ui.openFileDialog({folder.path(), "Laden", "Klasse|*.cls", 3, QString()}),
+                 QString());
     }
 
     void saveDialogAsksBeforeReplacingAndAddsTheExtension_data() {

@@ -176,6 +176,7 @@ private slots:
         f.ui.fileChoices.enqueue(module);
         f.trigger("mnu_FileCreateFile");
         QTRY_COMPARE(line->text(), QStringLiteral("Moduldatei ist aktuell: %1").arg(module));
+        QCOMPARE(line->toolTip(), line->text()); // the whole path, when the line cuts it
     }
 };
 

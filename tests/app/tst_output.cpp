@@ -165,6 +165,7 @@ private slots:
         const QString path = f.path(QStringLiteral("Kunde.cls"));
         writeBytes(path, module);
         f.window->txt_Author->setText(QStringLiteral("ungespeichert"));
+        f.app.currentTemplatePath = f.path(QStringLiteral("offen.vlt-ctf")); // not written to
         f.ui.answers.enqueue(vlt::ID_Yes);
         f.ui.fileChoices.enqueue(path);
         f.trigger("mnu_FileImport");

@@ -25,6 +25,7 @@ private slots:
 
     void firstStartFitsTheScreen() {
         WindowFixture f;
+        QVERIFY(!f.window->findChild<QMenu*>("mnu_FileRecent")->isEnabled());
         const QSize room = f.window->screen()->availableGeometry().size();
         QVERIFY2(
             f.window->width() <= room.width() * 0.9 + 1 &&
@@ -57,6 +58,7 @@ private slots:
         const QList<QAction*> recent = f.window->findChild<QMenu*>("mnu_FileRecent")->actions();
         QVERIFY(!recent.isEmpty() && recent.first()->toolTip() == saved);
         f.trigger("mnu_FileOpen"); // cancelled; it starts in the folder of the last save
+        QCOMPARE(f.lastShown("open").text, QStringLiteral("Klassenvorlage laden"));
         QCOMPARE(f.lastShown("open").request.initialFile,
                  QFileInfo(saved).absolutePath() + QStringLiteral("/*.vlt-ctf"));
     }

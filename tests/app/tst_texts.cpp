@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 
 #include "app/preview/ModuleDiff.h"
+#include "app/preview/OverwriteDialog.h"
 #include "app/viewer/CodeViewer.h"
 
 #include <QAbstractButton>
@@ -58,8 +59,8 @@ QString tabOrder(const QWidget& window) {
 }
 
 QString selectable(const QLabel& label) {
-    return label.textInteractionFlags() & Qt::TextSelectableByMouse ? QStringLiteral("(wählbar) ")
-                                                                    : QString();
+    return QString(label.textInteractionFlags() & Qt::TextSelectableByMouse ? "(wählbar) " : "") +
+           (label.wordWrap() ? "(umbrochen) " : "");
 }
 
 QString named(const QObject* part, const QString& line) {
@@ -97,8 +98,9 @@ QStringList textsOf(const QWidget& window, bool contents = false) {
                 heads.append(tree->headerItem()->text(column));
             lines.append(named(part, QStringLiteral("Spalten %1").arg(heads.join(" | "))));
         } else if (const auto* view = qobject_cast<const QPlainTextEdit*>(part)) {
-            lines.append(named(part, view->isVisibleTo(&window) ? QStringLiteral("Ansicht")
-                                                                : QStringLiteral("(verborgen)")));
+            lines.append(
+                named(part, QString(view->isVisibleTo(&window) ? "Ansicht" : "(verborgen)") +
+                                (view->isReadOnly() ? " (schreibgeschützt)" : "")));
             if (contents)
                 lines += viewLines(*view);
         } else if (const auto* widget = qobject_cast<const QWidget*>(part);
@@ -130,6 +132,9 @@ private slots:
         both += textsOf(diff, true);
         diff.findChild<QCheckBox*>()->click();
         compareWithGolden(both, "texts/module-diff.txt");
+        OverwriteDialog question(QStringLiteral("m.cls"), QStringLiteral("A\r\n"),
+                                 QStringLiteral("B\r\n"));
+        compareWithGolden(textsOf(question), "texts/overwrite-question.txt");
     }
 };
 CLASSSHAPER_TEST(TextsTest);

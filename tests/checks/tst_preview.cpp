@@ -74,6 +74,8 @@ private slots:
         f.addMember(QStringLiteral("Liefer Datum"), QStringLiteral("Date"));
         QCOMPARE(f.rows(), QStringList({"Name", "Liefer Datum"}));
         f.window->preview()->refreshNow();
+        QVERIFY(f.window->lst_Members->topLevelItem(1)->toolTip(0).endsWith(
+            "Fehler: Name enthält ein Leerzeichen"));
         QString opened;
         f.dialogScripts.append([&opened](frm_Member& dialog) {
             opened = dialog.txt_Name->text() + u'|' + dialog.lbl_Findings->text();

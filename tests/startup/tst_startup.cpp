@@ -148,6 +148,11 @@ private slots:
         QTest::newRow("build folder") << "build/app/classshaper"
                                       << ""
                                       << "build/app/classshaper";
+        // Quoted for the shell's backslash, then each backslash and % escaped for the value.
+        QTest::newRow("build folder with % and a backslash")
+            << "b 100%\\x/classshaper"
+            << ""
+            << "Exec=\"" + QString("ROOT/b 100%%\\\\\\\\x/classshaper") + "\" %f";
         QTest::newRow("installed") << "usr/bin/classshaper"
                                    << "usr/" + entry << "";
         QTest::newRow("installed into the data home")
@@ -172,10 +177,13 @@ private slots:
 
         const QString userEntry = QString::fromUtf8(readBytes(desktop.desktopEntryPath()));
         QCOMPARE(userEntry.isEmpty(), userEntryHas.isEmpty());
-        QVERIFY2(userEntry.contains(userEntryHas), qPrintable(userEntry));
+        QVERIFY2(userEntry.contains(QString(userEntryHas).replace("ROOT", root.path())),
+                 qPrintable(userEntry));
         QVERIFY(!userEntry.contains(QStringLiteral("/old/")));
         QCOMPARE(QFile::exists(desktop.mimePackagePath()), !userEntryHas.isEmpty());
-        QCOMPARE(QFile::exists(desktop.iconPath()), !userEntryHas.isEmpty());
+        QCOMPARE(QFile::exists(root.filePath(
+                     "home/.local/share/icons/hicolor/scalable/apps/veltrane-classshaper.svg")),
+                 !userEntryHas.isEmpty());
     }
 
 private:
