@@ -3,7 +3,6 @@
 #include "corelib/Error.h"
 #include "project/Project.h"
 
-#include <QDir>
 #include <QSet>
 #include <QTextStream>
 #include <algorithm>
@@ -11,19 +10,16 @@
 namespace cli {
 namespace {
 
-// Inside the project folder a path counts from it; outside it stays whole.
-QString shown(const QDir& folder, const QString& path) {
-    if (path.isEmpty())
-        return QStringLiteral("-");
-    const QString relative = folder.relativeFilePath(path);
-    return relative.startsWith(QLatin1String("../../")) ? path : relative;
+QString shown(const proj::Project& project, const QString& path) {
+    return path.isEmpty() ? QStringLiteral("-") : proj::shownPath(project, path);
 }
 
-QString lineOf(const QDir& folder, const proj::ClassModule& row, bool written, int moduleWidth) {
+QString lineOf(const proj::Project& project, const proj::ClassModule& row, bool written,
+               int moduleWidth) {
     QString line = QStringLiteral("%1  %2  %3")
                        .arg(proj::stateWord(row.state), -12)
-                       .arg(shown(folder, row.modulePath), -moduleWidth)
-                       .arg(shown(folder, row.templatePath));
+                       .arg(shown(project, row.modulePath), -moduleWidth)
+                       .arg(shown(project, row.templatePath));
     if (written)
         line += QStringLiteral("  (neu erzeugt)");
     if (!row.message.isEmpty())
@@ -73,12 +69,11 @@ ExitStatus runProject(const Options& options) {
         status = failures.isEmpty() ? status : ExitError;
     }
     QTextStream out(stdout);
-    const QDir folder(project.folder);
     int moduleWidth = 0;
     for (const proj::ClassModule& row : rows)
-        moduleWidth = std::max(moduleWidth, int(shown(folder, row.modulePath).size()));
+        moduleWidth = std::max(moduleWidth, int(shown(project, row.modulePath).size()));
     for (const proj::ClassModule& row : rows) {
-        out << lineOf(folder, row, written.contains(row.modulePath), moduleWidth) << Qt::endl;
+        out << lineOf(project, row, written.contains(row.modulePath), moduleWidth) << Qt::endl;
         status = std::max(status, statusOf(row, options.check));
     }
     return status;

@@ -206,6 +206,11 @@ bool isProjectPath(const QString& path) {
            (QFileInfo(path).isDir() || path.endsWith(QLatin1String(".vbp"), Qt::CaseInsensitive));
 }
 
+QString shownPath(const Project& project, const QString& path) {
+    const QString relative = QDir(project.folder).relativeFilePath(path);
+    return relative.startsWith(QLatin1String("../../")) ? path : relative;
+}
+
 Project openProject(const QString& path) {
     Project project;
     const QFileInfo info(path);

@@ -48,6 +48,10 @@ struct Project {
 // A VB6 project file (.vbp, by its name) or a folder: what can be opened as a project.
 bool isProjectPath(const QString& path);
 
+// A path as the project's rows show it: from the project folder when it lies inside it or
+// beside it, whole when it lies farther away.
+QString shownPath(const Project& project, const QString& path);
+
 // Finds a project's modules and templates. A project file that cannot be read raises vlt::Error
 // (German, naming it); a folder tree with a loop or an unreadable folder is looked at as far as
 // it can be, and says so in problems.

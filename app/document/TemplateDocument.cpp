@@ -33,11 +33,6 @@ QString saveFileName(AppState& app, const QString& file) {
                                   kTemplateFilter, 1, kTemplateExtension});
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void nowAt(AppState& app, const QString& file) {
     app.currentTemplatePath = file;
     app.changed = false;
@@ -67,11 +62,14 @@ bool saveTemplate(AppState& app, const QString& file) {
     return true;
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool changedOnDisk(const AppState& app) {
     if (app.currentTemplatePath.isEmpty())
         return false;
     QFile file(app.currentTemplatePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return true;
-    return file.size() != app.savedBytes.size() || file.readAll() != app.savedBytes;
+    return !file.open(QIODevice::ReadOnly) || file.readAll() != app.savedBytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 struct AppState;
@@ -15,6 +16,9 @@ bool openTemplate(AppState& app, const QString& file = QString());
 
 // Writes the current template to a file; True when written, False when cancelled.
 bool saveTemplate(AppState& app, const QString& file = QString());
+
+// The bytes of a file; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
 
 // True when the current template's file is no longer what was read or written last: another
 // program changed, replaced or removed it.

@@ -15,11 +15,6 @@ namespace {
 // A checkout or an editor writes in several steps; the file is looked at once they are done.
 constexpr int kSettleMilliseconds = 300;
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 void frm_Main::createTemplateWatch() {
@@ -53,7 +48,7 @@ void frm_Main::checkOutsideChange() {
     if (QFileInfo::exists(app.currentTemplatePath) &&
         !m_templateWatch->files().contains(app.currentTemplatePath))
         m_templateWatch->addPath(app.currentTemplatePath);
-    const QByteArray now = bytesOf(app.currentTemplatePath);
+    const QByteArray now = fileBytes(app.currentTemplatePath);
     if (!m_outsideAnswered.isNull() && now == m_outsideAnswered)
         return;
     m_outsideAnswered = now.isNull() ? QByteArray("") : now;

@@ -198,10 +198,7 @@ QString ProjectPanel::summaryText() const {
                              : QStringLiteral(" – ") + parts.join(QStringLiteral(", ")));
 }
 
-// Inside the project folder a path counts from it.
 QString ProjectPanel::shownPath(const QString& path) const {
-    if (path.isEmpty())
-        return QStringLiteral("–");
-    const QString relative = QDir(m_evaluation.project().folder).relativeFilePath(path);
-    return QDir::toNativeSeparators(relative.startsWith(QLatin1String("../../")) ? path : relative);
+    return path.isEmpty() ? QStringLiteral("–")
+                          : QDir::toNativeSeparators(proj::shownPath(m_evaluation.project(), path));
 }

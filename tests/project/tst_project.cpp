@@ -81,18 +81,6 @@ private slots:
         QVERIFY(project.watched.contains(sample.path("App/Klassen/Auftrag")));
     }
 
-    void rowsSayWhy() {
-        const SampleProject sample;
-        const std::vector<proj::ClassModule> rows = proj::evaluate(proj::openProject(sample.vbp()));
-        QCOMPARE(rowOf(rows, "cWeg").message,
-                 QStringLiteral("Zeile 9 der Projektdatei nennt diese Datei; es gibt sie nicht."));
-        QCOMPARE(rowOf(rows, "cDoppelt").message,
-                 QStringLiteral("2 Vorlagen schreiben dieses Modul"));
-        QVERIFY2(rowOf(rows, "kaputt").message.contains(sample.path("App/Vorlagen/kaputt.vlt-ctf")),
-                 qPrintable(rowOf(rows, "kaputt").message));
-        QVERIFY(rowOf(rows, "cKunde").message.isEmpty());
-    }
-
     void cancelledEvaluationStops() {
         const SampleProject sample;
         int asked = 0;
