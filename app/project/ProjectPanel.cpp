@@ -143,7 +143,10 @@ void ProjectPanel::showProblems(const QString& failure) {
 }
 
 void ProjectPanel::setOpenTemplate(const QString& path, bool changed) {
-    m_openTemplate = path.isEmpty() ? QString() : QDir::cleanPath(path);
+    const QString open = path.isEmpty() ? QString() : QDir::cleanPath(path);
+    if (open == m_openTemplate && changed == m_openChanged)
+        return; // the title follows every keystroke; the rows need not
+    m_openTemplate = open;
     m_openChanged = changed;
     for (int i = 0; i < m_rows->topLevelItemCount() && i < int(m_evaluation.rows().size()); ++i)
         showState(m_rows->topLevelItem(i), i);
