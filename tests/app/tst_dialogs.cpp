@@ -59,6 +59,8 @@ private slots:
         });
         QCOMPARE(ui.openFileDialog({folder.path(), "Laden", "Klasse|*.cls", 3, QString()}),
                  QString());
+        // A caption without patterns at the end is left out, not read past the end.
+        QCOMPARE(qtNameFilters("Klasse|*.cls|Rest"), QStringList("Klasse (*.cls)"));
     }
 
     void saveDialogAsksBeforeReplacingAndAddsTheExtension_data() {
