@@ -177,8 +177,8 @@ void saveFlagControls(ModuleWriter& out, QStringView m, QStringView n) {
 }
 
 void writeLoadBinding(ModuleWriter& out, const MemberFacts& facts) {
-    const QStringView m = facts.name;
-    const QStringView n = facts.controlName;
+    const QStringView m = facts.name();
+    const QStringView n = facts.controlName();
     switch (facts.editor) {
     case EditorKind::Text:
         loadTextControls(out, m, n);
@@ -198,8 +198,8 @@ void writeLoadBinding(ModuleWriter& out, const MemberFacts& facts) {
 }
 
 void writeSaveBinding(ModuleWriter& out, const MemberFacts& facts) {
-    const QStringView m = facts.name;
-    const QStringView n = facts.controlName;
+    const QStringView m = facts.name();
+    const QStringView n = facts.controlName();
     switch (facts.editor) {
     case EditorKind::Text:
         saveTextControls(out, m, n);

@@ -9,7 +9,7 @@ void writeParentLines(Module& module) {
     for (const MemberFacts& facts : module.members) {
         if (!facts.isChild)
             continue;
-        module.out.line(Indent{}, u"Set ", facts.name, u".hParent = Me");
+        module.out.line(Indent{}, u"Set ", facts.name(), u".hParent = Me");
         wrote = true;
     }
     if (wrote)
@@ -25,7 +25,7 @@ void writeArrayLines(Module& module) {
     for (const MemberFacts& facts : module.members) {
         if (!facts.isArray)
             continue;
-        module.out.line(Indent{}, u"Redim ", facts.name, u"(0)");
+        module.out.line(Indent{}, u"Redim ", facts.name(), u"(0)");
         wrote = true;
     }
     if (wrote)
@@ -62,8 +62,8 @@ const MemberFacts* identifierMember(const Module& module) {
 }
 
 void writeIdProperty(ModuleWriter& out, const MemberFacts& id) {
-    const QStringView name = id.name;
-    const QStringView type = id.type;
+    const QStringView name = id.name();
+    const QStringView type = id.type();
     const QStringView scope = id.isPublic ? QStringView(u"Public") : QStringView(u"Private");
     out.line(separator());
     out.line(u"'€ ", type, u" = ", name, u" = ", type);

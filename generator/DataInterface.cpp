@@ -37,9 +37,9 @@ void writeCopy(Module& module) {
     out.line(Indent{2}, u"DATA.ID = .DATA.ID");
     for (const MemberFacts& facts : module.members) {
         if (facts.role == DataRole::Value)
-            out.line(Indent{2}, facts.name, u" = .", facts.name);
+            out.line(Indent{2}, facts.name(), u" = .", facts.name());
         else if (facts.role == DataRole::Object)
-            out.line(Indent{2}, facts.name, u".DATA.COPY .", facts.name);
+            out.line(Indent{2}, facts.name(), u".DATA.COPY .", facts.name());
     }
     out.line(Indent{}, u"End With");
     out.indentLine();
@@ -59,11 +59,11 @@ void writePack(Module& module) {
     out.sameLine(u"DATA.ID, ");
     for (const MemberFacts& facts : module.members) {
         if (facts.role == DataRole::Value)
-            out.sameLine(facts.name, u", ");
+            out.sameLine(facts.name(), u", ");
         else if (facts.role == DataRole::Object)
-            out.sameLine(facts.name, u".DATA.PACKAGE, ");
+            out.sameLine(facts.name(), u".DATA.PACKAGE, ");
         else if (facts.role == DataRole::Array)
-            out.sameLine(facts.name, u"(), ");
+            out.sameLine(facts.name(), u"(), ");
     }
     if (module.switches.database)
         out.sameLine(u"vItem(), ");
@@ -81,11 +81,11 @@ void writeUnpackCall(Module& module) {
     out.sameLine(u"vMyID, ");
     for (const MemberFacts& facts : module.members) {
         if (facts.role == DataRole::Value)
-            out.sameLine(facts.name, u", ");
+            out.sameLine(facts.name(), u", ");
         else if (facts.role == DataRole::Object)
             out.sameLine(u"vPackage", ++objectNumber, u", ");
         else if (facts.role == DataRole::Array)
-            out.sameLine(facts.name, u"(), ");
+            out.sameLine(facts.name(), u"(), ");
     }
     if (module.switches.database)
         out.sameLine(u"vItem(), ");
@@ -110,7 +110,7 @@ void writeUnpack(Module& module) {
     objectNumber = 0;
     for (const MemberFacts& facts : module.members)
         if (facts.role == DataRole::Object)
-            out.line(Indent{}, facts.name, u".DATA.PACKAGE = vPackage", ++objectNumber);
+            out.line(Indent{}, facts.name(), u".DATA.PACKAGE = vPackage", ++objectNumber);
     out.line();
     out.line(u"End Sub");
     out.line();
@@ -133,10 +133,10 @@ void writeStore(Module& module) {
     out.line(Indent{2}, u".STORE DATA.ID");
     for (const MemberFacts& facts : module.members)
         if (storedByValue(facts))
-            out.line(Indent{2}, u".STORE ", facts.name);
+            out.line(Indent{2}, u".STORE ", facts.name());
     for (const MemberFacts& facts : module.members)
         if (facts.role == DataRole::Object)
-            out.line(Indent{2}, facts.name, u".DATA.STORE pFile");
+            out.line(Indent{2}, facts.name(), u".DATA.STORE pFile");
     out.line(Indent{}, u"End With");
     if (module.switches.database) {
         out.line();
@@ -179,10 +179,10 @@ void writeRead(Module& module) {
     out.line(Indent{4}, u"DATA.ID = .READFNC");
     for (const MemberFacts& facts : module.members)
         if (storedByValue(facts))
-            out.line(Indent{4}, u".READ ", facts.name);
+            out.line(Indent{4}, u".READ ", facts.name());
     for (const MemberFacts& facts : module.members)
         if (facts.role == DataRole::Object)
-            out.line(Indent{4}, facts.name, u".DATA.READ pFile");
+            out.line(Indent{4}, facts.name(), u".DATA.READ pFile");
     if (module.switches.database)
         writeReadItems(out);
     out.line();

@@ -35,7 +35,11 @@ TypeKinds typeKindsOf(const QString& type) {
 
 MemberFacts factsOf(const cls_Member& member, const TypeKinds& kinds) {
     MemberFacts facts;
-    facts.type = member.MTYPE;
+    facts.nameText = QStringView(member.MNAME).utf16();
+    facts.controlText = facts.nameText;
+    facts.nameSize = quint32(member.MNAME.size());
+    facts.typeText = QStringView(member.MTYPE).utf16();
+    facts.typeSize = quint32(member.MTYPE.size());
     facts.isPublic = member.MPUBLIC;
     facts.isArray = member.MARRAY;
     facts.isDataId = member.MDATAID;
@@ -58,20 +62,22 @@ const cls_Member& lockMember(const char16_t* name, const char16_t* type) {
     return *member;
 }
 
-// Copies text to `to`, then its hName spelling after it; returns the two copies.
-std::pair<QStringView, QStringView> copyWithControlName(QStringView text, char16_t* to) {
-    std::copy_n(text.utf16(), text.size(), to);
-    spellName(text, to + text.size());
-    return {QStringView(to, text.size()), QStringView(to + text.size(), text.size())};
+// True when hName spells name as it stands: first character upper case, the rest lower case.
+bool spelledAsControlName(QStringView name) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t unit = name[i].unicode();
+        if (unit != (i == 0 ? vlt::upperUnit(unit) : vlt::lowerUnit(unit)))
+            return false;
+    }
+    return true;
 }
 
 // The template's members in list order, then LOCKID and LOCKED when the data lock is on. The
-// names and their control-name spellings are gathered one after the other into one block, so
-// that the many passes over the members read them in order instead of from wherever each
-// member lives, and spell each control name once.
+// control names that hName spells differently from their member's name are gathered into one
+// block, each spelled once for the many passes over the members.
 struct MemberTable {
     vlt::BulkVector<MemberFacts> facts;
-    vlt::BulkVector<char16_t> names;
+    vlt::BulkVector<char16_t> controlNames;
 };
 
 // Calls visit for each member in module order.
@@ -88,21 +94,25 @@ template <class Visit> void forEachMember(cls_Class& tpl, Visit visit) {
 
 MemberTable memberTable(cls_Class& tpl) {
     std::size_t count = 0;
-    std::size_t nameLength = 0;
+    std::size_t respelled = 0;
     forEachMember(tpl, [&](const cls_Member& member) {
         ++count;
-        nameLength += 2 * std::size_t(member.MNAME.size());
+        if (!spelledAsControlName(member.MNAME))
+            respelled += std::size_t(member.MNAME.size());
     });
     MemberTable table;
     table.facts.reserve(count);
-    table.names.resize(nameLength);
-    char16_t* name = table.names.data();
+    table.controlNames.resize(respelled);
+    char16_t* spelled = table.controlNames.data();
     TypeMemo<TypeKinds> types;
     forEachMember(tpl, [&](const cls_Member& member) {
         MemberFacts& facts =
             table.facts.emplace_back(factsOf(member, types.of(member.MTYPE, typeKindsOf)));
-        std::tie(facts.name, facts.controlName) = copyWithControlName(member.MNAME, name);
-        name += 2 * member.MNAME.size();
+        if (!spelledAsControlName(member.MNAME)) {
+            spellName(member.MNAME, spelled);
+            facts.controlText = spelled;
+            spelled += member.MNAME.size();
+        }
     });
     return table;
 }

@@ -4,7 +4,6 @@
 
 #include "corelib/HostText.h"
 
-
 namespace gen::importing {
 namespace {
 

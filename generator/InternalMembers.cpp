@@ -22,7 +22,7 @@ void writeInternalMembers(Module& module) {
         if (!isInternal(facts))
             continue;
         const QStringView arrayMark = facts.isArray ? QStringView(u"()") : QStringView();
-        out.line(u"Private ", facts.name, arrayMark, u" As ", facts.newPrefix(), facts.type);
+        out.line(u"Private ", facts.name(), arrayMark, u" As ", facts.newPrefix(), facts.type());
     }
     out.closeSection();
 }

@@ -18,11 +18,15 @@ enum class DataRole : quint8 { Unbound, Value, Object, Array };
 enum class EditorKind : quint8 { None, Text, Number, Flag, Date };
 
 // One member of the template with its kinds decided once for all sections, so that a
-// pass over the members never visits the member objects themselves.
+// pass over the members never visits the member objects themselves. The texts are the
+// member's own characters, not copies; only a control name that hName spells differently from
+// the member's name is copied. Kept small: a long list's table is read once per section.
 struct MemberFacts {
-    QStringView name;        // MNAME
-    QStringView controlName; // MNAME as hName spells it, for the editor's control names
-    QStringView type;        // MTYPE
+    const char16_t* nameText = nullptr;    // MNAME
+    const char16_t* controlText = nullptr; // MNAME as hName spells it, as long as MNAME
+    const char16_t* typeText = nullptr;    // MTYPE
+    quint32 nameSize = 0;
+    quint32 typeSize = 0;
     bool isPublic = true;
     bool isArray = false;
     bool isDataId = false;
@@ -31,6 +35,10 @@ struct MemberFacts {
     DataRole role = DataRole::Unbound;
     EditorKind editor = EditorKind::None;
 
+    QStringView name() const { return QStringView(nameText, nameSize); }
+    // The editor's control names.
+    QStringView controlName() const { return QStringView(controlText, nameSize); }
+    QStringView type() const { return QStringView(typeText, typeSize); }
     // "New " in front of an object type, nothing in front of a value type.
     QStringView newPrefix() const { return valueType ? QStringView() : QStringView(u"New "); }
 };

@@ -18,7 +18,7 @@ void writePublicMembers(Module& module) {
     writeSectionTitle(out, u"'€ Public members");
     for (const MemberFacts& facts : module.members)
         if (isPublic(facts))
-            out.line(u"Public ", facts.name, u" As ", facts.newPrefix(), facts.type);
+            out.line(u"Public ", facts.name(), u" As ", facts.newPrefix(), facts.type());
     if (parent) {
         out.line(u"Public hParent As Object");
         out.line(u"Attribute hParent.VB_VarMemberFlags = \"40\"");
