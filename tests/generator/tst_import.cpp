@@ -1,6 +1,7 @@
 // Import: modules read back into templates that generate them byte for byte, from the golden
 // modules and from random templates, and every kind of file that is no such module refused
 // with its reason and line.
+#include "support/CaseTable.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
@@ -119,15 +120,51 @@ QByteArray utf16(const QByteArray& windows1252, QStringEncoder::Flags flags) {
     return encoder.encode(gen::decodeModule(windows1252));
 }
 
-QByteArray withLinesAt(const QByteArray& bytes, const QByteArray& before, const QByteArray& lines) {
-    QByteArray changed = bytes;
-    return changed.insert(changed.indexOf(before), lines);
+QList<QByteArray> splitAt(const QByteArray& text, const QByteArray& separator) {
+    QList<QByteArray> parts;
+    qsizetype from = 0;
+    for (qsizetype at; (at = text.indexOf(separator, from)) >= 0; from = at + separator.size())
+        parts << text.mid(from, at - from);
+    return parts << text.mid(from);
 }
 
 QByteArray withoutLines(const QByteArray& bytes, int first, int count) {
     QList<QByteArray> lines = bytes.split('\n');
     lines.remove(first - 1, count);
     return lines.join('\n');
+}
+
+// A case file's start and edits applied, as its head comment describes them.
+QByteArray editedFile(const QByteArray& start, const QByteArray& edits) {
+    QByteArray bytes = start == "-" ? QByteArray() : golden(QString::fromLatin1(start));
+    for (const QByteArray& edit : edits == "-" ? QList<QByteArray>() : splitAt(edits, " ;; ")) {
+        const QByteArray verb = edit.split(' ').first();
+        const QByteArray argument = edit.mid(verb.size() + 1);
+        const QList<QByteArray> parts = splitAt(argument, " => ");
+        if (verb == "bytes")
+            bytes = argument;
+        else if (verb.startsWith("utf16"))
+            bytes = utf16(bytes, verb == "utf16" ? QStringEncoder::Flag::Default
+                                                 : QStringEncoder::Flag::WriteBom);
+        else if (verb == "utf8")
+            bytes = gen::decodeModule(bytes).toUtf8();
+        else if (verb == "cut")
+            bytes = bytes.first(bytes.indexOf(argument));
+        else if (verb == "drop")
+            bytes =
+                withoutLines(bytes, parts[0].split(' ')[0].toInt(), parts[0].split(' ')[1].toInt());
+        else if (verb == "insert")
+            bytes.insert(bytes.indexOf(parts[0]), parts[1]);
+        else if (verb == "replace")
+            bytes.replace(parts[0], parts[1]);
+        else if (verb == "append")
+            bytes += argument;
+        else if (verb == "chop")
+            bytes.chop(argument.toInt());
+        else
+            qFatal("unknown edit: %s", edit.constData());
+    }
+    return bytes;
 }
 
 } // namespace
@@ -168,119 +205,41 @@ private slots:
         }
     }
 
-    // Each refused with its reason, and where the module leaves the generator's shape, the
-    // line; nothing is read from a file that is no such module.
     void refused_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("reason");
-        const QByteArray plain = golden(QStringLiteral("plain.cls"));
-        QTest::newRow("empty") << QByteArray() << "sie ist leer.";
-        QTest::newRow("blank lines")
-            << QByteArray("\r\n  \r\n\t\r\n") << "sie enthält nur leere Zeilen.";
-        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
-                                << "sie enthält Nullbytes: eine Binärdatei, kein Klassenmodul.";
-        QTest::newRow("UTF-16 with byte-order mark")
-            << utf16(plain, QStringEncoder::Flag::WriteBom)
-            << "sie ist in UTF-16 geschrieben; ein Klassenmodul ist Windows-1252-Text.";
-        QTest::newRow("UTF-16 without") << utf16(plain, QStringEncoder::Flag::Default)
-                                        << "sie ist in UTF-16 geschrieben; ein Klassenmodul "
-                                           "ist Windows-1252-Text.";
-        QTest::newRow("UTF-8") << gen::decodeModule(plain).toUtf8()
-                               << "sie ist in UTF-8 geschrieben; ein Klassenmodul ist "
-                                  "Windows-1252-Text.";
-        QTest::newRow("form") << QByteArray("VERSION 5.00\r\nBegin VB.Form frmKunde\r\nEnd\r\n")
-                              << "sie ist ein Formular (.frm) oder Steuerelement, kein "
-                                 "Klassenmodul.";
-        QTest::newRow("standard module")
-            << QByteArray("Attribute VB_Name = \"mdlStart\"\r\nOption Explicit\r\n")
-            << "sie ist ein Standardmodul (.bas), kein Klassenmodul.";
-        QTest::newRow("project") << QByteArray("Type=Exe\r\nClass=cKunde; cKunde.cls\r\n")
-                                 << "sie ist eine Projektdatei (.vbp), kein Klassenmodul.";
-        QTest::newRow("hand-written class")
-            << QByteArray("VERSION 1.0 CLASS\r\nBEGIN\r\n  MultiUse = -1  'True\r\nEnd\r\n"
-                          "Attribute VB_Name = \"cKunde\"\r\nOption Explicit\r\n"
-                          "Private mName As String\r\n")
-            << "Zeile 6 hat nicht die Form, die Class Shaper schreibt: erwartet die Trennlinie "
-               "über dem Kopfkommentar („'€€€…“), gefunden „Option Explicit“.";
-        QTest::newRow("cut in a procedure")
-            << plain.first(plain.indexOf("    .STORE DATA.ID"))
-            << "Zeile 160 hat nicht die Form, die Class Shaper schreibt: die Datei endet mitten "
-               "in „Private Sub DATA_DataStore(ByVal pFile As tmp_FileIO)“ (ab Zeile 156); "
-               "erwartet „End Sub“.";
-        QTest::newRow("a section's title left out")
-            << withoutLines(plain, 70, 4)
-            << "Zeile 70 hat nicht die Form, die Class Shaper schreibt: erwartet „'€ "
-               "Class_Initialize()“, gefunden „Private Sub Class_Initialize()“.";
-        QTest::newRow("a procedure left out")
-            << withoutLines(plain, 144, 11)
-            << "Zeile 145 hat nicht die Form, die Class Shaper schreibt: erwartet die Prozedur "
-               "„DATA_DataUnpack“, gefunden „Private Sub DATA_DataStore(ByVal pFile As "
-               "tmp_FileIO)“.";
-    }
-
-    // Still imported, never called exact, and the report names what differs.
-    void imperfect_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("firstDifference");
-        QTest::addColumn<QString>("custom"); // "-": whatever the module has
-        QTest::addColumn<int>("members");
-        const QByteArray plain = golden(QStringLiteral("plain.cls"));
-        const QByteArray custom = golden(QStringLiteral("custom.cls"));
-        const QString customCode = QStringLiteral(
-            "' Eigener Code\r\n\tPrivate mZähler As Long\r\nPublic Sub ERHOEHEN()\r\n    "
-            "mZähler = mZähler + 1\r\nEnd Sub\r\n");
-        QTest::newRow("LF line ends")
-            << QByteArray(plain).replace("\r\n", "\n")
-            << "Zeilenenden LF: das Modul endet seine Zeilen mit LF, die Vorlage erzeugt CR LF."
-            << "-" << 7;
-        QTest::newRow("a line break more after the custom code")
-            << custom + "\r\n"
-            << "Zeile 206 im Modul:       " << customCode << -1;
-        QTest::newRow("the last line's blanks trimmed")
-            << custom.chopped(4) << "Zeile 205 im Modul:       " << customCode << -1;
-        QTest::newRow("a statement added by hand")
-            << withLinesAt(plain, "        Adresse.DATA.STORE pFile", "        .STORE 1\r\n")
-            << "Zeile 167 im Modul:               .STORE 1"
-            << "" << 7;
-        QTest::newRow("a procedure added by hand")
-            << withLinesAt(plain, "Private Sub DATA_DataPACK", "Sub Protokoll()\r\nEnd Sub\r\n")
-            << "Zeile 138 im Modul:       Sub Protokoll()"
-            << "Sub Protokoll()\r\nEnd Sub" << 7;
-        QTest::newRow("a member declared by hand")
-            << withLinesAt(plain, "Public Name As String", "Private mCache As Long\r\n")
-            << "Zeile 52 aus der Vorlage: Private mCache As Long"
-            << "" << 8;
-        QTest::newRow("re-formatted by the VB6 editor")
-            << QByteArray(plain)
-                   .replace("Withevents", "WithEvents")
-                   .replace(" AS ", " As ")
-                   .replace("\r\n    \r\n", "\r\n\r\n")
-                   .replace("new int_Data", "New int_Data")
-            << "Zeile 39 im Modul:       Public WithEvents DATA As int_Data"
-            << "" << 7;
-    }
-
-    void imperfect() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, firstDifference);
-        QFETCH(QString, custom);
-        QFETCH(int, members);
-        const gen::ModuleImport imported = gen::importModuleBytes(bytes, QStringLiteral("k.cls"));
-        QVERIFY(!imported.exact());
-        const QStringList differences = gen::importDifferences(imported, 3);
-        QVERIFY2(differences.value(0).startsWith(firstDifference),
-                 qPrintable(differences.join('\n')));
-        if (custom != QLatin1String("-"))
-            QCOMPARE(imported.tpl->CUSTOM, custom);
-        if (members >= 0)
-            QCOMPARE(imported.tpl->MEMBERS().COUNT(), members);
+        addCaseRows(QStringLiteral("import-refused"), {"start", "edits", "reason"});
     }
 
     void refused() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, reason);
+        QFETCH(QByteArray, start);
+        QFETCH(QByteArray, edits);
+        QFETCH(QByteArray, reason);
+        const QByteArray bytes = editedFile(start, edits);
         QCOMPARE(errorOf([&] { gen::importModuleBytes(bytes, QStringLiteral("k.cls")); }),
-                 QStringLiteral("Die Datei \"k.cls\" kann nicht importiert werden: ") + reason);
+                 QStringLiteral("Die Datei \"k.cls\" kann nicht importiert werden: ") +
+                     QString::fromUtf8(reason));
+    }
+
+    void imperfect_data() {
+        addCaseRows(QStringLiteral("import-imperfect"),
+                    {"start", "edits", "firstDifference", "custom", "members"});
+    }
+
+    void imperfect() {
+        QFETCH(QByteArray, start);
+        QFETCH(QByteArray, edits);
+        QFETCH(QByteArray, firstDifference);
+        QFETCH(QByteArray, custom);
+        QFETCH(QByteArray, members);
+        const gen::ModuleImport imported =
+            gen::importModuleBytes(editedFile(start, edits), QStringLiteral("k.cls"));
+        QVERIFY(!imported.exact());
+        const QStringList differences = gen::importDifferences(imported, 3);
+        QVERIFY2(differences.value(0).startsWith(QString::fromUtf8(firstDifference)),
+                 qPrintable(differences.join('\n')));
+        if (custom != "-")
+            QCOMPARE(imported.tpl->CUSTOM, QString::fromUtf8(custom));
+        if (members.toInt() >= 0)
+            QCOMPARE(imported.tpl->MEMBERS().COUNT(), members.toInt());
     }
 
     void unreadable() {
