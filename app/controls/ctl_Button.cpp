@@ -1,6 +1,5 @@
 #include "ctl_Button.h"
 
 ctl_Button::ctl_Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
-    setAutoDefault(false);
     setMinimumWidth(96);
 }

@@ -131,18 +131,16 @@ void TemplateHistory::controlChanged(QWidget* control) {
     m_stack->push(new FieldEdit(*this, {control, before, after}, m_following > 0, m_run));
 }
 
-// Showing a step's value is no new step; the field it is in gets the focus.
+// Showing a step's value is no new step (the control's change handler still records the value
+// it now shows); the field it is in gets the focus.
 void TemplateHistory::setValue(QWidget* control, const QVariant& value) {
     if (!control)
         return;
-    {
-        const Pause pause(*this);
-        if (value.typeId() == QMetaType::Bool)
-            setTicked(control, value.toBool());
-        else
-            setControlText(control, value.toString());
-    }
-    m_values.insert(control, valueOf(control));
+    const Pause pause(*this);
+    if (value.typeId() == QMetaType::Bool)
+        setTicked(control, value.toBool());
+    else
+        setControlText(control, value.toString());
     control->setFocus(Qt::OtherFocusReason);
 }
 

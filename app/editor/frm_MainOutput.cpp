@@ -91,9 +91,7 @@ void frm_Main::createFile() {
 
 void frm_Main::createToClipboard() {
     const QString text = hCompile(false);
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(text);
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void frm_Main::mnu_FileCreateFile_Click() {

@@ -93,7 +93,6 @@ void frm_Main::createPreview() {
         if (visible)
             m_preview->scheduleRefresh();
     });
-    m_actions.insert(toggle->objectName(), toggle);
     auto* view = new QMenu(QStringLiteral("A&nsicht"), this);
     view->setObjectName(QStringLiteral("mnu_View"));
     view->addAction(toggle);

@@ -55,7 +55,6 @@ void frm_Main::createProjectDock() {
     toggle->setText(QStringLiteral("&Projekt"));
     toggle->setObjectName(QStringLiteral("mnu_ViewProject"));
     toggle->setShortcut(Qt::Key_F9);
-    m_actions.insert(toggle->objectName(), toggle);
     findChild<QMenu*>(QStringLiteral("mnu_View"))->addAction(toggle);
 
     connect(m_projectPanel, &ProjectPanel::templateActivated, this, &frm_Main::openProjectTemplate);

@@ -52,7 +52,7 @@ QString memberFlags(const cls_Member& member) {
 std::shared_ptr<cls_Member> memberWithFlags(const QByteArray& set) {
     auto member = std::make_shared<cls_Member>();
     member->MNAME = QStringLiteral("WERT");
-    member->MTYPE = QStringLiteral("Long");
+    member->MTYPE = QStringLiteral("Double"); // not the list's first type
     for (int i = 0; i < 5; ++i)
         (*member).*flags()[i] = set.contains("PADNC"[i]);
     return member;
@@ -82,7 +82,7 @@ private slots:
         QFETCH(QByteArray, clicks);
         QFETCH(QByteArray, shown);
         Dialog d(stored);
-        QCOMPARE(d.dialog.txt_Name->text() + '|' + d.dialog.txt_Type->currentText(), "WERT|Long");
+        QCOMPARE(d.dialog.txt_Name->text() + '|' + d.dialog.txt_Type->currentText(), "WERT|Double");
         for (const char letter : clicks)
             boxes(d.dialog)[QByteArray("PADNC").indexOf(letter)]->click();
         QCOMPARE(boxStates(d.dialog), QString::fromLatin1(shown));

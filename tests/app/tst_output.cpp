@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QStatusBar>
 
 namespace {
@@ -142,8 +143,43 @@ private slots:
         QCOMPARE(readBytes(target), written ? module : existing);
         QCOMPARE(f.app.currentTemplate->COMPILED,
                  written ? target : QStringLiteral("/frueher/cls_NoName.cls"));
-        QCOMPARE(f.window->statusBar()->currentMessage().contains(QStringLiteral("unverändert")),
-                 !written);
+        QCOMPARE(f.window->statusBar()->currentMessage(),
+                 (written ? QStringLiteral("Modul geschrieben: %1")
+                          : QStringLiteral("Kein Modul geschrieben: %1 bleibt unverändert"))
+                     .arg(target));
+    }
+    void droppedFiles_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("opened"); // "" when the drop is not taken
+        QTest::newRow("module") << QStringList{"Kunde.cls"} << "cls_Kunde";
+        QTest::newRow("template") << QStringList{"plain.vlt-ctf"} << "cls_Kunde";
+        QTest::newRow("other file") << QStringList{"Kunde.txt"} << "";
+        QTest::newRow("two modules") << QStringList{"Kunde.cls", "Kunde.cls"} << "";
+    }
+    // A module dropped on the window is imported, a template opened; nothing else is taken.
+    void droppedFiles() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, opened);
+        WindowFixture f;
+        QList<QUrl> urls;
+        for (const QString& file : files) {
+            urls.append(QUrl::fromLocalFile(f.path(file)));
+            QFile::copy(kData +
+                            (file.endsWith(".cls") ? "/golden/plain.cls" : "/golden/plain.vlt-ctf"),
+                        f.path(file));
+        }
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.window.get(), &enter);
+        QCOMPARE(enter.isAccepted(), !opened.isEmpty());
+        if (opened.isEmpty())
+            return;
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.window.get(), &drop);
+        QTRY_COMPARE(f.window->txt_Name->text(), opened);
+        QCOMPARE(f.app.currentTemplatePath,
+                 files[0].endsWith(".cls") ? QString() : f.path(files[0]));
     }
     void importThroughTheMenu_data() {
         QTest::addColumn<QByteArray>("module");

@@ -101,6 +101,7 @@ private slots:
         QCOMPARE(f.lastShown("folder").text, QStringLiteral("Projektordner öffnen"));
         QVERIFY(f.window->projectPanel()->problems()->text().contains("weder Klassenmodule"));
         QVERIFY(f.window->projectPanel()->problems()->isVisibleTo(f.window.get()));
+        QCOMPARE(f.window->projectPanel()->summary()->text(), sample.path("Leer") + ": 0 Zeilen");
         QCOMPARE(f.window->projectPanel()->rows()->topLevelItemCount(), 0);
         QVERIFY(evaluated(*f.window, [&] { f.window->openProject(sample.path("Fehlt.vbp")); }));
         QVERIFY(f.window->projectPanel()->problems()->text().startsWith("Die Projektdatei"));
@@ -201,6 +202,17 @@ private slots:
         QVERIFY(f.lastShown("info").text.contains(sample.path("App/Klassen/cDoppelt.vlt-ctf")));
         QCOMPARE(readBytes(sample.path("App/Klassen/cDoppelt.vlt-ctf")),
                  QByteArray("nicht von hier"));
+
+        // A file that is no module of ours: the error names it, nothing is saved.
+        QFile::remove(sample.path("App/Klassen/cAlt.vlt-ctf"));
+        writeBytes(sample.path("App/Klassen/cAlt.cls"), "Option Explicit\r\n");
+        QVERIFY(evaluated(*f.window, [] {}));
+        rowOf(*f.window, "cAlt")->setSelected(true);
+        QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->importButton()->click(); }));
+        QVERIFY(f.lastShown("error").text.startsWith(
+            QStringLiteral("Die Datei \"%1\" kann nicht importiert werden")
+                .arg(sample.path("App/Klassen/cAlt.cls"))));
+        QVERIFY(!QFile::exists(sample.path("App/Klassen/cAlt.vlt-ctf")));
     }
 
     void openTemplateIsGuardedAgainstOutsideChanges() {
@@ -253,6 +265,18 @@ private slots:
         f.trigger("mnu_FileSave");
         QCOMPARE(f.window->txt_Description->text(), QStringLiteral("zum dritten"));
         QCOMPARE(f.window->txt_Author->text(), mine);
+
+        // Deleted and written anew: only the folder's watch sees the new file.
+        cls_Class kept;
+        readTemplate(file, kept);
+        QFile::remove(file);
+        QTRY_COMPARE(status(*f.window),
+                     QStringLiteral("Die Vorlage %1 gibt es nicht mehr; Speichern legt sie neu an.")
+                         .arg(file));
+        kept.DESCRIPTION = QStringLiteral("neu angelegt");
+        f.ui.answers.enqueue(vlt::ID_Yes);
+        writeTemplate(file, kept);
+        QTRY_COMPARE(f.window->txt_Description->text(), QStringLiteral("neu angelegt"));
     }
 };
 CLASSSHAPER_TEST(ProjectWindowTest);

@@ -35,11 +35,14 @@ QString actionLine(const QAction* action) {
     return withTip(line, action->statusTip());
 }
 
-// A view's lines, each with the background its extra selection gives it ("#rrggbb") or none.
+// A view's lines, each with the background its extra selection gives it ("#rrggbb") or none;
+// "~" marks a background that covers the text alone instead of the whole line.
 QStringList viewLines(const QPlainTextEdit& view) {
     QHash<int, QString> marks;
     for (const QTextEdit::ExtraSelection& selection : view.extraSelections())
-        marks[selection.cursor.blockNumber()] = selection.format.background().color().name();
+        marks[selection.cursor.blockNumber()] =
+            selection.format.background().color().name() +
+            (selection.format.boolProperty(QTextFormat::FullWidthSelection) ? "" : "~");
     QStringList lines;
     for (QTextBlock block = view.document()->firstBlock(); block.isValid(); block = block.next())
         lines.append(

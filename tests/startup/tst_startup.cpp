@@ -140,6 +140,19 @@ private slots:
             QCOMPARE(reloaded.COMPILED, generated.isEmpty() ? QString() : path(generated.first()));
         }
     }
+    // XDG_DATA_HOME where it is an absolute path, else the home's .local/share.
+    void dataHome() {
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        const QString fallback = QDir::homePath() + QStringLiteral("/.local/share");
+        for (const auto& [value, expected] :
+             {std::pair{QByteArray("/srv/daten"), QStringLiteral("/srv/daten")},
+              {QByteArray("relativ"), fallback},
+              {QByteArray(), fallback}}) {
+            qputenv("XDG_DATA_HOME", value);
+            QCOMPARE(DesktopRegistration::defaultDataHome(), expected);
+        }
+        qputenv("XDG_DATA_HOME", saved);
+    }
     void desktopRegistration_data() {
         QTest::addColumn<QString>("executable");     // under a scratch root
         QTest::addColumn<QString>("installedEntry"); // what an installation put there, if anything
