@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDockWidget>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -66,6 +67,50 @@ QString selectable(const QLabel& label) {
            (label.wordWrap() ? "(umbrochen) " : "");
 }
 
+// The layouts the windows build; Qt's own widgets have others inside.
+const QList<QByteArray> kOwnLayouts{"QVBoxLayout", "QHBoxLayout", "QGridLayout", "QFormLayout"};
+
+// Margins, spacing and each part's stretch: the room a layout gives its parts.
+QString layoutLine(const QLayout& layout) {
+    const QMargins m = layout.contentsMargins();
+    QStringList stretch;
+    if (const auto* box = qobject_cast<const QBoxLayout*>(&layout))
+        for (int i = 0; i < box->count(); ++i)
+            stretch.append(QString::number(box->stretch(i)));
+    else if (const auto* grid = qobject_cast<const QGridLayout*>(&layout))
+        for (int row = 0; row < grid->rowCount(); ++row)
+            stretch.append(QStringLiteral("Zeile %1").arg(grid->rowStretch(row)));
+    return QStringLiteral("Anordnung %1 Ränder %2 %3 %4 %5 Abstand %6 Dehnung %7")
+        .arg(QString::fromLatin1(layout.metaObject()->className()))
+        .arg(m.left())
+        .arg(m.top())
+        .arg(m.right())
+        .arg(m.bottom())
+        .arg(layout.spacing())
+        .arg(stretch.join(QLatin1Char(' ')));
+}
+
+// The sizes and stretch a part asks for itself, if any.
+QString measures(const QWidget& widget) {
+    QStringList said;
+    if (!widget.minimumSize().isNull())
+        said.append(QStringLiteral("mindestens %1×%2")
+                        .arg(widget.minimumWidth())
+                        .arg(widget.minimumHeight()));
+    if (widget.maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
+        said.append(QStringLiteral("höchstens %1×%2")
+                        .arg(widget.maximumWidth())
+                        .arg(widget.maximumHeight()));
+    const QSizePolicy policy = widget.sizePolicy();
+    if (policy.horizontalStretch() || policy.verticalStretch())
+        said.append(QStringLiteral("Dehnung %1/%2")
+                        .arg(policy.horizontalStretch())
+                        .arg(policy.verticalStretch()));
+    return widget.isWindow() || said.isEmpty() || widget.objectName().startsWith("qt_")
+               ? QString()
+               : QStringLiteral("Maß ") + said.join(u' ');
+}
+
 QString named(const QObject* part, const QString& line) {
     return part->objectName().isEmpty() ? line : part->objectName() + QLatin1Char(' ') + line;
 }
@@ -111,6 +156,12 @@ QStringList textsOf(const QWidget& window, bool contents = false) {
                    !widget->objectName().startsWith(QLatin1String("qt_")))
             lines.append(named(part, withTip(QString::fromLatin1(part->metaObject()->className()),
                                              widget->toolTip())));
+        else if (const auto* layout = qobject_cast<const QLayout*>(part);
+                 layout && kOwnLayouts.contains(layout->metaObject()->className()))
+            lines.append(layoutLine(*layout));
+        if (const auto* widget = qobject_cast<const QWidget*>(part);
+            widget && !measures(*widget).isEmpty())
+            lines.append(named(part, measures(*widget)));
     }
     return lines;
 }

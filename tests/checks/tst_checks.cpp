@@ -69,6 +69,23 @@ private slots:
         wanted.sort();
         QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
     }
+    void everyReservedWordIsRefusedAsName() {
+        QStringList words;
+        for (const QByteArray& line :
+             readBytes(testData("cases/vb-reserved-words.txt")).split('\n'))
+            if (!line.startsWith('#'))
+                words += QString::fromLatin1(line).split(u' ', Qt::SkipEmptyParts);
+        cls_Class tpl;
+        buildTemplate(tpl, words.join(QStringLiteral(":Long;")) + QStringLiteral(":Long"));
+        const QStringList found = describeAll(gen::checkTemplate(tpl));
+        for (qsizetype i = 0; i < words.size(); ++i)
+            QVERIFY2(
+                found.contains(QStringLiteral("Mitglied %1 \"%2\": Fehler: Name \"%2\" ist ein "
+                                              "reserviertes Wort von Visual Basic")
+                                   .arg(i + 1)
+                                   .arg(words[i])),
+                qPrintable(words[i]));
+    }
     // Names equal but for case are found however far apart they stand and however their hashes
     // fall: every 97th of 100,000 names comes back in lower case at the end.
     void clashesAmongManyNames() {

@@ -153,6 +153,7 @@ private slots:
         QTest::newRow("changed ciphertext") << 3 << 0 << kPassword << broken;
         QTest::newRow("changed header") << 0 << 0 << kPassword << "nicht verschlüsselt";
         QTest::newRow("cut") << -1 << 10 << kPassword << "";
+        QTest::newRow("CR LF line ends open") << -2 << 0 << kPassword << "-";
     }
     void sealedRefused() {
         QFETCH(int, line);
@@ -165,11 +166,19 @@ private slots:
         QVERIFY(lines.size() == 5 && !readBytes(sealed).contains("Kunde"));
         if (line >= 0)
             lines[line][lines[line].size() / 2] ^= 1;
+        for (int i = 0; line == -2 && i < 4; ++i)
+            lines[i] += '\r';
         const QByteArray bytes = lines.join('\n');
         const QString path = write(QStringLiteral("changed.txt"), bytes.first(bytes.size() - cut));
         cls_File file;
         const QString message =
             errorOf([&] { file.OPENURL(path, vlt::ID_FileOpen_Input, password); });
+        if (cause == "-") {
+            QString text;
+            file.READ({&text});
+            QCOMPARE(message + text, QStringLiteral("Kunde"));
+            return;
+        }
         QVERIFY2(message.contains(cause) && message.contains(path), qPrintable(message));
     }
 };

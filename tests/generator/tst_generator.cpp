@@ -6,6 +6,7 @@
 #include "support/TestMain.h"
 
 #include "generator/Generator.h"
+#include "generator/LineDiff.h"
 #include "generator/ModuleOutput.h"
 #include "model/Class.h"
 #include "model/TemplateFile.h"
@@ -118,6 +119,20 @@ private slots:
         const gen::EncodedModule encoded = gen::encodeModule(text);
         QCOMPARE(encoded.bytes, bytes);
         QCOMPARE(encoded.replaced, replaced);
+    }
+
+    void unifiedDiff_data() {
+        addCaseRows(QStringLiteral("line-diffs"), {"old", "changed", "diff"});
+    }
+    void unifiedDiff() {
+        QFETCH(QByteArray, old);
+        QFETCH(QByteArray, changed);
+        QFETCH(QByteArray, diff);
+        const auto text = [](const QByteArray& words) {
+            return QString::fromUtf8(words).split(u' ', Qt::SkipEmptyParts).join("\r\n");
+        };
+        QCOMPARE(gen::unifiedDiff(text(old), text(changed)).replace(u'\n', QStringLiteral(" / ")).trimmed(),
+                 QString::fromUtf8(diff));
     }
 
     // The golden templates, and one whose custom code crosses many chunk boundaries with

@@ -97,6 +97,7 @@ private slots:
         list.DATABASE.ADD(makeMember(QStringLiteral("B")), QStringLiteral("b"));
         QVERIFY(unnamed->DATA.ID == Variant(5));
         QVERIFY(list.ITEM(2, true)->DATA.ID == Variant(QStringLiteral("b")));
+        QCOMPARE(list.ITEM(QStringLiteral("b"))->MNAME, QStringLiteral("B")); // by identifier
         QVERIFY(!errorOf([&] { list.DATABASE.ADD(std::make_shared<cls_Class>()); }).isEmpty());
         QCOMPARE(names(list), QStringLiteral("AB"));
         list.DATABASE.CLEAR();
