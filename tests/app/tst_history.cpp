@@ -77,6 +77,8 @@ private slots:
             << "down 0" << QStringList{"B", "A", "C"} << "Mitglied „A“ nach unten verschieben";
         QTest::newRow("edit") << "edit 1" << QStringList{"A", "B2", "C"}
                               << "Mitglied „B2“ bearbeiten";
+        QTest::newRow("OK without a change is no step")
+            << "same 1" << QStringList{"A", "B", "C"} << "Mitglied „C“ hinzufügen";
         QTest::newRow("add") << "add" << QStringList{"A", "B", "C", "D"}
                              << "Mitglied „D“ hinzufügen";
     }
@@ -96,10 +98,11 @@ private slots:
             removeRow(f, row);
         } else if (step == u"add") {
             f.addMember(QStringLiteral("D"));
-        } else if (step.startsWith(u"edit")) {
+        } else if (step.startsWith(u"edit") || step.startsWith(u"same")) {
             f.selectRow(row);
-            f.dialogScripts.append([](frm_Member& dialog) {
-                dialog.txt_Name->setText(QStringLiteral("B2"));
+            f.dialogScripts.append([step](frm_Member& dialog) {
+                if (step.startsWith(u"edit"))
+                    dialog.txt_Name->setText(QStringLiteral("B2"));
                 dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
             });
             f.trigger("mnu_MemberEdit");
@@ -109,6 +112,8 @@ private slots:
         }
         QCOMPARE(f.rows(), after);
         QCOMPARE(action(f, "mnu_EditUndo")->text(), QStringLiteral("&Rückgängig: ") + undoText);
+        if (step.startsWith(u"same"))
+            return;
         const QString done = f.app.currentTemplate->DATA.PACKAGE();
 
         keys(f.window->lst_Members, "Ctrl+Z");

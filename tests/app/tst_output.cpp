@@ -67,6 +67,8 @@ private slots:
         const QString clipboard = QGuiApplication::clipboard()->text();
         QCOMPARE(gen::encodeModule(clipboard).bytes, readBytes(module + ".noattr.cls"));
         QCOMPARE(f.window->viewer()->text(), QString(clipboard).replace("\r\n", "\n"));
+        // 900×700 where the screen has room, on the test's 800×800 screen nine tenths of its width.
+        QCOMPARE(f.window->viewer()->size(), QSize(720, 700));
     }
     void proposalStartsWhereTheModuleWent_data() {
         QTest::addColumn<QString>("templatePath");
