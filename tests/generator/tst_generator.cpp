@@ -131,7 +131,9 @@ private slots:
         const auto text = [](const QByteArray& words) {
             return QString::fromUtf8(words).split(u' ', Qt::SkipEmptyParts).join("\r\n");
         };
-        QCOMPARE(gen::unifiedDiff(text(old), text(changed)).replace(u'\n', QStringLiteral(" / ")).trimmed(),
+        QCOMPARE(gen::unifiedDiff(text(old), text(changed))
+                     .replace(u'\n', QStringLiteral(" / "))
+                     .trimmed(),
                  QString::fromUtf8(diff));
     }
 
