@@ -62,16 +62,6 @@ const cls_Member& lockMember(const char16_t* name, const char16_t* type) {
     return *member;
 }
 
-// True when hName spells name as it stands: first character upper case, the rest lower case.
-bool spelledAsControlName(QStringView name) {
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t unit = name[i].unicode();
-        if (unit != (i == 0 ? vlt::upperUnit(unit) : vlt::lowerUnit(unit)))
-            return false;
-    }
-    return true;
-}
-
 // The template's members in list order, then LOCKID and LOCKED when the data lock is on. The
 // control names that hName spells differently from their member's name are gathered into one
 // block, each spelled once for the many passes over the members.
@@ -97,7 +87,7 @@ MemberTable memberTable(cls_Class& tpl) {
     std::size_t respelled = 0;
     forEachMember(tpl, [&](const cls_Member& member) {
         ++count;
-        if (!spelledAsControlName(member.MNAME))
+        if (!isSpelledName(member.MNAME))
             respelled += std::size_t(member.MNAME.size());
     });
     MemberTable table;
@@ -108,7 +98,7 @@ MemberTable memberTable(cls_Class& tpl) {
     forEachMember(tpl, [&](const cls_Member& member) {
         MemberFacts& facts =
             table.facts.emplace_back(factsOf(member, types.of(member.MTYPE, typeKindsOf)));
-        if (!spelledAsControlName(member.MNAME)) {
+        if (!isSpelledName(member.MNAME)) {
             spellName(member.MNAME, spelled);
             facts.controlText = spelled;
             spelled += member.MNAME.size();

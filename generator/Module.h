@@ -67,6 +67,8 @@ template <typename Selection> bool anyMember(const Module& module, Selection sel
 
 // Writes name to `to` as hName spells it: first character upper case, the rest lower case.
 void spellName(QStringView name, char16_t* to);
+// True when spellName would write name unchanged.
+bool isSpelledName(QStringView name);
 
 // "'" followed by 139 euro signs.
 const QString& separator();

@@ -18,9 +18,24 @@ bool hIsVB(const QString& pType) {
            vlt::upperContains(pType, QLatin1StringView("ENM_"));
 }
 
+namespace {
+
+char16_t spelledUnit(QStringView name, qsizetype at) {
+    return at == 0 ? vlt::upperUnit(name[at].unicode()) : vlt::lowerUnit(name[at].unicode());
+}
+
+} // namespace
+
 void spellName(QStringView name, char16_t* to) {
     for (qsizetype i = 0; i < name.size(); ++i)
-        to[i] = i == 0 ? vlt::upperUnit(name[i].unicode()) : vlt::lowerUnit(name[i].unicode());
+        to[i] = spelledUnit(name, i);
+}
+
+bool isSpelledName(QStringView name) {
+    for (qsizetype i = 0; i < name.size(); ++i)
+        if (name[i].unicode() != spelledUnit(name, i))
+            return false;
+    return true;
 }
 
 QString hName(const QString& pName) {

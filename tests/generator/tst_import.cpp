@@ -152,7 +152,7 @@ QByteArray editedFile(const QByteArray& start, const QByteArray& edits) {
             bytes = bytes.first(bytes.indexOf(argument));
         else if (verb == "drop")
             bytes =
-                withoutLines(bytes, parts[0].split(' ')[0].toInt(), parts[0].split(' ')[1].toInt());
+                withoutLines(bytes, argument.split(' ')[0].toInt(), argument.split(' ')[1].toInt());
         else if (verb == "insert")
             bytes.insert(bytes.indexOf(parts[0]), parts[1]);
         else if (verb == "replace")
