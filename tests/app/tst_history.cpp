@@ -1,6 +1,7 @@
 // The undo history as the user meets it: Ctrl+Z and Ctrl+Y from any field, the steps named in
 // the menu, the unsaved mark in the title following the saved state.
 #include "WindowFixture.h"
+#include "support/CaseTable.h"
 
 #include "app/controls/CustomCodeEdit.h"
 #include "app/preview/PreviewPane.h"
@@ -62,31 +63,15 @@ private slots:
         QCOMPARE(f.app.currentTemplate->CLASSNAME, QStringLiteral("Kunde"));
     }
     void memberSteps_data() {
-        QTest::addColumn<QString>("step"); // done on the members A, B, C
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<QString>("undoText");
-        QTest::newRow("remove the middle one")
-            << "remove 1" << QStringList{"A", "C"} << "Mitglied „B“ entfernen";
-        QTest::newRow("remove the last one")
-            << "remove 2" << QStringList{"A", "B"} << "Mitglied „C“ entfernen";
-        QTest::newRow("remove the first one")
-            << "remove 0" << QStringList{"C", "B"} << "Mitglied „A“ entfernen";
-        QTest::newRow("move up") << "up 2" << QStringList{"A", "C", "B"}
-                                 << "Mitglied „C“ nach oben verschieben";
-        QTest::newRow("move down")
-            << "down 0" << QStringList{"B", "A", "C"} << "Mitglied „A“ nach unten verschieben";
-        QTest::newRow("edit") << "edit 1" << QStringList{"A", "B2", "C"}
-                              << "Mitglied „B2“ bearbeiten";
-        QTest::newRow("OK without a change is no step")
-            << "same 1" << QStringList{"A", "B", "C"} << "Mitglied „C“ hinzufügen";
-        QTest::newRow("add") << "add" << QStringList{"A", "B", "C", "D"}
-                             << "Mitglied „D“ hinzufügen";
+        addCaseRows(QStringLiteral("member-steps"), {"stepText", "afterText", "undoText"});
     }
     // Each step is undone to the list as it was, flags and all, and redone to the list after it.
     void memberSteps() {
-        QFETCH(QString, step);
-        QFETCH(QStringList, after);
-        QFETCH(QString, undoText);
+        QFETCH(QByteArray, stepText);
+        QFETCH(QByteArray, afterText);
+        QFETCH(QByteArray, undoText);
+        const QString step = QString::fromUtf8(stepText);
+        const QStringList after = QString::fromUtf8(afterText).split(u' ');
         WindowFixture f;
         f.showActive();
         for (const char* name : {"A", "B", "C"})
@@ -111,7 +96,7 @@ private slots:
             f.trigger(step.startsWith(u"up") ? "mnu_MemberUp" : "mnu_MemberDown");
         }
         QCOMPARE(f.rows(), after);
-        QCOMPARE(action(f, "mnu_EditUndo")->text(), QStringLiteral("&Rückgängig: ") + undoText);
+        QCOMPARE(action(f, "mnu_EditUndo")->text(), "&Rückgängig: " + QString::fromUtf8(undoText));
         if (step.startsWith(u"same"))
             return;
         const QString done = f.app.currentTemplate->DATA.PACKAGE();
@@ -154,22 +139,15 @@ private slots:
         QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
     }
     void classNameKeepsATypedFileName_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("as the class name gave it") << "cls_NoName.cls"
-                                                   << "cls_Kunde.cls";
-        QTest::newRow("typed by the user") << "kunden.cls"
-                                           << "kunden.cls";
-        QTest::newRow("emptied") << ""
-                                 << "";
+        addCaseRows(QStringLiteral("typed-file-names"), {"file", "expected"});
     }
     void classNameKeepsATypedFileName() {
-        QFETCH(QString, file);
-        QFETCH(QString, expected);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, expected);
         WindowFixture f;
-        f.window->txt_File->setText(file);
+        f.window->txt_File->setText(QString::fromUtf8(file));
         f.window->txt_Name->setText(QStringLiteral("cls_Kunde"));
-        QCOMPARE(f.window->txt_File->text(), expected);
+        QCOMPARE(f.window->txt_File->text(), QString::fromUtf8(expected));
     }
     // The line above the preview is right as soon as "In Datei" has written the module.
     void moduleLineIsCurrentAfterCreateFile() {

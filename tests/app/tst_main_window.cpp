@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "support/CaseTable.h"
 
 #include "app/controls/CustomCodeEdit.h"
 #include "app/document/TemplateDocument.h"
@@ -106,15 +107,7 @@ private slots:
         }
     }
     void customCodeLineBreaks_data() {
-        QTest::addColumn<QString>("custom");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("takenOver");
-        const QString mixed = QStringLiteral("a\r\nb\rc\nd");
-        QTest::newRow("untouched keeps its bytes") << mixed << QString() << mixed;
-        QTest::newRow("edited becomes CR LF") << mixed << "!"
-                                              << "!a\r\nb\r\nc\r\nd";
-        QTest::newRow("new line typed") << QString() << "x\ny"
-                                        << "x\r\ny";
+        addTextCaseRows(QStringLiteral("custom-code-breaks"), {"custom", "typed", "takenOver"});
     }
     void customCodeLineBreaks() {
         QFETCH(QString, custom);

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "support/CaseTable.h"
 
 #include "app/preview/ModuleDiff.h"
 #include "app/viewer/CodeViewer.h"
@@ -71,14 +72,8 @@ private slots:
         QCOMPARE(f.window->viewer()->size(), QSize(720, 700));
     }
     void proposalStartsWhereTheModuleWent_data() {
-        QTest::addColumn<QString>("templatePath");
-        QTest::addColumn<QString>("compiled");
-        QTest::addColumn<QString>("proposal");
-        QTest::newRow("never saved") << QString() << QString() << "/vorlagen/Kunde.cls";
-        QTest::newRow("saved in a folder")
-            << "/projekt/kunde.vlt-ctf" << QString() << "/projekt/Kunde.cls";
-        QTest::newRow("compiled before")
-            << "/projekt/k.vlt-ctf" << QStringLiteral("/alt/A.cls") << "/alt/Kunde.cls";
+        addTextCaseRows(QStringLiteral("module-proposals"),
+                        {"templatePath", "compiled", "proposal"});
     }
     void proposalStartsWhereTheModuleWent() {
         QFETCH(QString, templatePath);
@@ -151,17 +146,13 @@ private slots:
                      .arg(target));
     }
     void droppedFiles_data() {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("opened"); // "" when the drop is not taken
-        QTest::newRow("module") << QStringList{"Kunde.cls"} << "cls_Kunde";
-        QTest::newRow("template") << QStringList{"plain.vlt-ctf"} << "cls_Kunde";
-        QTest::newRow("other file") << QStringList{"Kunde.txt"} << "";
-        QTest::newRow("two modules") << QStringList{"Kunde.cls", "Kunde.cls"} << "";
+        addTextCaseRows(QStringLiteral("dropped-files"), {"fileNames", "opened"});
     }
     // A module dropped on the window is imported, a template opened; nothing else is taken.
     void droppedFiles() {
-        QFETCH(QStringList, files);
+        QFETCH(QString, fileNames);
         QFETCH(QString, opened);
+        const QStringList files = fileNames.split(u' ');
         WindowFixture f;
         QList<QUrl> urls;
         for (const QString& file : files) {

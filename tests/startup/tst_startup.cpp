@@ -154,23 +154,8 @@ private slots:
         qputenv("XDG_DATA_HOME", saved);
     }
     void desktopRegistration_data() {
-        QTest::addColumn<QString>("executable");     // under a scratch root
-        QTest::addColumn<QString>("installedEntry"); // what an installation put there, if anything
-        QTest::addColumn<QString>("userEntryHas");   // the per-user entry afterwards; "" none
-        const QString entry = QStringLiteral("share/applications/veltrane-classshaper.desktop");
-        QTest::newRow("build folder") << "build/app/classshaper"
-                                      << ""
-                                      << "build/app/classshaper";
-        // Quoted for the shell's backslash, then each backslash and % escaped for the value.
-        QTest::newRow("build folder with % and a backslash")
-            << "b 100%\\x/classshaper"
-            << ""
-            << "Exec=\"" + QString("ROOT/b 100%%\\\\\\\\x/classshaper") + "\" %f";
-        QTest::newRow("installed") << "usr/bin/classshaper"
-                                   << "usr/" + entry << "";
-        QTest::newRow("installed into the data home")
-            << "home/.local/bin/classshaper"
-            << "home/.local/" + entry << "Exec=classshaper %f";
+        addTextCaseRows(QStringLiteral("desktop-entries"),
+                        {"executable", "installedEntry", "userEntryHas"});
     }
     void desktopRegistration() {
         QFETCH(QString, executable);

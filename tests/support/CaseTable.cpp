@@ -50,6 +50,16 @@ QList<QList<QByteArray>> readCaseRows(const QString& table, qsizetype fieldCount
     return rows;
 }
 
+void addTextCaseRows(const QString& table, std::initializer_list<const char*> columns) {
+    for (const char* column : columns)
+        QTest::addColumn<QString>(column);
+    for (const QList<QByteArray>& fields : readCaseRows(table, qsizetype(columns.size()))) {
+        QTestData& row = QTest::newRow(fields.first().constData());
+        for (const QByteArray& field : fields.mid(1))
+            row << QString::fromUtf8(field);
+    }
+}
+
 void addCaseRows(const QString& table, std::initializer_list<const char*> columns) {
     for (const char* column : columns)
         QTest::addColumn<QByteArray>(column);

@@ -11,6 +11,8 @@
 // Qt Test keeps the names). Fields take the escapes \n \r \t \\ \| \0 and \xHH; lines starting with
 // '#' are comments.
 void addCaseRows(const QString& table, std::initializer_list<const char*> columns);
+// The same with QString columns, the fields read as UTF-8.
+void addTextCaseRows(const QString& table, std::initializer_list<const char*> columns);
 // A field with those escapes resolved.
 QByteArray unescaped(const QByteArray& field);
 // The rows of such a table, each its name and then its fields.
