@@ -144,22 +144,17 @@ void TemplateHistory::setValue(QWidget* control, const QVariant& value) {
     control->setFocus(Qt::OtherFocusReason);
 }
 
-void TemplateHistory::snapshotControls() {
-    for (auto known = m_values.begin(); known != m_values.end(); ++known)
-        known.value() = valueOf(known.key());
-}
-
 void TemplateHistory::startFresh(bool saved) {
+    // The controls' change handlers have already recorded what they show.
     m_stack->clear();
-    snapshotControls();
     if (!saved)
         m_stack->resetClean();
     endRun();
 }
 
+// QUndoStack never merges a step into the saved one, so typing on after a save starts a step.
 void TemplateHistory::markSaved() {
     m_stack->setClean();
-    endRun();
 }
 
 void TemplateHistory::leaveSavedState() {

@@ -71,7 +71,6 @@ private:
 
     void controlChanged(QWidget* control);
     void setValue(QWidget* control, const QVariant& value);
-    void snapshotControls();
     // Typing goes into the open step only within one run: a change of focus, an undo or any
     // other step ends it.
     void endRun() { ++m_run; }

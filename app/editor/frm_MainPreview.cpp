@@ -46,9 +46,8 @@ void markWidget(QWidget* widget, const QStringList& lines, bool anyError) {
 // form; on a narrow or strongly scaled screen the form would be cut off.
 bool roomForPreview(const QWidget* form) {
     constexpr int kUsefulPreviewWidth = 300;
-    const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
-    return !screen || screen->availableGeometry().width() * 9 / 10 >=
-                          form->minimumSizeHint().width() + kUsefulPreviewWidth;
+    return form->screen()->availableGeometry().width() * 9 / 10 >=
+           form->minimumSizeHint().width() + kUsefulPreviewWidth;
 }
 
 } // namespace

@@ -61,6 +61,12 @@ private slots:
         QVERIFY(f.window->txt_Name->styleSheet().contains(QLatin1String("#c00000")));
         QVERIFY(f.window->txt_Name->toolTip().contains(QLatin1String("Leerzeichen")));
         QVERIFY(f.window->txt_Project->styleSheet().isEmpty());
+        f.addMember(QStringLiteral("Liefer Datum"));
+        QTreeWidgetItem* row = f.window->lst_Members->topLevelItem(0);
+        const QString flags = row->toolTip(1);
+        f.window->preview()->refreshNow();
+        QCOMPARE(row->toolTip(1), flags + QStringLiteral("\nMitglied 1 \"Liefer Datum\": Fehler: "
+                                                         "Name enthält ein Leerzeichen"));
         doubleClickFinding(*f.window->preview(),
                            QStringLiteral("Klassenname enthält ein Leerzeichen"));
         QCOMPARE(f.window->focusWidget(), f.window->txt_Name);
