@@ -109,8 +109,8 @@ void frm_Main::connectPreview() {
                               opt_DataLock, opt_DataEditor, opt_DataParent})
         connect(option, &QCheckBox::toggled, m_preview, refresh);
     connect(txt_Custom, &QPlainTextEdit::textChanged, m_preview, refresh);
-    connect(lst_Members->model(), &QAbstractItemModel::rowsInserted, m_preview, refresh);
-    connect(lst_Members->model(), &QAbstractItemModel::rowsRemoved, m_preview, refresh);
+    // The member list is built anew after every step: a reset, also when no row is left.
+    connect(lst_Members->model(), &QAbstractItemModel::modelReset, m_preview, refresh);
     connect(m_preview, &PreviewPane::refreshed, this, &frm_Main::markFindings);
     connect(m_preview, &PreviewPane::findingActivated, this, &frm_Main::showFindingSource);
 }

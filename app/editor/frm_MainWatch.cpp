@@ -94,7 +94,6 @@ void frm_Main::reloadTemplate() {
         openTemplate(app, path);
         showTemplate();
         m_history->startFresh(true);
-        watchTemplateFile();
         showOpenTemplateInProject();
         status(QStringLiteral("Neu geladen: %1").arg(path));
     });

@@ -11,12 +11,7 @@
 
 #include "app/document/AppState.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTreeWidget>
-#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 // A real main window on a scripted user: messages and dialogs are answered from queues, and

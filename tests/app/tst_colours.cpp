@@ -6,12 +6,6 @@
 #include "app/preview/PreviewPane.h"
 #include "app/viewer/VbHighlighter.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextLayout>
-
 namespace {
 
 double luminance(const QColor& colour) {
@@ -93,13 +87,13 @@ private slots:
     }
     void readableInEveryScheme() {
         QFETCH(bool, dark);
-        QApplication::setPalette(scheme(dark));
         const QColor text = scheme(dark).color(QPalette::Text);
         const QColor base = scheme(dark).color(QPalette::Base);
-
         WindowFixture f;
         f.showActive();
         f.window->preview()->refreshNow();
+        QApplication::setPalette(scheme(dark)); // switched while the window is open
+        QCoreApplication::processEvents();      // the change reaches the widgets as an event
         const QPlainTextEdit* code = f.window->preview()->codeView();
         QVERIFY2(contrast(colourAt(code, "'€ Interfaces"), base) >= 3, "comments");
         QVERIFY2(contrast(colourAt(code, "Implements"), base) >= 3, "keywords");

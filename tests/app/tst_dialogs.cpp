@@ -5,12 +5,6 @@
 
 #include "app/dialogs/QtUiServices.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
-
 namespace {
 
 // Calls `look` with the modal dialog once it shows; `look` closes it.

@@ -6,8 +6,6 @@
 #include "app/controls/CustomCodeEdit.h"
 #include "app/preview/PreviewPane.h"
 
-#include <QLabel>
-
 namespace {
 
 QAction* action(WindowFixture& f, const char* name) {

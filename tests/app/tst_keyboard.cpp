@@ -2,14 +2,10 @@
 // a key; the difference window closes as windows do; the viewer's search answers.
 #include "WindowFixture.h"
 
+#include "app/controls/CustomCodeEdit.h"
 #include "app/preview/ModuleDiff.h"
 #include "app/preview/OverwriteDialog.h"
 #include "app/viewer/CodeViewer.h"
-
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 
 namespace {
 
@@ -98,6 +94,18 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
         QVERIFY2(windowMnemonics(f.window.get()).size() >= 26, "every field and button has one");
     }
+    // Tab goes on to the next field as everywhere in the window; Ctrl+Tab types a tab.
+    void tabLeavesTheCustomCode() {
+        WindowFixture f;
+        f.showActive();
+        CustomCodeEdit* custom = f.window->txt_Custom;
+        custom->setFocus();
+        QTest::keyClick(custom, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(custom->toPlainText(), QStringLiteral("\t"));
+        QTest::keyClick(custom, Qt::Key_Tab);
+        QCOMPARE(custom->toPlainText(), QStringLiteral("\t"));
+        QVERIFY(!custom->hasFocus());
+    }
     void differenceWindowClosesLikeAWindow_data() {
         QTest::addColumn<QKeySequence>("keys");
         QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
@@ -116,6 +124,10 @@ private slots:
         QVERIFY(diff.screen()->availableGeometry().contains(diff.frameGeometry()));
         QCOMPARE(diff.view()->summary(),
                  QStringLiteral("1 Zeile nur links (rot), 1 Zeile nur rechts (grün)"));
+        const QPoint moved = diff.pos() - QPoint(30, 20); // by the user; a new diff keeps it
+        diff.move(moved);
+        diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a\r\nb"), QStringLiteral("a\r\nd"));
+        QCOMPARE(diff.pos(), moved);
         QTest::keySequence(&diff, keys);
         QVERIFY(!diff.isVisible());
         diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a"), QStringLiteral("a"));

@@ -4,10 +4,6 @@
 #include "app/controls/CustomCodeEdit.h"
 #include "app/document/TemplateDocument.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QMenu>
-#include <QSettings>
 #include <variant>
 
 namespace {
@@ -123,32 +119,24 @@ private slots:
         QCOMPARE(f.app.currentTemplate->CUSTOM, takenOver);
     }
     void unsavedChangesQuestion_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("edited");
-        QTest::addColumn<int>("answer");
-        for (const char* command : {"mnu_FileNew", "mnu_FileOpen", "mnu_FileQuit"}) {
-            const QByteArray name(command);
-            QTest::newRow(name + " unchanged") << QString::fromLatin1(command) << false << 0;
-            QTest::newRow(name + " yes") << QString::fromLatin1(command) << true << vlt::ID_Yes;
-            QTest::newRow(name + " no") << QString::fromLatin1(command) << true << vlt::ID_No;
-        }
+        addTextCaseRows(QStringLiteral("unsaved-changes"), {"command", "edited", "answer"});
     }
     void unsavedChangesQuestion() {
         QFETCH(QString, command);
-        QFETCH(bool, edited);
-        QFETCH(int, answer);
+        QFETCH(QString, edited);
+        QFETCH(QString, answer);
         WindowFixture f;
         f.window->show();
-        if (edited)
+        if (!edited.isEmpty())
             f.window->txt_Name->setText(QStringLiteral("Bearbeitet"));
-        f.ui.answers.enqueue(answer);
+        f.ui.answers.enqueue(answer == "Ja" ? vlt::ID_Yes : answer == "Nein" ? vlt::ID_No : 0);
         f.trigger(command.toLatin1().constData());
 
-        QCOMPARE(f.ui.kinds().contains(QStringLiteral("question")), edited);
+        QCOMPARE(f.ui.kinds().contains(QStringLiteral("question")), !edited.isEmpty());
         const bool wentOn = command.endsWith("New")    ? !f.app.changed
                             : command.endsWith("Open") ? f.ui.kinds().contains("open")
                                                        : !f.window->isVisible();
-        QCOMPARE(wentOn, !edited || answer == vlt::ID_Yes);
+        QCOMPARE(wentOn, answer != "Nein");
         if (!wentOn)
             QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Bearbeitet"));
     }
@@ -169,25 +157,22 @@ private slots:
         QVERIFY(!f.app.changed);
     }
     void saveFallsBackToSaveAs_data() {
-        QTest::addColumn<QString>("currentPath");
-        QTest::addColumn<bool>("fileExists");
-        QTest::newRow("new template") << QString() << false;
-        QTest::newRow("file deleted meanwhile") << QStringLiteral("weg.vlt-ctf") << false;
-        QTest::newRow("file exists") << QStringLiteral("da.vlt-ctf") << true;
+        addTextCaseRows(QStringLiteral("save-fallbacks"), {"currentPath", "fileExists"});
     }
     void saveFallsBackToSaveAs() {
         QFETCH(QString, currentPath);
-        QFETCH(bool, fileExists);
+        QFETCH(QString, fileExists);
         WindowFixture f;
         if (!currentPath.isEmpty())
             f.app.currentTemplatePath = f.path(currentPath);
-        if (fileExists)
+        if (!fileExists.isEmpty())
             QVERIFY(saveTemplate(f.app, f.app.currentTemplatePath));
         f.window->txt_Name->setText(QStringLiteral("cls_Gespeichert"));
         f.ui.fileChoices.enqueue(f.path(QStringLiteral("gewaehlt.vlt-ctf")));
         f.trigger("mnu_FileSave");
-        QCOMPARE(f.ui.kinds().contains(QStringLiteral("save")), !fileExists);
-        const QString saved = fileExists ? f.path(currentPath) : f.path("gewaehlt.vlt-ctf");
+        QCOMPARE(f.ui.kinds().contains(QStringLiteral("save")), fileExists.isEmpty());
+        const QString saved =
+            !fileExists.isEmpty() ? f.path(currentPath) : f.path("gewaehlt.vlt-ctf");
         QCOMPARE(f.app.currentTemplatePath, saved);
         QVERIFY(!f.app.changed);
         QVERIFY(readBytes(saved).contains("S:cls_Gespeichert\n"));
@@ -237,20 +222,11 @@ private slots:
         QVERIFY(!f.window->but_Edit->isEnabled() && !f.window->but_Remove->isEnabled());
     }
     void menuShortcutsWinInEveryField_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QString>("shownKind");
-        for (const char* field : {"txt_Name", "txt_Custom", "lst_Members"}) {
-            const QByteArray name(field);
-            QTest::newRow(name + " Ctrl+U") << field << QKeySequence("Ctrl+U") << "save";
-            QTest::newRow(name + " Ctrl+E") << field << QKeySequence("Ctrl+E") << "question";
-            QTest::newRow(name + " Ctrl+O") << field << QKeySequence("Ctrl+O") << "open";
-            QTest::newRow(name + " Ctrl+H") << field << QKeySequence("Ctrl+H") << "";
-        }
+        addTextCaseRows(QStringLiteral("menu-shortcuts"), {"field", "keys", "shownKind"});
     }
     void menuShortcutsWinInEveryField() {
         QFETCH(QString, field);
-        QFETCH(QKeySequence, keys);
+        QFETCH(QString, keys);
         QFETCH(QString, shownKind);
         WindowFixture f;
         f.showActive();
@@ -263,7 +239,7 @@ private slots:
         f.dialogScripts.append([&dialogOpened](frm_Member&) { dialogOpened = true; });
         auto* target = f.window->findChild<QWidget*>(field);
         target->setFocus();
-        QTest::keySequence(target, keys);
+        QTest::keySequence(target, QKeySequence(keys));
         QCOMPARE(f.ui.kinds().join(','), shownKind);
         QCOMPARE(dialogOpened, shownKind.isEmpty());
         QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cls_Bleibt"));

@@ -9,10 +9,7 @@
 #include "app/document/AppState.h"
 #include "model/Member.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

@@ -6,13 +6,6 @@
 
 #include "generator/ModuleOutput.h"
 
-#include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
-#include <QMimeData>
-#include <QStatusBar>
-
 namespace {
 
 const QString kData = QStringLiteral(DATA_DIR);
@@ -64,6 +57,11 @@ private slots:
         QCOMPARE(readBytes(f.path(QStringLiteral("modul.cls"))), readBytes(module + ".cls"));
         QCOMPARE(f.app.currentTemplate->COMPILED, f.path(QStringLiteral("modul.cls")));
         QVERIFY2(f.app.changed && f.window->isWindowModified(), "the new target is yet unsaved");
+        f.trigger("mnu_FileCreateClipboard");
+        QCOMPARE(f.window->statusBar()->currentMessage(), "In die Zwischenablage kopiert");
+        QCOMPARE(gen::encodeModule(QGuiApplication::clipboard()->text()).bytes,
+                 readBytes(module + ".noattr.cls"));
+        QGuiApplication::clipboard()->setText(QString());
         f.trigger("mnu_FileCompileNotepad");
         const QString clipboard = QGuiApplication::clipboard()->text();
         QCOMPARE(gen::encodeModule(clipboard).bytes, readBytes(module + ".noattr.cls"));
@@ -114,35 +112,30 @@ private slots:
         QVERIFY(readBytes(target).contains("Kunde ? \x80"));
     }
     void differentModuleFileIsReplacedOnlyWhenAgreed_data() {
-        QTest::addColumn<QByteArray>("existing"); // empty: the module's own bytes
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("different, kept") << QByteArray("alt\r\n") << vlt::ID_No << true << false;
-        QTest::newRow("different, replaced")
-            << QByteArray("alt\r\n") << vlt::ID_Yes << true << true;
-        QTest::newRow("equal") << QByteArray() << vlt::ID_No << false << true;
+        addCaseRows(QStringLiteral("module-replacement"),
+                    {"existing", "answer", "asked", "written"});
     }
     void differentModuleFileIsReplacedOnlyWhenAgreed() {
         QFETCH(QByteArray, existing);
-        QFETCH(int, answer);
-        QFETCH(bool, asked);
-        QFETCH(bool, written);
+        QFETCH(QByteArray, answer);
+        QFETCH(QByteArray, asked);
+        QFETCH(QByteArray, written);
         WindowFixture f;
         f.app.currentTemplate->COMPILED = QStringLiteral("/frueher/cls_NoName.cls");
         const QString target = f.path(QStringLiteral("cls_NoName.cls"));
         const QByteArray module = gen::encodeModule(f.window->hCompile(true)).bytes;
         writeBytes(target, existing.isEmpty() ? module : existing);
         f.ui.fileChoices.enqueue(target);
-        f.ui.answers.enqueue(answer);
+        f.ui.answers.enqueue(answer == "Ja" ? vlt::ID_Yes : vlt::ID_No);
         f.trigger("mnu_FileCreateFile");
-        QCOMPARE(f.ui.kinds().contains(QStringLiteral("overwrite")), asked);
-        QCOMPARE(readBytes(target), written ? module : existing);
+        QCOMPARE(f.ui.kinds().contains(QStringLiteral("overwrite")), !asked.isEmpty());
+        QCOMPARE(readBytes(target), !written.isEmpty() ? module : existing);
         QCOMPARE(f.app.currentTemplate->COMPILED,
-                 written ? target : QStringLiteral("/frueher/cls_NoName.cls"));
+                 !written.isEmpty() ? target : QStringLiteral("/frueher/cls_NoName.cls"));
         QCOMPARE(f.window->statusBar()->currentMessage(),
-                 (written ? QStringLiteral("Modul geschrieben: %1")
-                          : QStringLiteral("Kein Modul geschrieben: %1 bleibt unverändert"))
+                 (!written.isEmpty()
+                      ? QStringLiteral("Modul geschrieben: %1")
+                      : QStringLiteral("Kein Modul geschrieben: %1 bleibt unverändert"))
                      .arg(target));
     }
     void droppedFiles_data() {

@@ -12,14 +12,6 @@
 #include "generator/ModuleOutput.h"
 #include "model/TemplateFile.h"
 
-#include <QDockWidget>
-#include <QFileInfo>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStatusBar>
-
 namespace {
 
 // Runs the command and waits until the project's evaluation it starts has ended.
@@ -84,6 +76,7 @@ private slots:
         const SampleProject sample;
         QVERIFY(openProjectFile(f, sample));
         compareWithGolden(panelText(*f.window, sample), "texts/project-panel.txt");
+        QCOMPARE(f.lastShown("open").text, QStringLiteral("Projekt öffnen"));
         QVERIFY(f.window->findChild<QDockWidget*>("dck_Project")->isVisibleTo(f.window.get()));
         QVERIFY(f.window->projectPanel()->generateButton()->isEnabled());
         QVERIFY(!f.window->projectPanel()->importButton()->isEnabled());

@@ -4,10 +4,6 @@
 
 #include "app/preview/PreviewPane.h"
 
-#include <QMenu>
-#include <QScreen>
-#include <QSettings>
-
 namespace {
 
 void forget() {

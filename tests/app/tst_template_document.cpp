@@ -7,10 +7,6 @@
 #include "app/document/AppState.h"
 #include "app/document/TemplateDocument.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QtTest>
-
 namespace {
 
 QStringList stateOf(AppState& app) {

@@ -7,16 +7,6 @@
 #include "app/preview/OverwriteDialog.h"
 #include "app/viewer/CodeViewer.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QDockWidget>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QTextBlock>
-
 namespace {
 
 QString withTip(QString line, const QString& tip) {
@@ -34,6 +24,14 @@ QString actionLine(const QAction* action) {
     if (action->isCheckable())
         line += QStringLiteral(" ☐");
     return withTip(line, action->statusTip());
+}
+
+// A menu's entries in order, "-" for a separator; the recent files are left out.
+QString entries(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return menu.objectName() == QLatin1String("mnu_FileRecent") ? QString() : texts.join(" | ");
 }
 
 // A view's lines, each with the background its extra selection gives it ("#rrggbb") or none;
@@ -60,11 +58,6 @@ QString tabOrder(const QWidget& window) {
             !next->objectName().startsWith(QLatin1String("qt_")))
             names.append(next->objectName());
     return QStringLiteral("Tab %1").arg(names.join(QLatin1Char(' ')));
-}
-
-QString selectable(const QLabel& label) {
-    return QString(label.textInteractionFlags() & Qt::TextSelectableByMouse ? "(wählbar) " : "") +
-           (label.wordWrap() ? "(umbrochen) " : "");
 }
 
 // The layouts the windows build; Qt's own widgets have others inside.
@@ -111,6 +104,81 @@ QString measures(const QWidget& widget) {
                : QStringLiteral("Maß ") + said.join(u' ');
 }
 
+// A Qt class as Qt makes it, for the settings a part changes against it.
+std::unique_ptr<QObject> qtDefault(const QByteArray& className) {
+    static const QHash<QByteArray, std::function<QObject*()>> kMake{
+        {"QAction", [] { return new QAction; }},
+        {"QCheckBox", [] { return new QCheckBox; }},
+        {"QComboBox", [] { return new QComboBox; }},
+        {"QDialog", [] { return new QDialog; }},
+        {"QDialogButtonBox", [] { return new QDialogButtonBox; }},
+        {"QDockWidget", [] { return new QDockWidget; }},
+        {"QFrame", [] { return new QFrame; }},
+        {"QGroupBox", [] { return new QGroupBox; }},
+        {"QLabel", [] { return new QLabel; }},
+        {"QLineEdit", [] { return new QLineEdit; }},
+        {"QListWidget", [] { return new QListWidget; }},
+        {"QMainWindow", [] { return new QMainWindow; }},
+        {"QPlainTextEdit", [] { return new QPlainTextEdit; }},
+        {"QPushButton", [] { return new QPushButton; }},
+        {"QSplitter", [] { return new QSplitter; }},
+        {"QStackedWidget", [] { return new QStackedWidget; }},
+        {"QTreeWidget", [] { return new QTreeWidget; }},
+        {"QWidget", [] { return new QWidget; }}};
+    const auto make = kMake.find(className);
+    return std::unique_ptr<QObject>(make == kMake.end() ? nullptr : (*make)());
+}
+
+// What a part shows or does other than Qt's default: its settings (flags, numbers, choices)
+// that differ from a plain instance of its Qt class; geometry, state and texts listed elsewhere
+// are left out.
+QString settings(const QObject& part) {
+    static const QSet<QByteArray> kLeftOut{
+        "objectName", "windowTitle", "text", "title", "toolTip", "statusTip", "plainText",
+        "visible", "focus", "checked", "x", "y", "width", "height", "currentIndex", "currentText",
+        "currentRow", "count", "cursorPosition", "modified", "displayText", "isActiveWindow",
+        "frameWidth", "documentTitle", "placeholderText", "windowModified", "undoRedoEnabled",
+        "iconText",
+        // Sizes: the parts' own in measures(), a window's from its layout and the font.
+        "minimumWidth", "minimumHeight", "maximumWidth", "maximumHeight"};
+    const QMetaObject* meta = part.metaObject();
+    while (meta && !QByteArray(meta->className()).startsWith('Q'))
+        meta = meta->superClass();
+    const std::unique_ptr<QObject> plain = qtDefault(meta ? meta->className() : "");
+    QStringList changed;
+    for (int i = 0; plain && i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        const QVariant value = property.read(&part);
+        const int type = value.metaType().id();
+        if (kLeftOut.contains(property.name()) || value == property.read(plain.get()) ||
+            !(property.isEnumType() || type == QMetaType::Bool || type == QMetaType::Int ||
+              type == QMetaType::QString))
+            continue;
+        const QString shown =
+            property.isFlagType() ? property.enumerator().valueToKeys(value.toInt())
+            : property.isEnumType()
+                ? QString::fromLatin1(property.enumerator().valueToKey(value.toInt()))
+                : value.toString();
+        changed.append(QStringLiteral("%1=%2").arg(QLatin1String(property.name()), shown));
+    }
+    const auto* widget = qobject_cast<const QWidget*>(&part);
+    if (widget && !widget->isWindow() && !widget->isVisibleTo(widget->parentWidget()))
+        changed.prepend(QStringLiteral("verborgen"));
+    return changed.isEmpty() ? QString() : QStringLiteral("Einstellung ") + changed.join(u' ');
+}
+
+// Parts that Qt's own controls make for themselves: scroll bars, a combo box's line edit, a
+// view's header.
+bool insideAQtControl(const QObject& part) {
+    for (const QObject* outer = part.parent(); outer && outer->isWidgetType();
+         outer = outer->parent())
+        if (outer->objectName().startsWith(QLatin1String("qt_")) ||
+            qobject_cast<const QComboBox*>(outer) || qobject_cast<const QLineEdit*>(outer) ||
+            qobject_cast<const QAbstractItemView*>(outer) || qobject_cast<const QStatusBar*>(outer))
+            return true;
+    return false;
+}
+
 QString named(const QObject* part, const QString& line) {
     return part->objectName().isEmpty() ? line : part->objectName() + QLatin1Char(' ') + line;
 }
@@ -119,19 +187,21 @@ QString named(const QObject* part, const QString& line) {
 // name; the views' texts when `contents`. The recent files' entries depend on earlier tests and
 // are left out.
 QStringList textsOf(const QWidget& window, bool contents = false) {
-    QStringList lines{QStringLiteral("Fenster %1").arg(window.windowTitle()), tabOrder(window)};
+    QStringList lines{QStringLiteral("Fenster %1").arg(window.windowTitle()), tabOrder(window),
+                      settings(window)};
     for (const QObject* part : window.findChildren<QObject*>()) {
-        if (part->parent() && part->parent()->objectName() == QLatin1String("mnu_FileRecent"))
+        if ((part->parent() && part->parent()->objectName() == QLatin1String("mnu_FileRecent")) ||
+            insideAQtControl(*part))
             continue;
         if (const auto* menu = qobject_cast<const QMenu*>(part))
-            lines.append(named(part, QStringLiteral("Menü %1").arg(menu->title())));
+            lines.append(
+                named(part, QStringLiteral("Menü %1: %2").arg(menu->title(), entries(*menu))));
         else if (const auto* action = qobject_cast<const QAction*>(part);
                  action && !action->isSeparator() && !action->text().isEmpty() && !action->menu())
             lines.append(named(part, actionLine(action)));
         else if (const auto* label = qobject_cast<const QLabel*>(part))
-            lines.append(named(
-                part, withTip(QStringLiteral("Text %1%2").arg(selectable(*label), label->text()),
-                              label->toolTip())));
+            lines.append(
+                named(part, withTip(QStringLiteral("Text ") + label->text(), label->toolTip())));
         else if (const auto* button = qobject_cast<const QAbstractButton*>(part);
                  button && !button->text().isEmpty())
             lines.append(named(
@@ -145,10 +215,13 @@ QStringList textsOf(const QWidget& window, bool contents = false) {
             for (int column = 0; column < tree->columnCount(); ++column)
                 heads.append(tree->headerItem()->text(column));
             lines.append(named(part, QStringLiteral("Spalten %1").arg(heads.join(" | "))));
+        } else if (const auto* combo = qobject_cast<const QComboBox*>(part)) {
+            QStringList items;
+            for (int i = 0; i < combo->count(); ++i)
+                items.append(combo->itemText(i));
+            lines.append(named(part, QStringLiteral("Auswahl %1").arg(items.join(" | "))));
         } else if (const auto* view = qobject_cast<const QPlainTextEdit*>(part)) {
-            lines.append(
-                named(part, QString(view->isVisibleTo(&window) ? "Ansicht" : "(verborgen)") +
-                                (view->isReadOnly() ? " (schreibgeschützt)" : "")));
+            lines.append(named(part, QStringLiteral("Ansicht")));
             if (contents)
                 lines += viewLines(*view);
         } else if (const auto* widget = qobject_cast<const QWidget*>(part);
@@ -162,6 +235,9 @@ QStringList textsOf(const QWidget& window, bool contents = false) {
         if (const auto* widget = qobject_cast<const QWidget*>(part);
             widget && !measures(*widget).isEmpty())
             lines.append(named(part, measures(*widget)));
+        if (!part->objectName().startsWith(QLatin1String("qt_")) && !insideAQtControl(*part) &&
+            !settings(*part).isEmpty())
+            lines.append(named(part, settings(*part)));
     }
     return lines;
 }

@@ -1,15 +1,11 @@
-// The template checks: each rule on its case, silence on realistic templates, and
-// classshaper-gen reporting them without touching the module bytes.
+// The template checks: each rule on its case, every reserved word, and clashes among many names
+// (classshaper-gen reports them: tests/data/cli/cases.txt).
 #include "support/CaseTable.h"
 #include "support/Templates.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include "generator/Checks.h"
-
-#include <QDir>
-#include <QProcess>
-#include <QTest>
 
 namespace {
 
@@ -108,54 +104,6 @@ private slots:
         cls_Class tpl;
         buildTemplate(tpl, members.join(u';'));
         QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
-    }
-    void generatorReports_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("findings");
-        QTest::addColumn<QString>("module"); // the bytes expected on stdout, when given
-        const QString allOptions = QStringLiteral(GOLDEN_DIR "/alloptions");
-        const QString fatal = QStringLiteral("--fatal-warnings");
-        QTest::newRow("findings, bytes unchanged")
-            << allOptions + ".vlt-ctf" << QStringList() << 0 << kData + "/alloptions.findings"
-            << allOptions + ".cls";
-        QTest::newRow("fatal findings, bytes unchanged")
-            << allOptions + ".vlt-ctf" << QStringList(fatal) << 1 << kData + "/alloptions.findings"
-            << allOptions + ".cls";
-        // Realistic templates pass without a finding.
-        QTest::newRow("example") << QStringLiteral(EXAMPLES_DIR "/Kunde.vlt-ctf")
-                                 << QStringList(fatal) << 0 << QString() << "";
-        for (const char* name : {"collection", "datalock", "empty"})
-            QTest::newRow(name) << QStringLiteral(GOLDEN_DIR "/%1.vlt-ctf").arg(QLatin1String(name))
-                                << QStringList(fatal) << 0 << QString() << "";
-        // Its custom code declares a variable after the generated procedures.
-        QTest::newRow("custom") << QStringLiteral(GOLDEN_DIR "/custom.vlt-ctf")
-                                << QStringList(fatal) << 1 << kData + "/custom.findings"
-                                << "";
-        for (const QString& name : QDir(kData + "/odd").entryList({"*.vlt-ctf"})) {
-            const QString base = kData + "/odd/" + name.chopped(8);
-            const int exitCode = readBytes(base + ".findings").isEmpty() ? 0 : 1;
-            QTest::newRow(qPrintable(name))
-                << base + ".vlt-ctf" << QStringList(fatal) << exitCode << base + ".findings"
-                << "";
-        }
-    }
-    void generatorReports() {
-        QFETCH(QString, path);
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, findings);
-        QFETCH(QString, module);
-        QProcess process;
-        process.start(QStringLiteral(GEN_EXECUTABLE), arguments << "--stdout" << path);
-        QVERIFY(process.waitForFinished(30000));
-        const QString err = QString::fromUtf8(process.readAllStandardError());
-        QCOMPARE(QString(err).replace(path, QStringLiteral("VORLAGE")),
-                 QString::fromUtf8(readBytes(findings)));
-        QCOMPARE(process.exitCode(), exitCode);
-        if (!module.isEmpty())
-            QCOMPARE(process.readAllStandardOutput(), readBytes(module));
     }
 };
 

@@ -8,11 +8,6 @@
 #include "generator/Generator.h"
 #include "generator/ModuleOutput.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QSignalSpy>
-
 namespace {
 
 void doubleClickFinding(PreviewPane& preview, const QString& text) {
@@ -50,6 +45,12 @@ private slots:
         QCOMPARE(preview.moduleText(), gen::hCompile(*f.app.currentTemplate, true));
         QCOMPARE(preview.codeView()->toPlainText(),
                  QString(preview.moduleText()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        f.addMember(QStringLiteral("Weg"));
+        QTRY_VERIFY(preview.moduleText().contains(QLatin1String("Weg")));
+        f.selectRow(0);
+        f.ui.answers.enqueue(vlt::ID_Yes);
+        f.trigger("mnu_MemberRemove");
+        QTRY_VERIFY(!preview.moduleText().contains(QLatin1String("Weg")));
     }
     void findingReachesItsField() {
         WindowFixture f;
@@ -83,6 +84,12 @@ private slots:
         QVERIFY(f.window->lst_Members->topLevelItem(1)->toolTip(0).endsWith(
             "Fehler: Name enthält ein Leerzeichen"));
         QString opened;
+        // The first member, unchanged, stands in its own place: no clash with itself.
+        f.dialogScripts.append(
+            [&opened](frm_Member& dialog) { opened = dialog.lbl_Findings->text(); });
+        f.selectRow(0);
+        f.trigger("mnu_MemberEdit");
+        QCOMPARE(opened, QString());
         f.dialogScripts.append([&opened](frm_Member& dialog) {
             opened = dialog.txt_Name->text() + u'|' + dialog.lbl_Findings->text();
             dialog.txt_Name->setText(QStringLiteral("name"));

@@ -9,14 +9,6 @@
 #include "model/Class.h"
 #include "model/TemplateFile.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
-
 namespace {
 
 const QDir kGolden(QStringLiteral(DATA_DIR "/golden"));
@@ -64,10 +56,12 @@ private:
     QString path(const QString& name) const { return QDir(m_dir).filePath(name); }
     QString expanded(QString text) const {
         return text.replace(QLatin1String("$DIR"), m_dir)
-            .replace(QLatin1String("@golden/"), kGolden.path() + QLatin1Char('/'));
+            .replace(QLatin1String("@golden/"), kGolden.path() + QLatin1Char('/'))
+            .replace(QLatin1String("@data/"), QStringLiteral(DATA_DIR "/"))
+            .replace(QLatin1String("@examples/"), QStringLiteral(EXAMPLES_DIR "/"));
     }
     QByteArray content(const QString& text) const {
-        if (text.startsWith(QLatin1String("@golden/")))
+        if (text.startsWith(QLatin1Char('@')))
             return readBytes(expanded(text));
         return QString(text).replace(QLatin1String("\\r"), "\r").replace("\\n", "\n").toUtf8();
     }
@@ -93,6 +87,7 @@ private:
         for (const QString& argument : arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             list.append(expanded(argument));
         m_result = runGenerator(list, m_dir);
+        m_templates = list.filter(QStringLiteral(".vlt-ctf"));
     }
     void check(const QString& directive, const QString& first, const QString& rest,
                const QString& value) {
@@ -100,6 +95,8 @@ private:
             QVERIFY2(m_result.exitCode == value.toInt(), qPrintable(m_result.err));
         else if (directive == "stderr has")
             QVERIFY2(m_result.err.contains(value), qPrintable(m_result.err));
+        else if (directive == "stderr is")
+            QCOMPARE(withTemplatesNamed(m_result.err), QString::fromUtf8(content(value)));
         else if (directive == "stdout is")
             QCOMPARE(m_result.out, content(value));
         else if (directive == "file is")
@@ -112,8 +109,15 @@ private:
             QFAIL(qPrintable("unknown directive " + directive));
     }
 
+    QString withTemplatesNamed(QString text) const {
+        for (const QString& file : m_templates)
+            text.replace(file, QStringLiteral("VORLAGE"));
+        return text;
+    }
+
     QString m_dir;
     Result m_result;
+    QStringList m_templates;
     QMap<QString, QDateTime> m_times;
 };
 

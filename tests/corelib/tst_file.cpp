@@ -4,9 +4,6 @@
 
 #include "corelib/File.h"
 
-#include <QTemporaryDir>
-#include <QtTest>
-
 using vlt::cls_File;
 using vlt::Variant;
 
@@ -141,39 +138,30 @@ private slots:
     }
 
     void sealedRefused_data() {
-        QTest::addColumn<int>("line"); // the line with a changed byte, -1 for none
-        QTest::addColumn<int>("cut");  // bytes cut off the end
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("cause");
-        const QString broken = QStringLiteral("Kennwort ist falsch oder die Datei wurde verändert");
-        QTest::newRow("wrong password") << -1 << 0 << QStringLiteral("geheimnis") << broken;
-        QTest::newRow("no password") << -1 << 0 << QString() << "kein Kennwort";
-        QTest::newRow("changed salt") << 1 << 0 << kPassword << broken;
-        QTest::newRow("changed nonce") << 2 << 0 << kPassword << broken;
-        QTest::newRow("changed ciphertext") << 3 << 0 << kPassword << broken;
-        QTest::newRow("changed header") << 0 << 0 << kPassword << "nicht verschlüsselt";
-        QTest::newRow("cut") << -1 << 10 << kPassword << "";
-        QTest::newRow("CR LF line ends open") << -2 << 0 << kPassword << "-";
+        addTextCaseRows(QStringLiteral("sealed-refused"), {"change", "password", "cause"});
     }
     void sealedRefused() {
-        QFETCH(int, line);
-        QFETCH(int, cut);
+        QFETCH(QString, change);
         QFETCH(QString, password);
         QFETCH(QString, cause);
         const QString sealed =
             store(QStringLiteral("sealed.txt"), {Variant(QStringLiteral("Kunde"))}, kPassword);
         QList<QByteArray> lines = readBytes(sealed).split('\n');
         QVERIFY(lines.size() == 5 && !readBytes(sealed).contains("Kunde"));
-        if (line >= 0)
-            lines[line][lines[line].size() / 2] ^= 1;
-        for (int i = 0; line == -2 && i < 4; ++i)
+        const int number = change.section(u' ', 1).toInt();
+        if (change.startsWith(u"flip"))
+            lines[number][lines[number].size() / 2] ^= 1;
+        for (int i = 0; change == u"crlf" && i < 4; ++i)
             lines[i] += '\r';
-        const QByteArray bytes = lines.join('\n');
-        const QString path = write(QStringLiteral("changed.txt"), bytes.first(bytes.size() - cut));
+        QByteArray bytes = lines.join('\n');
+        if (change.startsWith(u"cut"))
+            bytes.chop(number);
+        const QString path = write(QStringLiteral("changed.txt"), bytes);
+        password = password.isEmpty() ? kPassword : password == u"-" ? QString() : password;
         cls_File file;
         const QString message =
             errorOf([&] { file.OPENURL(path, vlt::ID_FileOpen_Input, password); });
-        if (cause == "-") {
+        if (cause == u"opens") {
             QString text;
             file.READ({&text});
             QCOMPARE(message + text, QStringLiteral("Kunde"));

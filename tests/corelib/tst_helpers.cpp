@@ -6,7 +6,6 @@
 #include "corelib/SystemErrorText.h"
 #include "corelib/Tokenizer.h"
 
-#include <QtTest>
 #include <cstring>
 
 class HelperTest : public QObject {

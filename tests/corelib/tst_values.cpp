@@ -1,19 +1,44 @@
 #include "support/CaseTable.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
+#include "corelib/Data.h"
 #include "corelib/VString.h"
 #include "corelib/Variant.h"
 
-#include <QtTest>
 #include <cmath>
 
 using vlt::Variant;
 using vlt::VSTRING;
 
+namespace {
+
+// A record of a class that handles none of the data events, as a module may leave them.
+struct Declining : vlt::tmp_Data, vlt::DataEvents {
+    vlt::int_Data data{*this};
+    vlt::int_Data& tmp_Data_DATA() override { return data; }
+    void DATA_DataCopy(vlt::tmp_Data&, bool&) override {}
+    void DATA_DataPACK(QString&) override {}
+    void DATA_DataUnpack(QString&) override {}
+    void DATA_DataStore(vlt::tmp_FileIO&) override {}
+    void DATA_DataRead(vlt::tmp_FileIO&) override {}
+    void DATA_DataSpawn(std::shared_ptr<vlt::tmp_Data>&) override {}
+};
+
+} // namespace
+
 class ValueTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void unhandledCopyAndSpawnAreErrors() {
+        Declining record;
+        record.data.ACTIVEX = QStringLiteral("VLT.Fremd");
+        QCOMPARE(errorOf([&] { record.data.COPY(record); }),
+                 QStringLiteral("Das Objekt \"VLT.Fremd\" kann nicht kopiert werden."));
+        QCOMPARE(errorOf([&] { record.data.SPAWN(); }),
+                 QStringLiteral("Das Objekt \"VLT.Fremd\" kann keine neue Instanz erzeugen."));
+    }
     void equality_data() { addCaseRows(QStringLiteral("variant-equality"), {"a", "b", "equal"}); }
     void equality() {
         QFETCH(QByteArray, a);

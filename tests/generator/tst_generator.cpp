@@ -11,11 +11,6 @@
 #include "model/Class.h"
 #include "model/TemplateFile.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTest>
-
 namespace {
 
 const QString kSeparator = QStringLiteral("'") + QString(139, QChar(0x20AC));

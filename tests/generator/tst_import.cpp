@@ -11,13 +11,6 @@
 #include "model/Class.h"
 #include "model/TemplateFile.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QRandomGenerator>
-#include <QStringEncoder>
-#include <QTemporaryDir>
-#include <QTest>
-
 namespace {
 
 const QDir kGolden(QStringLiteral(DATA_DIR "/golden"));

@@ -5,10 +5,6 @@
 
 #include "model/TemplateFile.h"
 
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QtTest>
-
 namespace {
 
 // A real template file, cut into its lines (without line breaks).
@@ -21,6 +17,17 @@ QList<QByteArray> validTemplateLines() {
 
 QByteArray joined(const QList<QByteArray>& lines) {
     return lines.join('\n') + '\n';
+}
+
+// The file with a case row's edit applied: "append TEXT" or "replace OLD => NEW".
+QByteArray edited(QByteArray file, const QByteArray& edit) {
+    const QByteArray argument = edit.mid(edit.indexOf(' ') + 1);
+    if (edit.startsWith("append "))
+        return file + argument;
+    const qsizetype arrow = argument.indexOf(" => ");
+    if (edit.startsWith("replace "))
+        return file.replace(argument.left(arrow), argument.mid(arrow + 4));
+    return file;
 }
 
 QString validPackage() {
@@ -96,21 +103,9 @@ private slots:
             QTest::addRow("END after line %lld", static_cast<long long>(keep))
                 << joined(lines.first(keep)) + "END\n"
                 << "unerwartetes Dateiende";
-        QTest::newRow("values after END") << valid + "S:mehr\n"
-                                          << "nach END";
-        QTest::newRow("newer format") << QByteArray("VLTFILE 2\nEND\n") << "neueren";
-        QTest::newRow("sealed") << QByteArray("VLTFILE 1 SEALED\nAA==\n") << "";
-        const QByteArray head("VLTFILE 1\nS:1.3\nE\nS:\nS:\nS:\n");
-        QTest::newRow("negative count") << head + "L:-1\nEND\n"
-                                        << "negativ";
-        QTest::newRow("count as text") << head + "S:viele\nEND\n"
-                                       << "Long";
-        QTest::newRow("count beyond the file") << head + "L:2147483647\nS:1.2\nEND\n"
-                                               << "unerwartetes Dateiende";
-        QTest::newRow("count below the records") << QByteArray(valid).replace("\nL:3\n", "\nL:2\n")
-                                                 << "Zeile 7 nennt 2 Mitglieder, es folgen aber 3";
-        QTest::newRow("last value wrongly typed")
-            << QByteArray(valid).replace("B:0\nEND\n", "S:nein\nEND\n") << "Boolean";
+        for (const QList<QByteArray>& row : readCaseRows(QStringLiteral("damaged-templates"), 3))
+            QTest::newRow(row[0].constData())
+                << edited(row[1] == "valid" ? valid : row[1], row[2]) << QString::fromUtf8(row[3]);
     }
     void damagedStructure() {
         QFETCH(QByteArray, file);

@@ -8,10 +8,6 @@
 #include "generator/ModuleOutput.h"
 #include "model/TemplateFile.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QtTest>
-
 namespace {
 
 // Writes the template as the named writer does; the error text, "False" for a member list

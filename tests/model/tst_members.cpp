@@ -3,8 +3,6 @@
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
-#include <QtTest>
-
 using vlt::Variant;
 
 namespace {

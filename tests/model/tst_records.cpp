@@ -4,9 +4,6 @@
 
 #include "corelib/VString.h"
 
-#include <QTemporaryDir>
-#include <QtTest>
-
 class RecordTest : public QObject {
     Q_OBJECT
 

@@ -5,9 +5,6 @@
 
 #include "model/TemplateFile.h"
 
-#include <QTemporaryDir>
-#include <QtTest>
-
 namespace {
 
 QString templateFile(const QString& name) {

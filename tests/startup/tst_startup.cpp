@@ -10,9 +10,6 @@
 #include "app/startup/Startup.h"
 #include "model/TemplateFile.h"
 
-#include <QTemporaryDir>
-#include <QtTest>
-
 namespace {
 
 const QString kOldModule = QStringLiteral("alter Inhalt");

@@ -11,32 +11,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-const QByteArray kProjectFile = "Type=Exe\r\n"
-                                "Reference=*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#"
-                                "..\\..\\Windows\\system32\\stdole2.tlb#OLE Automation\r\n"
-                                "Form=frmMain.frm\r\n"
-                                "Module=modStart; modStart.bas\r\n"
-                                "Class=cKunde; Klassen\\cKunde.cls\r\n"
-                                "Class=cAuftrag; Klassen\\Auftrag\\cAuftrag.cls\r\n"
-                                "Class=cLog; ..\\Gemeinsam\\cLog.cls\r\n"
-                                "Class=cAlt; KLASSEN\\CALT.CLS\r\n"
-                                "Class=cWeg; Klassen\\cWeg.cls\r\n"
-                                "Class=cDoppelt; Klassen\\cDoppelt.cls\r\n"
-                                "Startup=\"Sub Main\"\r\n"
-                                "Name=\"Kundenverwaltung\"\r\n"
-                                "\r\n"
-                                "[MS Transaction Server]\r\n"
-                                "Class=cNie; Klassen\\cNie.cls\r\n";
-
-} // namespace
-
 SampleProject::SampleProject() {
     const QDir root(m_dir.path());
     for (const char* folder : {"App/Klassen/Auftrag", "App/Vorlagen", "Gemeinsam"})
         root.mkpath(QLatin1String(folder));
-    writeBytes(vbp(), kProjectFile);
+    writeBytes(vbp(), readBytes(testData(QStringLiteral("project/Projekt.vbp"))));
     writeClassTemplate("App/Vorlagen/cKunde.vlt-ctf", "cKunde", "../Klassen/cKunde.cls",
                        "Name:String;Nummer:Long:id");
     writeClassTemplate("App/Klassen/Auftrag/cAuftrag.vlt-ctf", "cAuftrag", "",

@@ -5,7 +5,8 @@
 #include <QTemporaryDir>
 
 // A VB6 project made in a temporary folder, one class module in each state:
-//   App/Projekt.vbp (CR LF) names, among forms, references and a later [Section]:
+//   App/Projekt.vbp (tests/data/project, CR LF) names, among forms, references and a later
+//   [Section]:
 //     Klassen\cKunde.cls            aktuell      (template Vorlagen\cKunde.vlt-ctf, COMPILED
 //                                                 ../Klassen/cKunde.cls)
 //     Klassen\Auftrag\cAuftrag.cls  veraltet     (template beside it, empty COMPILED)

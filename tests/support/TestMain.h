@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QObject>
+// Qt Test and Qt Core for every test file.
+#include <QtTest>
 
 // One main for an area's Qt Test classes: each class registers itself with
 // CLASSSHAPER_TEST(Class) in its own file, and the support library's main runs them all.
