@@ -140,6 +140,30 @@ private slots:
         if (!wentOn)
             QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Bearbeitet"));
     }
+    void eachCommandSaysWhatItDid_data() {
+        addTextCaseRows(QStringLiteral("command-statuses"), {"command", "choice", "answer", "status"});
+    }
+    void eachCommandSaysWhatItDid() {
+        QFETCH(QString, command);
+        QFETCH(QString, choice);
+        QFETCH(QString, answer);
+        QFETCH(QString, status);
+        WindowFixture f;
+        f.addMember(QStringLiteral("A"));
+        f.selectRow(0);
+        f.ui.fileChoices.enqueue(f.path(QStringLiteral("k.vlt-ctf")));
+        f.trigger("mnu_FileSave");
+        if (!choice.isEmpty())
+            f.ui.fileChoices.enqueue(f.path(choice));
+        f.ui.answers.enqueue(answer == u"Ja" ? vlt::ID_Yes : vlt::ID_No);
+        f.dialogScripts.append([](frm_Member& dialog) {
+            dialog.txt_Name->setText(QStringLiteral("B"));
+            dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+        });
+        f.trigger(command.toLatin1().constData());
+        QCOMPARE(f.window->statusBar()->currentMessage(),
+                 status.replace(QStringLiteral("{dir}"), f.folder.path()));
+    }
     void newTemplateKeepsProjectAuthorCopyright() {
         WindowFixture f;
         for (QLineEdit* field : {f.window->txt_Project, f.window->txt_Author,

@@ -77,6 +77,7 @@ private slots:
         QVERIFY(openProjectFile(f, sample));
         compareWithGolden(panelText(*f.window, sample), "texts/project-panel.txt");
         QCOMPARE(f.lastShown("open").text, QStringLiteral("Projekt öffnen"));
+        QCOMPARE(status(*f.window), "Projekt geöffnet: " + sample.vbp());
         QVERIFY(f.window->findChild<QDockWidget*>("dck_Project")->isVisibleTo(f.window.get()));
         QVERIFY(f.window->projectPanel()->generateButton()->isEnabled());
         QVERIFY(!f.window->projectPanel()->importButton()->isEnabled());
@@ -115,6 +116,8 @@ private slots:
         QCOMPARE(f.app.currentTemplatePath, sample.path("App/Klassen/Auftrag/cAuftrag.vlt-ctf"));
         QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cAuftrag"));
         QCOMPARE(stateOf(*f.window, "cAuftrag"), QStringLiteral("veraltet"));
+        activateRow(*f.window, "cAuftrag");
+        QCOMPARE(status(*f.window), "Die Vorlage ist schon geöffnet: " + f.app.currentTemplatePath);
         QTest::keyClicks(f.window->txt_Description, "x");
         QCOMPARE(stateOf(*f.window, "cAuftrag"), QStringLiteral("geändert"));
         QVERIFY(rowOf(*f.window, "cAuftrag")->font(ProjectPanel::ClassColumn).bold());
