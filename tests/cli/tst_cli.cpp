@@ -3,11 +3,14 @@
 //
 // Refresh the golden modules after an intended change, then read the diff:
 //   CLASSSHAPER_UPDATE_GOLDEN=1 ctest --test-dir build -R tst_cli
+#include "support/SampleProject.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include "model/Class.h"
 #include "model/TemplateFile.h"
+
+#include <optional>
 
 namespace {
 
@@ -44,6 +47,10 @@ public:
             QDir(m_dir).mkpath(first);
         else if (directive == "old")
             makeOld(path(first));
+        else if (directive == "sample")
+            m_sample.emplace(m_dir);
+        else if (directive == "rm")
+            QFile::remove(path(first));
         else if (directive == "lf")
             writeBytes(path(first), readBytes(path(first)).replace("\r\n", "\n"));
         else if (directive == "run")
@@ -94,7 +101,11 @@ private:
         if (directive == "exit")
             QVERIFY2(m_result.exitCode == value.toInt(), qPrintable(m_result.err));
         else if (directive == "stderr has")
-            QVERIFY2(m_result.err.contains(value), qPrintable(m_result.err));
+            QVERIFY2(m_result.err.contains(expanded(value)), qPrintable(m_result.err));
+        else if (directive == "lines with")
+            QVERIFY2(QString::fromUtf8(m_result.out).split(u'\n').filter(rest).size() ==
+                         first.toInt(),
+                     m_result.out.constData());
         else if (directive == "stderr is")
             QCOMPARE(withTemplatesNamed(m_result.err), QString::fromUtf8(content(value)));
         else if (directive == "stdout is")
@@ -103,6 +114,8 @@ private:
             QCOMPARE(readBytes(path(first)), content(rest));
         else if (directive == "kept")
             QCOMPARE(QFileInfo(path(first)).lastModified(), m_times.value(first));
+        else if (directive == "exists")
+            QVERIFY2(QFile::exists(path(first)), qPrintable(first));
         else if (directive == "files")
             QCOMPARE(QDir(m_dir).entryList(QDir::Files).size(), value.toInt());
         else
@@ -118,6 +131,7 @@ private:
     QString m_dir;
     Result m_result;
     QStringList m_templates;
+    std::optional<SampleProject> m_sample;
     QMap<QString, QDateTime> m_times;
 };
 

@@ -1,5 +1,5 @@
-// A VB6 project's class modules and their templates: the state of each, through the library and
-// through classshaper-gen --project, and the project files and folders that cannot be read.
+// A VB6 project's class modules and their templates: the state of each (classshaper-gen --project
+// in tests/data/cli/cases.txt), and the project files and folders that cannot be read.
 #include "support/CaseTable.h"
 #include "support/SampleProject.h"
 #include "support/TestFiles.h"
@@ -28,25 +28,6 @@ const proj::ClassModule& rowOf(const std::vector<proj::ClassModule>& rows, const
         if (row.className == name)
             return row;
     qFatal("no row %s", qPrintable(name));
-}
-
-QDateTime modified(const SampleProject& sample, const QString& relative) {
-    return QFileInfo(sample.path(relative)).lastModified();
-}
-
-struct Run {
-    int exitCode;
-    QStringList out;
-    QString err;
-};
-
-Run runGenerator(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(GEN_EXECUTABLE), arguments);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace
@@ -128,54 +109,6 @@ private slots:
                  qPrintable(looped.problems.first()));
         QCOMPARE(looped.modules.size(), 4);
         QCOMPARE(proj::evaluate(looped).size(), std::size_t(7));
-    }
-
-    void commandLine() {
-        const SampleProject sample;
-        sample.makeOld("App/Klassen/cKunde.cls");
-        const QDateTime kunde = modified(sample, "App/Klassen/cKunde.cls");
-
-        Run check = runGenerator({"--project", sample.vbp(), "--check"});
-        QCOMPARE(check.exitCode, 2); // the damaged template, the conflict and the missing file
-        QCOMPARE(check.out.size(), 9);
-        QVERIFY2(check.out[1].startsWith("veraltet      Klassen/Auftrag/cAuftrag.cls  "
-                                         "Klassen/Auftrag/cAuftrag.vlt-ctf"),
-                 qPrintable(check.out[1]));
-        QVERIFY(!QFileInfo::exists(sample.path("Gemeinsam/cLog.cls")));
-
-        Run generate = runGenerator({"--project", sample.vbp()});
-        QCOMPARE(generate.exitCode, 2);
-        QCOMPARE(generate.out.filter("(neu erzeugt)").size(), 3);
-        QVERIFY(QFileInfo::exists(sample.path("Gemeinsam/cLog.cls")));
-        QCOMPARE(modified(sample, "App/Klassen/cKunde.cls"), kunde);
-        QCOMPARE(runGenerator({"--project", sample.vbp(), "--check"})
-                     .out.filter(QRegularExpression("^aktuell "))
-                     .size(),
-                 4);
-
-        // Without errors: --check fails while anything is stale, and passes once it is not.
-        const QString shared = sample.path("Gemeinsam");
-        QFile::remove(sample.path("Gemeinsam/cLog.cls"));
-        QCOMPARE(runGenerator({"--project", shared, "--check"}).exitCode, 1);
-        QCOMPARE(runGenerator({"--project", shared}).exitCode, 0);
-        const Run clean = runGenerator({"--project", shared, "--check"});
-        QCOMPARE(clean.exitCode, 0);
-        QCOMPARE(clean.out, QStringList("aktuell       cLog.cls  cLog.vlt-ctf"));
-        // A module that cannot be written is named; the others are still written.
-        writeBytes(sample.path("Gemeinsam/Datei"), "kein Ordner");
-        sample.writeClassTemplate("Gemeinsam/cBlock.vlt-ctf", "cBlock", "Datei/cBlock.cls");
-        QFile::remove(sample.path("Gemeinsam/cLog.cls"));
-        const Run blocked = runGenerator({"--project", shared});
-        QCOMPARE(blocked.exitCode, 2);
-        QVERIFY2(blocked.err.startsWith("classshaper-gen: ") &&
-                     blocked.err.contains(sample.path("Gemeinsam/Datei/cBlock.cls")),
-                 qPrintable(blocked.err));
-        QVERIFY(QFileInfo::exists(sample.path("Gemeinsam/cLog.cls")));
-
-        const Run missing = runGenerator({"--project", sample.path("Fehlt.vbp"), "--check"});
-        QCOMPARE(missing.exitCode, 2);
-        QVERIFY2(missing.err.startsWith("classshaper-gen: Die Projektdatei"),
-                 qPrintable(missing.err));
     }
 };
 CLASSSHAPER_TEST(ProjectTest);

@@ -11,10 +11,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-SampleProject::SampleProject() {
-    const QDir root(m_dir.path());
-    for (const char* folder : {"App/Klassen/Auftrag", "App/Vorlagen", "Gemeinsam"})
-        root.mkpath(QLatin1String(folder));
+SampleProject::SampleProject(const QString& root) : m_root(root.isEmpty() ? m_dir.path() : root) {
+    if (!root.isEmpty())
+        m_dir.remove();
+    const QDir folder(m_root);
+    for (const char* name : {"App/Klassen/Auftrag", "App/Vorlagen", "Gemeinsam"})
+        folder.mkpath(QLatin1String(name));
     writeBytes(vbp(), readBytes(testData(QStringLiteral("project/Projekt.vbp"))));
     writeClassTemplate("App/Vorlagen/cKunde.vlt-ctf", "cKunde", "../Klassen/cKunde.cls",
                        "Name:String;Nummer:Long:id");

@@ -18,13 +18,14 @@
 //   App/Vorlagen/kaputt.vlt-ctf cannot be read (Fehler).
 class SampleProject {
 public:
-    SampleProject();
+    // In a temporary folder of its own, or in `root`.
+    explicit SampleProject(const QString& root = QString());
 
-    QString root() const { return m_dir.path(); }
-    QString app() const { return m_dir.filePath(QStringLiteral("App")); }
-    QString vbp() const { return m_dir.filePath(QStringLiteral("App/Projekt.vbp")); }
+    QString root() const { return m_root; }
+    QString app() const { return path(QStringLiteral("App")); }
+    QString vbp() const { return path(QStringLiteral("App/Projekt.vbp")); }
     // A path below root(), e.g. "App/Klassen/cKunde.cls".
-    QString path(const QString& relative) const { return m_dir.filePath(relative); }
+    QString path(const QString& relative) const { return m_root + u'/' + relative; }
 
     // Writes the module a template generates, so that its class becomes current.
     void generate(const QString& templateRelative) const;
@@ -38,4 +39,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_root;
 };
