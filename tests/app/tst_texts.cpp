@@ -21,8 +21,6 @@ QString actionLine(const QAction* action) {
             keys.append(key.toString(QKeySequence::PortableText));
         line += QStringLiteral(" (%1)").arg(keys.join(QStringLiteral(", ")));
     }
-    if (action->isCheckable())
-        line += QStringLiteral(" ☐");
     return withTip(line, action->statusTip());
 }
 
@@ -104,29 +102,13 @@ QString measures(const QWidget& widget) {
                : QStringLiteral("Maß ") + said.join(u' ');
 }
 
-// A Qt class as Qt makes it, for the settings a part changes against it.
-std::unique_ptr<QObject> qtDefault(const QByteArray& className) {
-    static const QHash<QByteArray, std::function<QObject*()>> kMake{
-        {"QAction", [] { return new QAction; }},
-        {"QCheckBox", [] { return new QCheckBox; }},
-        {"QComboBox", [] { return new QComboBox; }},
-        {"QDialog", [] { return new QDialog; }},
-        {"QDialogButtonBox", [] { return new QDialogButtonBox; }},
-        {"QDockWidget", [] { return new QDockWidget; }},
-        {"QFrame", [] { return new QFrame; }},
-        {"QGroupBox", [] { return new QGroupBox; }},
-        {"QLabel", [] { return new QLabel; }},
-        {"QLineEdit", [] { return new QLineEdit; }},
-        {"QListWidget", [] { return new QListWidget; }},
-        {"QMainWindow", [] { return new QMainWindow; }},
-        {"QPlainTextEdit", [] { return new QPlainTextEdit; }},
-        {"QPushButton", [] { return new QPushButton; }},
-        {"QSplitter", [] { return new QSplitter; }},
-        {"QStackedWidget", [] { return new QStackedWidget; }},
-        {"QTreeWidget", [] { return new QTreeWidget; }},
-        {"QWidget", [] { return new QWidget; }}};
-    const auto make = kMake.find(className);
-    return std::unique_ptr<QObject>(make == kMake.end() ? nullptr : (*make)());
+// A plain instance of the first of Classes that is `meta`, for the settings a part changes.
+template <class... Classes> std::unique_ptr<QObject> plainInstance(const QMetaObject* meta) {
+    std::unique_ptr<QObject> plain;
+    ((plain = plain || meta != &Classes::staticMetaObject ? std::move(plain)
+                                                          : std::make_unique<Classes>()),
+     ...);
+    return plain;
 }
 
 // What a part shows or does other than Qt's default: its settings (flags, numbers, choices)
@@ -144,7 +126,10 @@ QString settings(const QObject& part) {
     const QMetaObject* meta = part.metaObject();
     while (meta && !QByteArray(meta->className()).startsWith('Q'))
         meta = meta->superClass();
-    const std::unique_ptr<QObject> plain = qtDefault(meta ? meta->className() : "");
+    const std::unique_ptr<QObject> plain =
+        plainInstance<QAction, QCheckBox, QComboBox, QDialog, QDialogButtonBox, QDockWidget, QFrame,
+                      QGroupBox, QLabel, QLineEdit, QListWidget, QMainWindow, QPlainTextEdit,
+                      QPushButton, QSplitter, QStackedWidget, QTreeWidget, QWidget>(meta);
     QStringList changed;
     for (int i = 0; plain && i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);

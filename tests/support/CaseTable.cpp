@@ -50,24 +50,27 @@ QList<QList<QByteArray>> readCaseRows(const QString& table, qsizetype fieldCount
     return rows;
 }
 
-void addTextCaseRows(const QString& table, std::initializer_list<const char*> columns) {
+namespace {
+
+template <class Field>
+void addRows(const QString& table, std::initializer_list<const char*> columns) {
     for (const char* column : columns)
-        QTest::addColumn<QString>(column);
+        QTest::addColumn<Field>(column);
     for (const QList<QByteArray>& fields : readCaseRows(table, qsizetype(columns.size()))) {
         QTestData& row = QTest::newRow(fields.first().constData());
         for (const QByteArray& field : fields.mid(1))
-            row << QString::fromUtf8(field);
+            row << Field(field); // QString takes the bytes as UTF-8
     }
 }
 
+} // namespace
+
+void addTextCaseRows(const QString& table, std::initializer_list<const char*> columns) {
+    addRows<QString>(table, columns);
+}
+
 void addCaseRows(const QString& table, std::initializer_list<const char*> columns) {
-    for (const char* column : columns)
-        QTest::addColumn<QByteArray>(column);
-    for (const QList<QByteArray>& fields : readCaseRows(table, qsizetype(columns.size()))) {
-        QTestData& row = QTest::newRow(fields.first().constData());
-        for (const QByteArray& field : fields.mid(1))
-            row << field;
-    }
+    addRows<QByteArray>(table, columns);
 }
 
 vlt::Variant valueOf(const QByteArray& line) {
