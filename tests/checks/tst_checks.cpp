@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString kData = QStringLiteral(TEST_DATA_DIR);
-
 void setField(cls_Class& tpl, const QString& assignment) {
     static const QHash<QString, QString cls_Class::*> kFields{
         {"CLASSNAME", &cls_Class::CLASSNAME},     {"PROJECT", &cls_Class::PROJECT},
@@ -37,17 +35,8 @@ class ChecksTest : public QObject {
     Q_OBJECT
 private slots:
     void rules_data() {
-        for (const char* column : {"members", "options", "itemType", "fields", "expected"})
-            QTest::addColumn<QString>(column);
-        for (const QByteArray& line : readBytes(kData + QStringLiteral("/cases.tsv")).split('\n')) {
-            QStringList cells;
-            for (const QByteArray& cell : line.split('\t'))
-                cells.append(QString::fromUtf8(unescaped(cell)));
-            if (line.startsWith('#') || cells.size() != 6)
-                continue;
-            QTest::newRow(qPrintable(cells[0]))
-                << cells[1] << cells[2] << cells[3] << cells[4] << cells[5];
-        }
+        addTextCaseRows(QStringLiteral("check-rules"),
+                        {"members", "options", "itemType", "fields", "expected"});
     }
     void rules() {
         QFETCH(QString, members);
@@ -61,7 +50,7 @@ private slots:
         buildTemplate(tpl, members, options, itemType);
         for (const QString& assignment : fields.split(u';', Qt::SkipEmptyParts))
             setField(tpl, assignment);
-        QStringList wanted = expected.split(QStringLiteral(" || "), Qt::SkipEmptyParts);
+        QStringList wanted = expected.split(QStringLiteral(" ;; "), Qt::SkipEmptyParts);
         wanted.sort();
         QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
     }
