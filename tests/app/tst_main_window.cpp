@@ -141,7 +141,8 @@ private slots:
             QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Bearbeitet"));
     }
     void eachCommandSaysWhatItDid_data() {
-        addTextCaseRows(QStringLiteral("command-statuses"), {"command", "choice", "answer", "status"});
+        addTextCaseRows(QStringLiteral("command-statuses"),
+                        {"command", "choice", "answer", "status"});
     }
     void eachCommandSaysWhatItDid() {
         QFETCH(QString, command);
@@ -293,6 +294,24 @@ private slots:
         recent->actions().at(1)->trigger();
         QCOMPARE(f.app.currentTemplatePath, paths[0]);
         QCOMPARE(f.window->txt_Author->text(), QStringLiteral("a"));
+
+        // The eight newest, the home folder written "~", a long folder cut at its start.
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(f.folder.path()));
+        const QString deep =
+            f.path("ein Ordner/mit einem Namen/der länger ist als fünfzig Zeichen");
+        for (int i = 1; i <= 9; ++i)
+            f.window->templateOpened(
+                QStringLiteral("%1/k%2.vlt-ctf").arg(i < 9 ? deep : f.folder.path()).arg(i));
+        qputenv("HOME", home);
+        QCOMPARE(recent->actions().size(), 8);
+        QCOMPARE(recent->actions().first()->text(), QStringLiteral("&1 k9.vlt-ctf – ~"));
+        QCOMPARE(
+            recent->actions().last()->text(),
+            QStringLiteral("&8 k2.vlt-ctf – …") +
+                QStringLiteral("~/ein Ordner/mit einem Namen/der länger ist als fünfzig Zeichen")
+                    .right(49));
+        QCOMPARE(recent->actions().last()->statusTip(), deep + QStringLiteral("/k2.vlt-ctf"));
     }
 };
 

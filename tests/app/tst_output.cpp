@@ -43,6 +43,7 @@ private slots:
         QFETCH(QString, templateFile);
         QFETCH(QString, module);
         WindowFixture f;
+        f.window->move(40, 50);
         const QString copy = openCopy(f, templateFile);
         QCOMPARE(f.app.currentTemplatePath, copy);
         f.trigger("mnu_FileCreateFile");
@@ -67,6 +68,9 @@ private slots:
         QCOMPARE(f.window->viewer()->text(), QString(clipboard).replace("\r\n", "\n"));
         // 900×700 where the screen has room, on the test's 800×800 screen nine tenths of its width.
         QCOMPARE(f.window->viewer()->size(), QSize(720, 700));
+        // No room to the right of the window: to its left, at the screen's edge, level with it.
+        QCOMPARE(f.window->viewer()->x(), 0);
+        QVERIFY(qAbs(f.window->viewer()->y() - f.window->y()) <= 4);
     }
     void proposalStartsWhereTheModuleWent_data() {
         addTextCaseRows(QStringLiteral("module-proposals"),
