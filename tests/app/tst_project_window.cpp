@@ -21,8 +21,8 @@ template <class Command> bool evaluated(frm_Main& window, Command command) {
     return done.wait(10000);
 }
 
-// The panel as the user reads it: the summary, each row's columns and the state's tooltip, the
-// problems; the sample's temporary folder written "<root>".
+// The panel as the user reads it: the summary, each row's columns with their tooltips ("[…]")
+// and a right-aligned one marked ">", the problems; the sample's temporary folder written "<root>".
 QStringList panelText(const frm_Main& window, const SampleProject& sample) {
     const ProjectPanel* panel = window.projectPanel();
     QStringList lines{panel->summary()->text()};
@@ -30,8 +30,10 @@ QStringList panelText(const frm_Main& window, const SampleProject& sample) {
         const QTreeWidgetItem* item = panel->rows()->topLevelItem(i);
         QStringList columns;
         for (int column = 0; column < panel->rows()->columnCount(); ++column)
-            columns.append(item->text(column));
-        lines.append(columns.join(" | ") + "  [" + item->toolTip(ProjectPanel::StateColumn) + ']');
+            columns.append(
+                (item->textAlignment(column) & Qt::AlignRight ? ">" : "") + item->text(column) +
+                (item->toolTip(column).isEmpty() ? "" : " [" + item->toolTip(column) + ']'));
+        lines.append(columns.join(" | "));
     }
     lines.append(panel->problems()->isHidden() ? QString() : panel->problems()->text());
     return lines.join('\n').replace(sample.root(), "<root>").split('\n');
