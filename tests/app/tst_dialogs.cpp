@@ -2,6 +2,7 @@
 // filter chosen, the folder, whether replacing a file asks, the buttons of a question and which
 // one Return and Escape take.
 #include "WindowFixture.h"
+#include "support/CaseTable.h"
 
 #include "app/dialogs/QtUiServices.h"
 
@@ -60,29 +61,23 @@ private slots:
     }
 
     void saveDialogAsksBeforeReplacingAndAddsTheExtension_data() {
-        QTest::addColumn<bool>("ask");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("returned");
-        QTest::newRow("asks, no extension typed") << true << "neu"
-                                                  << "neu.cls";
-        QTest::newRow("does not ask, extension typed") << false << "neu.cls"
-                                                       << "neu.cls";
+        addTextCaseRows(QStringLiteral("save-dialogs"), {"ask", "typed", "returned"});
     }
     void saveDialogAsksBeforeReplacingAndAddsTheExtension() {
-        QFETCH(bool, ask);
+        QFETCH(QString, ask);
         QFETCH(QString, typed);
         QFETCH(QString, returned);
         QTemporaryDir folder;
         QtUiServices ui;
         whenShown<QFileDialog>([&](QFileDialog& dialog) {
             QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
-            QCOMPARE(dialog.testOption(QFileDialog::DontConfirmOverwrite), !ask);
+            QCOMPARE(dialog.testOption(QFileDialog::DontConfirmOverwrite), ask.isEmpty());
             QCOMPARE(dialog.selectedFiles(), QStringList(folder.filePath("alt.cls")));
             choose(dialog, folder.filePath(typed));
         });
         vlt::FileDialogRequest request{folder.filePath("alt.cls"), "Klasse erstellen",
                                        "Klasse|*.cls", 1, ".cls"};
-        request.askBeforeReplacing = ask;
+        request.askBeforeReplacing = !ask.isEmpty();
         QCOMPARE(ui.saveFileDialog(request), folder.filePath(returned));
     }
 

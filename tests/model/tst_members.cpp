@@ -27,21 +27,15 @@ class MemberListTest : public QObject {
 
 private slots:
     void remove_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("first of three") << QStringLiteral("ABC") << 1 << QStringLiteral("CB");
-        QTest::newRow("middle of four") << "ABCD" << 2 << "ADC";
-        QTest::newRow("last of three") << "ABC" << 3 << "AB";
-        QTest::newRow("only entry") << "A" << 1 << "";
+        addTextCaseRows(QStringLiteral("member-removal"), {"before", "position", "after"});
     }
     void remove() {
         QFETCH(QString, before);
-        QFETCH(int, position);
+        QFETCH(QString, position);
         QFETCH(QString, after);
         cls_Members list;
         fill(list, before);
-        QVERIFY(list.DATABASE.REMOVE(position, true));
+        QVERIFY(list.DATABASE.REMOVE(position.toInt(), true));
         QCOMPARE(names(list), after);
         QCOMPARE(list.COUNT(), after.size());
     }
