@@ -81,27 +81,6 @@ QString layoutLine(const QLayout& layout) {
         .arg(stretch.join(QLatin1Char(' ')));
 }
 
-// The sizes and stretch a part asks for itself, if any.
-QString measures(const QWidget& widget) {
-    QStringList said;
-    if (!widget.minimumSize().isNull())
-        said.append(QStringLiteral("mindestens %1×%2")
-                        .arg(widget.minimumWidth())
-                        .arg(widget.minimumHeight()));
-    if (widget.maximumSize() != QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
-        said.append(QStringLiteral("höchstens %1×%2")
-                        .arg(widget.maximumWidth())
-                        .arg(widget.maximumHeight()));
-    const QSizePolicy policy = widget.sizePolicy();
-    if (policy.horizontalStretch() || policy.verticalStretch())
-        said.append(QStringLiteral("Dehnung %1/%2")
-                        .arg(policy.horizontalStretch())
-                        .arg(policy.verticalStretch()));
-    return widget.isWindow() || said.isEmpty() || widget.objectName().startsWith("qt_")
-               ? QString()
-               : QStringLiteral("Maß ") + said.join(u' ');
-}
-
 // A plain instance of the first of Classes that is `meta`, for the settings a part changes.
 template <class... Classes> std::unique_ptr<QObject> plainInstance(const QMetaObject* meta) {
     std::unique_ptr<QObject> plain;
@@ -115,14 +94,37 @@ template <class... Classes> std::unique_ptr<QObject> plainInstance(const QMetaOb
 // that differ from a plain instance of its Qt class; geometry, state and texts listed elsewhere
 // are left out.
 QString settings(const QObject& part) {
-    static const QSet<QByteArray> kLeftOut{
-        "objectName", "windowTitle", "text", "title", "toolTip", "statusTip", "plainText",
-        "visible", "focus", "checked", "x", "y", "width", "height", "currentIndex", "currentText",
-        "currentRow", "count", "cursorPosition", "modified", "displayText", "isActiveWindow",
-        "frameWidth", "documentTitle", "placeholderText", "windowModified", "undoRedoEnabled",
-        "iconText",
-        // Sizes: the parts' own in measures(), a window's from its layout and the font.
-        "minimumWidth", "minimumHeight", "maximumWidth", "maximumHeight"};
+    static const QSet<QByteArray> kLeftOut{"objectName",
+                                           "windowTitle",
+                                           "text",
+                                           "title",
+                                           "toolTip",
+                                           "statusTip",
+                                           "plainText",
+                                           "visible",
+                                           "focus",
+                                           "checked",
+                                           "x",
+                                           "y",
+                                           "width",
+                                           "height",
+                                           "currentIndex",
+                                           "currentText",
+                                           "currentRow",
+                                           "count",
+                                           "cursorPosition",
+                                           "modified",
+                                           "displayText",
+                                           "isActiveWindow",
+                                           "frameWidth",
+                                           "documentTitle",
+                                           "placeholderText",
+                                           "windowModified",
+                                           "undoRedoEnabled",
+                                           "iconText"};
+    // A window's from its layout and the font.
+    static const QSet<QByteArray> kWindowSizes{"minimumWidth", "minimumHeight", "maximumWidth",
+                                               "maximumHeight"};
     const QMetaObject* meta = part.metaObject();
     while (meta && !QByteArray(meta->className()).startsWith('Q'))
         meta = meta->superClass();
@@ -136,11 +138,22 @@ QString settings(const QObject& part) {
         const QVariant value = property.read(&part);
         const int type = value.metaType().id();
         if (kLeftOut.contains(property.name()) || value == property.read(plain.get()) ||
+            (part.isWidgetType() && static_cast<const QWidget&>(part).isWindow() &&
+             kWindowSizes.contains(property.name())) ||
             !(property.isEnumType() || type == QMetaType::Bool || type == QMetaType::Int ||
-              type == QMetaType::QString))
+              type == QMetaType::QString || type == QMetaType::QSizePolicy))
             continue;
+        const QSizePolicy policy = value.value<QSizePolicy>();
         const QString shown =
-            property.isFlagType() ? property.enumerator().valueToKeys(value.toInt())
+            type == QMetaType::QSizePolicy
+                ? QStringLiteral("%1/%2 Dehnung %3/%4")
+                      .arg(QMetaEnum::fromType<QSizePolicy::Policy>().valueToKey(
+                               policy.horizontalPolicy()),
+                           QMetaEnum::fromType<QSizePolicy::Policy>().valueToKey(
+                               policy.verticalPolicy()))
+                      .arg(policy.horizontalStretch())
+                      .arg(policy.verticalStretch())
+            : property.isFlagType() ? property.enumerator().valueToKeys(value.toInt())
             : property.isEnumType()
                 ? QString::fromLatin1(property.enumerator().valueToKey(value.toInt()))
                 : value.toString();
@@ -217,9 +230,6 @@ QStringList textsOf(const QWidget& window, bool contents = false) {
         else if (const auto* layout = qobject_cast<const QLayout*>(part);
                  layout && kOwnLayouts.contains(layout->metaObject()->className()))
             lines.append(layoutLine(*layout));
-        if (const auto* widget = qobject_cast<const QWidget*>(part);
-            widget && !measures(*widget).isEmpty())
-            lines.append(named(part, measures(*widget)));
         if (!part->objectName().startsWith(QLatin1String("qt_")) && !insideAQtControl(*part) &&
             !settings(*part).isEmpty())
             lines.append(named(part, settings(*part)));
