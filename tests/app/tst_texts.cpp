@@ -62,6 +62,31 @@ QString tabOrder(const QWidget& window) {
 const QList<QByteArray> kOwnLayouts{"QVBoxLayout", "QHBoxLayout", "QGridLayout", "QFormLayout"};
 
 // Margins, spacing and each part's stretch: the room a layout gives its parts.
+// A layout's parts in its order, each with its grid cell or form row: a part by its name or
+// class, "[…]" a nested layout, "~" a stretch.
+QString layoutParts(const QLayout& layout) {
+    QStringList parts;
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        const QWidget* widget = item->widget();
+        QString part = widget ? (widget->objectName().isEmpty() ? widget->metaObject()->className()
+                                                                : widget->objectName())
+                       : item->layout() ? QStringLiteral("[…]")
+                                        : QStringLiteral("~");
+        int row = 0, column = 0, rows = 0, columns = 0;
+        QFormLayout::ItemRole role{};
+        if (const auto* grid = qobject_cast<const QGridLayout*>(&layout)) {
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            part += QStringLiteral("@%1,%2+%3,%4").arg(row).arg(column).arg(rows).arg(columns);
+        } else if (const auto* form = qobject_cast<const QFormLayout*>(&layout)) {
+            form->getItemPosition(i, &row, &role);
+            part += QStringLiteral("@%1,%2").arg(row).arg(int(role));
+        }
+        parts.append(part);
+    }
+    return parts.join(u' ');
+}
+
 QString layoutLine(const QLayout& layout) {
     const QMargins m = layout.contentsMargins();
     QStringList stretch;
@@ -71,14 +96,14 @@ QString layoutLine(const QLayout& layout) {
     else if (const auto* grid = qobject_cast<const QGridLayout*>(&layout))
         for (int row = 0; row < grid->rowCount(); ++row)
             stretch.append(QStringLiteral("Zeile %1").arg(grid->rowStretch(row)));
-    return QStringLiteral("Anordnung %1 Ränder %2 %3 %4 %5 Abstand %6 Dehnung %7")
+    return QStringLiteral("Anordnung %1 Ränder %2 %3 %4 %5 Abstand %6 Dehnung %7: %8")
         .arg(QString::fromLatin1(layout.metaObject()->className()))
         .arg(m.left())
         .arg(m.top())
         .arg(m.right())
         .arg(m.bottom())
         .arg(layout.spacing())
-        .arg(stretch.join(QLatin1Char(' ')));
+        .arg(stretch.join(QLatin1Char(' ')), layoutParts(layout));
 }
 
 // A plain instance of the first of Classes that is `meta`, for the settings a part changes.
