@@ -191,7 +191,6 @@ void frm_Main::newTemplate() {
     app.changed = false;
     showTemplate();
     m_history->startFresh(true);
-    watchTemplateFile();
 }
 
 bool frm_Main::maybeSave() {

@@ -73,7 +73,6 @@ void frm_Main::takeImported(const gen::ModuleImport& imported) {
     app.changed = true;
     showTemplate();
     m_history->startFresh(false);
-    watchTemplateFile();
 }
 
 void frm_Main::showImportDifferences(const gen::ModuleImport& imported) {
