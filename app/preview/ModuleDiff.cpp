@@ -115,10 +115,19 @@ QPlainTextEdit* codeView(QWidget* parent, const char* name) {
     return view;
 }
 
-// The two sides scroll as one.
-void scrollTogether(QScrollBar* a, QScrollBar* b) {
-    QObject::connect(a, &QScrollBar::valueChanged, b, &QScrollBar::setValue);
-    QObject::connect(b, &QScrollBar::valueChanged, a, &QScrollBar::setValue);
+// The two sides scroll as one. Keys move a view's lines without a signal from its scroll bar;
+// the view's repaint request tells.
+void scrollTogether(QPlainTextEdit* a, QPlainTextEdit* b) {
+    for (const auto& [from, to] : {std::pair{a, b}, std::pair{b, a}}) {
+        QObject::connect(from->horizontalScrollBar(), &QScrollBar::valueChanged,
+                         to->horizontalScrollBar(), &QScrollBar::setValue);
+        QObject::connect(from, &QPlainTextEdit::updateRequest, to,
+                         [from = from, to = to](const QRect&, int scrolled) {
+                             if (scrolled != 0)
+                                 to->verticalScrollBar()->setValue(
+                                     from->verticalScrollBar()->value());
+                         });
+    }
 }
 
 QString summaryOf(const std::vector<gen::DiffLine>& lines) {
@@ -154,8 +163,7 @@ DiffView::DiffView(QWidget* parent)
     sidesLayout->setContentsMargins(0, 0, 0, 0);
     sidesLayout->addWidget(m_old);
     sidesLayout->addWidget(m_new);
-    scrollTogether(m_old->verticalScrollBar(), m_new->verticalScrollBar());
-    scrollTogether(m_old->horizontalScrollBar(), m_new->horizontalScrollBar());
+    scrollTogether(m_old, m_new);
     m_pages->addWidget(m_unified);
     m_pages->addWidget(sides);
     auto* layout = new QVBoxLayout(this);

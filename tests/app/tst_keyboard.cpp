@@ -122,6 +122,7 @@ private slots:
         diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));
         activate(&diff);
         QVERIFY(diff.screen()->availableGeometry().contains(diff.frameGeometry()));
+        QCOMPARE(diff.size(), QSize(720, 600)); // 900×600, at most nine tenths of the screen
         QCOMPARE(diff.view()->summary(),
                  QStringLiteral("1 Zeile nur links (rot), 1 Zeile nur rechts (grün)"));
         const QPoint moved = diff.pos() - QPoint(30, 20); // by the user; a new diff keeps it
@@ -133,6 +134,34 @@ private slots:
         diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a"), QStringLiteral("a"));
         QCOMPARE(diff.view()->summary(),
                  QStringLiteral("Keine Unterschiede: beide Seiten sind gleich."));
+    }
+    // Side by side, which the next difference window keeps, the first change is in view and
+    // Page Down in one side scrolls both.
+    void sidesScrollTogetherFromTheFirstChange() {
+        WindowFixture f;
+        f.showActive();
+        ModuleDiff diff(f.window.get());
+        QStringList old;
+        for (int i = 0; i < 300; ++i)
+            old.append(QString::number(i));
+        QStringList changed = old;
+        changed[200] = QStringLiteral("neu");
+        diff.findChild<QCheckBox*>()->click();
+        diff.showDiff(QStringLiteral("m.cls"), old.join("\r\n"), changed.join("\r\n"));
+        activate(&diff);
+        auto* left =
+            diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_DiffOld"))->verticalScrollBar();
+        auto* right =
+            diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_DiffNew"))->verticalScrollBar();
+        QTRY_VERIFY(left->value() > 150 && left->value() < 200);
+        QCOMPARE(right->value(), left->value());
+        QTest::keyClick(diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_DiffNew")),
+                        Qt::Key_PageDown);
+        QVERIFY(right->value() > 200);
+        QCOMPARE(left->value(), right->value());
+        ModuleDiff next;
+        QVERIFY(next.findChild<QCheckBox*>()->isChecked());
+        next.findChild<QCheckBox*>()->click(); // as before the test
     }
     void viewerSearchSaysWhatItFound() {
         WindowFixture f;

@@ -185,6 +185,8 @@ QString settings(const QObject& part) {
         changed.append(QStringLiteral("%1=%2").arg(QLatin1String(property.name()), shown));
     }
     const auto* widget = qobject_cast<const QWidget*>(&part);
+    if (widget && plain && widget->font() != static_cast<const QWidget*>(plain.get())->font())
+        changed.append(QStringLiteral("Schrift=eigene"));
     if (widget && !widget->isWindow() && !widget->isVisibleTo(widget->parentWidget()))
         changed.prepend(QStringLiteral("verborgen"));
     return changed.isEmpty() ? QString() : QStringLiteral("Einstellung ") + changed.join(u' ');
