@@ -142,13 +142,14 @@ private slots:
     }
     void eachCommandSaysWhatItDid_data() {
         addTextCaseRows(QStringLiteral("command-statuses"),
-                        {"command", "choice", "answer", "status"});
+                        {"command", "choice", "answer", "status", "shown"});
     }
     void eachCommandSaysWhatItDid() {
         QFETCH(QString, command);
         QFETCH(QString, choice);
         QFETCH(QString, answer);
         QFETCH(QString, status);
+        QFETCH(QString, shown);
         WindowFixture f;
         f.addMember(QStringLiteral("A"));
         f.selectRow(0);
@@ -161,9 +162,17 @@ private slots:
             dialog.txt_Name->setText(QStringLiteral("B"));
             dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
         });
+        const qsizetype before = f.ui.shown.size();
         f.trigger(command.toLatin1().constData());
         QCOMPARE(f.window->statusBar()->currentMessage(),
                  status.replace(QStringLiteral("{dir}"), f.folder.path()));
+        const ScriptedUi::Shown last = f.ui.shown.value(f.ui.shown.size() - 1);
+        QString lastShown =
+            f.ui.shown.size() == before
+                ? QStringLiteral("-")
+                : QStringList({last.kind, last.text, last.title, last.request.filter}).join(" / ");
+        QCOMPARE(lastShown.replace(QDir::homePath(), QStringLiteral("~")).trimmed(),
+                 shown.replace(QStringLiteral("{dir}"), f.folder.path()));
     }
     void newTemplateKeepsProjectAuthorCopyright() {
         WindowFixture f;
