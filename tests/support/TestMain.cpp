@@ -1,6 +1,8 @@
 #include "TestMain.h"
 
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <iterator>
@@ -75,9 +77,12 @@ int registerTestClass(QObject* (*make)()) {
 }
 
 int main(int argc, char** argv) {
-    // Settings (recent files, folders, window place) go to a test folder, not the user's.
+    // Settings (recent files, folders, window place) go to a folder of this process, not the
+    // user's and not one that test programs running beside it share.
     QStandardPaths::setTestModeEnabled(true);
     TestApplication application(argc, argv);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const QStringList arguments = QCoreApplication::arguments();
     const FatalSignals signalsBefore;
     int status = 0;
