@@ -58,6 +58,38 @@ private slots:
         QCOMPARE(f.lastShown("open").request.initialFile,
                  QFileInfo(saved).absolutePath() + QStringLiteral("/*.vlt-ctf"));
     }
+    // Dragged by its handle, the line between form and preview stays where it was left.
+    void previewSplitterAcrossARestart() {
+        QList<int> left;
+        for (int round = 0; round < 2; ++round) {
+            WindowFixture f;
+            f.showActive();
+            auto* splitter = f.window->findChild<QSplitter*>(QStringLiteral("spl_Preview"));
+            f.window->preview()->show();
+            f.window->resize(1600, 700); // wider than the form needs, as on a large screen
+            QTest::qWait(50);
+            if (round == 1) {
+                QVERIFY(qAbs(splitter->sizes().value(0) - left.value(0)) <=
+                        4); // the frame's pixels
+                return;
+            }
+            const int formBefore = splitter->sizes().value(0);
+            QSplitterHandle* handle = splitter->handle(1);
+            const QPoint from = handle->rect().center(), to = from - QPoint(300, 0);
+            for (const auto& [type, at] : {std::pair{QEvent::MouseButtonPress, from},
+                                           {QEvent::MouseMove, to},
+                                           {QEvent::MouseButtonRelease, to}}) {
+                QMouseEvent event(type, at, handle->mapToGlobal(at), Qt::LeftButton,
+                                  type == QEvent::MouseButtonRelease ? Qt::NoButton
+                                                                     : Qt::LeftButton,
+                                  Qt::NoModifier);
+                QApplication::sendEvent(handle, &event);
+            }
+            left = splitter->sizes();
+            QVERIFY(left.value(0) < formBefore - 200);
+            f.window->close();
+        }
+    }
 };
 CLASSSHAPER_TEST(SettingsTest);
 
