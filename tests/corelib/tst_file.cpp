@@ -79,7 +79,9 @@ private slots:
         QVERIFY(errorOf([&] {
                     file.OPENURL(store(QStringLiteral("plain.txt"), {}), vlt::ID_FileOpen_Input,
                                  kPassword);
-                }).contains(QStringLiteral("nicht verschlüsselt")));
+                })
+                    .endsWith(QStringLiteral("ist nicht verschlüsselt, es wurde aber ein Kennwort "
+                                             "angegeben.")));
     }
 
     void readConverts_data() {
