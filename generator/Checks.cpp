@@ -25,7 +25,6 @@ QString captionOf(const char* field) {
         {"CUSTOM", u"Eigener Code"},
         {"DATABASE_TYPE", u"Eintragstyp"},
         {"DATABASE_LOCK", u"Satzsperrung der Datenbank"},
-        {"DATA_LOCK", u"Satzsperrung der Datenklasse"},
         {"MNAME", u"Name"},
         {"MTYPE", u"Typ"},
         {"MARRAY", u"Datenfeld"},

@@ -95,6 +95,18 @@ private slots:
         QCOMPARE(ui.openFolderDialog(folder.path(), "Projektordner öffnen"), QString());
     }
 
+    // The test platform opens no web page, as a desktop without a browser.
+    void aWebPageWithoutBrowserSaysSo() {
+        QtUiServices ui;
+        QString said;
+        whenShown<QMessageBox>([&said](QMessageBox& box) {
+            said = box.text();
+            box.accept();
+        });
+        ui.openWebPage(QStringLiteral("https://www.veltrane.example/"));
+        QCOMPARE(said, QStringLiteral("Die Seite https://www.veltrane.example/ konnte nicht "
+                                      "geöffnet werden: es ist kein Webbrowser eingerichtet."));
+    }
     // The cautious answer is what Return and Escape take.
     void questionsDefaultToTheCautiousAnswer() {
         QtUiServices ui;

@@ -58,6 +58,17 @@ private slots:
         QCOMPARE(f.lastShown("open").request.initialFile,
                  QFileInfo(saved).absolutePath() + QStringLiteral("/*.vlt-ctf"));
     }
+    // Kept when a template is saved, not only when the window closes: a second window that
+    // starts meanwhile opens there.
+    void theTemplateFolderIsKeptAtOnce() {
+        WindowFixture first;
+        first.ui.fileChoices.enqueue(first.path(QStringLiteral("k.vlt-ctf")));
+        first.trigger("mnu_FileSaveAs");
+        WindowFixture second;
+        second.trigger("mnu_FileOpen");
+        QCOMPARE(second.lastShown("open").request.initialFile,
+                 first.folder.path() + QStringLiteral("/*.vlt-ctf"));
+    }
     // Dragged by its handle, the line between form and preview stays where it was left.
     void previewSplitterAcrossARestart() {
         QList<int> left;

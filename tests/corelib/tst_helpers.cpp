@@ -1,12 +1,15 @@
 #include "support/CaseTable.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
+#include "corelib/HeadlessUi.h"
 #include "corelib/HostText.h"
 #include "corelib/Paths.h"
 #include "corelib/SystemErrorText.h"
 #include "corelib/Tokenizer.h"
 
 #include <cstring>
+#include <unistd.h>
 
 class HelperTest : public QObject {
     Q_OBJECT
@@ -48,6 +51,31 @@ private slots:
         vlt::useEnglishSystemErrors();
         QCOMPARE(vlt::germanCause(QString::fromLocal8Bit(std::strerror(number.toInt()))),
                  QString::fromUtf8(german));
+    }
+
+    // A run without a window answers every question itself and says so on standard error.
+    void headlessAnswersAndSays() {
+        QTemporaryFile said;
+        QVERIFY(said.open());
+        const int stderrBefore = dup(STDERR_FILENO);
+        dup2(said.handle(), STDERR_FILENO);
+        vlt::HeadlessUi ui;
+        ui.errorMessage(QStringLiteral("kaputt"), QStringLiteral("Titel"));
+        ui.infoMessage(QStringLiteral("fertig"));
+        const vlt::FileDialogRequest request{QStringLiteral("/v/k.cls"), QStringLiteral("Laden"),
+                                             QString(), 1, QString()};
+        const QStringList answers{
+            QString::number(ui.yesNoQuestion(QStringLiteral("Weiter?"))),
+            QString::number(ui.choiceQuestion(QStringLiteral("Welche?"), {"a", "b"})),
+            ui.openFolderDialog(QStringLiteral("/v"), QStringLiteral("Ordner")),
+            ui.openFileDialog(request) + ui.saveFileDialog(request),
+            QString::number(ui.confirmOverwrite(QStringLiteral("/v/k.cls"), "a", "b"))};
+        ui.openWebPage(QStringLiteral("https://www.veltrane.example/"));
+        dup2(stderrBefore, STDERR_FILENO);
+        close(stderrBefore);
+        QCOMPARE(answers, (QStringList{QString::number(vlt::ID_No), "-1", "", "", "1"}));
+        compareWithGolden(QString::fromUtf8(readBytes(said.fileName())).split(u'\n'),
+                          "cases/headless-ui.txt");
     }
 };
 CLASSSHAPER_TEST(HelperTest);
