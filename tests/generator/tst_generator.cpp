@@ -114,6 +114,8 @@ private slots:
         const gen::EncodedModule encoded = gen::encodeModule(text);
         QCOMPARE(encoded.bytes, bytes);
         QCOMPARE(encoded.replaced, replaced);
+        // Read back, the bytes the code page leaves undefined are U+FFFD.
+        QCOMPARE(gen::decodeModule("\x80\x81\x9F"), QStringLiteral("\u20AC\uFFFD\u0178"));
     }
 
     void unifiedDiff_data() {
