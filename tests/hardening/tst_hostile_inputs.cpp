@@ -19,17 +19,6 @@ QByteArray joined(const QList<QByteArray>& lines) {
     return lines.join('\n') + '\n';
 }
 
-// The file with a case row's edit applied: "append TEXT" or "replace OLD => NEW".
-QByteArray edited(QByteArray file, const QByteArray& edit) {
-    const QByteArray argument = edit.mid(edit.indexOf(' ') + 1);
-    if (edit.startsWith("append "))
-        return file + argument;
-    const qsizetype arrow = argument.indexOf(" => ");
-    if (edit.startsWith("replace "))
-        return file.replace(argument.left(arrow), argument.mid(arrow + 4));
-    return file;
-}
-
 QString validPackage() {
     cls_Class tpl;
     fillEveryField(tpl);
@@ -105,7 +94,8 @@ private slots:
                 << "unerwartetes Dateiende";
         for (const QList<QByteArray>& row : readCaseRows(QStringLiteral("damaged-templates"), 3))
             QTest::newRow(row[0].constData())
-                << edited(row[1] == "valid" ? valid : row[1], row[2]) << QString::fromUtf8(row[3]);
+                << applyEdits(row[1] == "valid" ? valid : row[1], row[2])
+                << QString::fromUtf8(row[3]);
     }
     void damagedStructure() {
         QFETCH(QByteArray, file);

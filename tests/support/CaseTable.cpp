@@ -3,8 +3,65 @@
 #include "TestFiles.h"
 
 #include "corelib/Variant.h"
+#include "generator/ModuleOutput.h"
 
+#include <QStringEncoder>
 #include <QtTest>
+
+namespace {
+
+QByteArray utf16(const QByteArray& windows1252, QStringEncoder::Flags flags) {
+    QStringEncoder encoder(QStringEncoder::Utf16LE, flags);
+    return encoder.encode(gen::decodeModule(windows1252));
+}
+
+QList<QByteArray> splitAt(const QByteArray& text, const QByteArray& separator) {
+    QList<QByteArray> parts;
+    qsizetype from = 0;
+    for (qsizetype at; (at = text.indexOf(separator, from)) >= 0; from = at + separator.size())
+        parts << text.mid(from, at - from);
+    return parts << text.mid(from);
+}
+
+QByteArray withoutLines(const QByteArray& bytes, int first, int count) {
+    QList<QByteArray> lines = bytes.split('\n');
+    lines.remove(first - 1, count);
+    return lines.join('\n');
+}
+
+} // namespace
+
+QByteArray applyEdits(QByteArray bytes, const QByteArray& edits) {
+    for (const QByteArray& edit :
+         edits.isEmpty() || edits == "-" ? QList<QByteArray>() : splitAt(edits, " ;; ")) {
+        const QByteArray verb = edit.split(' ').first();
+        const QByteArray argument = edit.mid(verb.size() + 1);
+        const QList<QByteArray> parts = splitAt(argument, " => ");
+        if (verb == "bytes")
+            bytes = argument;
+        else if (verb.startsWith("utf16"))
+            bytes = utf16(bytes, verb == "utf16" ? QStringEncoder::Flag::Default
+                                                 : QStringEncoder::Flag::WriteBom);
+        else if (verb == "utf8")
+            bytes = gen::decodeModule(bytes).toUtf8();
+        else if (verb == "cut")
+            bytes = bytes.first(bytes.indexOf(argument));
+        else if (verb == "drop")
+            bytes =
+                withoutLines(bytes, argument.split(' ')[0].toInt(), argument.split(' ')[1].toInt());
+        else if (verb == "insert")
+            bytes.insert(bytes.indexOf(parts[0]), parts[1]);
+        else if (verb == "replace")
+            bytes.replace(parts[0], parts[1]);
+        else if (verb == "append")
+            bytes += argument;
+        else if (verb == "chop")
+            bytes.chop(argument.toInt());
+        else
+            qFatal("unknown edit: %s", edit.constData());
+    }
+    return bytes;
+}
 
 QByteArray unescaped(const QByteArray& field) {
     QByteArray out;

@@ -13,6 +13,11 @@
 void addCaseRows(const QString& table, std::initializer_list<const char*> columns);
 // The same with QString columns, the fields read as UTF-8.
 void addTextCaseRows(const QString& table, std::initializer_list<const char*> columns);
+// The bytes with a case row's edits applied, " ;; " between them ("" or "-": none): "bytes B"
+// (the file is B), "utf16-bom", "utf16", "utf8" (the module in that encoding), "cut TEXT" (cut off
+// before TEXT), "drop LINE COUNT", "insert BEFORE => LINES" (before the first BEFORE), "replace
+// FROM => TO", "append BYTES", "chop N".
+QByteArray applyEdits(QByteArray bytes, const QByteArray& edits);
 // A field with those escapes resolved.
 QByteArray unescaped(const QByteArray& field);
 // The rows of such a table, each its name and then its fields.
