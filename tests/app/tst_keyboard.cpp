@@ -1,5 +1,5 @@
-// The keyboard in every window: no two mnemonics of one window (or entries of one menu) share
-// a key; the difference window closes as windows do; the viewer's search answers.
+// The keyboard in every window (its mnemonics are in the window texts): Tab in the custom code,
+// the difference window closes as windows do and scrolls both sides, the viewer's search answers.
 #include "WindowFixture.h"
 
 #include "app/controls/CustomCodeEdit.h"
@@ -8,56 +8,6 @@
 #include "app/viewer/CodeViewer.h"
 
 namespace {
-
-// The mnemonic keys of what one window or one menu offers, each with its caption.
-using Mnemonics = QMultiMap<QKeySequence, QString>;
-
-void note(Mnemonics& keys, const QString& caption) {
-    const QKeySequence key = QKeySequence::mnemonic(caption);
-    if (!key.isEmpty())
-        keys.insert(key, caption);
-}
-
-// Labels with a field to go to, buttons and check boxes, panel titles and the menu bar of the
-// window itself (a dialog of its own is a window of its own).
-Mnemonics windowMnemonics(QWidget* window) {
-    Mnemonics keys;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (widget->window() != window)
-            continue;
-        if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
-            note(keys, label->text());
-        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            note(keys, button->text());
-        else if (auto* box = qobject_cast<QGroupBox*>(widget))
-            note(keys, box->title());
-        else if (auto* bar = qobject_cast<QMenuBar*>(widget))
-            for (QAction* action : bar->actions())
-                note(keys, action->text());
-    }
-    return keys;
-}
-
-QStringList clashes(const Mnemonics& keys, const QString& where) {
-    QStringList found;
-    for (const QKeySequence& key : keys.uniqueKeys())
-        if (keys.count(key) > 1)
-            found.append(QStringLiteral("%1: %2 bei %3")
-                             .arg(where, key.toString(), QStringList(keys.values(key)).join(", ")));
-    return found;
-}
-
-// The window's own mnemonics, then those of each of its menus.
-QStringList clashesOf(QWidget* window) {
-    QStringList found = clashes(windowMnemonics(window), window->objectName());
-    for (QMenu* menu : window->findChildren<QMenu*>()) {
-        Mnemonics entries;
-        for (QAction* action : menu->actions())
-            note(entries, action->text());
-        found += clashes(entries, menu->objectName());
-    }
-    return found;
-}
 
 // The offscreen platform leaves the first window active; a real window manager activates the
 // window that asked for it.
@@ -71,29 +21,6 @@ void activate(QWidget* window) {
 class KeyboardTest : public QObject {
     Q_OBJECT
 private slots:
-    void noMnemonicsClash() {
-        WindowFixture f;
-        f.showActive();
-        QStringList found = clashesOf(f.window.get());
-        QStringList windows{f.window->objectName()};
-        f.dialogScripts.append([&](frm_Member& dialog) {
-            found += clashesOf(&dialog);
-            windows.append(dialog.objectName());
-        });
-        f.trigger("mnu_MemberAdd");
-        ModuleDiff diff(f.window.get());
-        OverwriteDialog question(QStringLiteral("m.cls"), QStringLiteral("a"), QStringLiteral("b"),
-                                 f.window.get());
-        CodeViewer viewer(f.window.get());
-        for (QWidget* window : std::initializer_list<QWidget*>{&diff, &question, &viewer}) {
-            found += clashesOf(window);
-            windows.append(window->objectName());
-        }
-        QCOMPARE(windows, (QStringList{"frm_Main", "frm_Member", "frm_ModuleDiff", "frm_Overwrite",
-                                       "frm_Viewer"}));
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
-        QVERIFY2(windowMnemonics(f.window.get()).size() >= 26, "every field and button has one");
-    }
     // Tab goes on to the next field as everywhere in the window; Ctrl+Tab types a tab.
     void tabLeavesTheCustomCode() {
         WindowFixture f;

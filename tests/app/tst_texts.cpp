@@ -208,6 +208,56 @@ QString named(const QObject* part, const QString& line) {
     return part->objectName().isEmpty() ? line : part->objectName() + QLatin1Char(' ') + line;
 }
 
+// The mnemonic keys of what one window or one menu offers, each with its caption.
+using Mnemonics = QMultiMap<QKeySequence, QString>;
+
+void note(Mnemonics& keys, const QString& caption) {
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    if (!key.isEmpty())
+        keys.insert(key, caption);
+}
+
+// Labels with a field to go to, buttons and check boxes, panel titles and the menu bar of the
+// window itself (a dialog of its own is a window of its own).
+Mnemonics windowMnemonics(const QWidget& window) {
+    Mnemonics keys;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->window() != &window)
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+            note(keys, label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            note(keys, button->text());
+        else if (auto* box = qobject_cast<QGroupBox*>(widget))
+            note(keys, box->title());
+        else if (auto* bar = qobject_cast<QMenuBar*>(widget))
+            for (QAction* action : bar->actions())
+                note(keys, action->text());
+    }
+    return keys;
+}
+
+QStringList clashes(const Mnemonics& keys, const QString& where) {
+    QStringList found;
+    for (const QKeySequence& key : keys.uniqueKeys())
+        if (keys.count(key) > 1)
+            found.append(QStringLiteral("%1: %2 bei %3")
+                             .arg(where, key.toString(), QStringList(keys.values(key)).join(", ")));
+    return found;
+}
+
+// The window's own mnemonics, then those of each of its menus.
+QStringList clashesOf(const QWidget& window) {
+    QStringList found = clashes(windowMnemonics(window), window.objectName());
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        Mnemonics entries;
+        for (QAction* action : menu->actions())
+            note(entries, action->text());
+        found += clashes(entries, menu->objectName());
+    }
+    return found;
+}
+
 // One line per text a user can read, in the order the window holds its parts, with the part's
 // name; the views' texts when `contents`. The recent files' entries depend on earlier tests and
 // are left out.
@@ -261,6 +311,9 @@ QStringList textsOf(const QWidget& window, bool contents = false) {
             !settings(*part).isEmpty())
             lines.append(named(part, settings(*part)));
     }
+    const QStringList clashing = clashesOf(window);
+    lines.append(QStringLiteral("Tasten doppelt: %1")
+                     .arg(clashing.isEmpty() ? QStringLiteral("keine") : clashing.join("; ")));
     return lines;
 }
 
