@@ -147,18 +147,6 @@ private slots:
         f.window->txt_Name->setText(QStringLiteral("cls_Kunde"));
         QCOMPARE(f.window->txt_File->text(), QString::fromUtf8(expected));
     }
-    // The line above the preview is right as soon as "In Datei" has written the module.
-    void moduleLineIsCurrentAfterCreateFile() {
-        WindowFixture f;
-        f.showActive();
-        QLabel* line = f.window->preview()->fileState();
-        QTRY_COMPARE(line->text(), QStringLiteral("Noch nicht in eine Datei erzeugt."));
-        const QString module = f.path(QStringLiteral("m.cls"));
-        f.ui.fileChoices.enqueue(module);
-        f.trigger("mnu_FileCreateFile");
-        QTRY_COMPARE(line->text(), QStringLiteral("Moduldatei ist aktuell: %1").arg(module));
-        QCOMPARE(line->toolTip(), line->text()); // the whole path, when the line cuts it
-    }
 };
 
 CLASSSHAPER_TEST(HistoryTest);

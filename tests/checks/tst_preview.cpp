@@ -106,12 +106,14 @@ private slots:
     void tellsWhetherTheModuleFileIsUpToDate() {
         WindowFixture f;
         PreviewPane& preview = *f.window->preview();
-        const QString target = f.path(QStringLiteral("cls_NoName.cls"));
-        f.app.currentTemplate->COMPILED = target;
-        gen::writeModuleFile(target, f.window->hCompile(true));
         preview.refreshNow();
-        QVERIFY2(preview.fileState()->text().contains(QLatin1String("aktuell")),
-                 qPrintable(preview.fileState()->text()));
+        QCOMPARE(preview.fileState()->text(), QStringLiteral("Noch nicht in eine Datei erzeugt."));
+        // Right as soon as "In Datei" has written the module.
+        const QString target = f.path(QStringLiteral("cls_NoName.cls"));
+        f.ui.fileChoices.enqueue(target);
+        f.trigger("mnu_FileCreateFile");
+        QTRY_COMPARE(preview.fileState()->text(), "Moduldatei ist aktuell: " + target);
+        QCOMPARE(preview.fileState()->toolTip(), preview.fileState()->text()); // the whole path
         f.window->txt_Name->setText(QStringLiteral("cls_Neu"));
         preview.refreshNow();
         QVERIFY(preview.fileState()->text().contains(QLatin1String("veraltet")));
