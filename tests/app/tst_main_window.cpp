@@ -3,6 +3,7 @@
 
 #include "app/controls/CustomCodeEdit.h"
 #include "app/document/TemplateDocument.h"
+#include "corelib/Version.h"
 
 #include <variant>
 
@@ -172,7 +173,8 @@ private slots:
                 ? QStringLiteral("-")
                 : QStringList({last.kind, last.text, last.title, last.request.filter}).join(" / ");
         QCOMPARE(lastShown.replace(QDir::homePath(), QStringLiteral("~")).trimmed(),
-                 shown.replace(QStringLiteral("{dir}"), f.folder.path()));
+                 shown.replace(QStringLiteral("{dir}"), f.folder.path())
+                     .replace(QStringLiteral("{version}"), vlt::programVersion()));
     }
     void newTemplateKeepsProjectAuthorCopyright() {
         WindowFixture f;
