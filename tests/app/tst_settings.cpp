@@ -51,6 +51,7 @@ private slots:
         f.showActive();
         QCOMPARE(f.window->size(), before);
         QCOMPARE(f.window->preview()->isVisibleTo(f.window.get()), previewShown);
+        QCOMPARE(f.window->findChild<QAction*>("mnu_ViewPreview")->isChecked(), previewShown);
         const QList<QAction*> recent = f.window->findChild<QMenu*>("mnu_FileRecent")->actions();
         QVERIFY(!recent.isEmpty() && recent.first()->toolTip() == saved);
         f.trigger("mnu_FileOpen"); // cancelled; it starts in the folder of the last save
