@@ -26,10 +26,6 @@ namespace {
 const QString kVisibleKey = QStringLiteral("preview/visible");
 const QString kSplitterKey = QStringLiteral("preview/splitter");
 
-QSettings previewSettings() {
-    return QSettings(QStringLiteral("Veltrane"), QStringLiteral("ClassShaper"));
-}
-
 // A red frame for errors, an orange one for warnings; the tooltip lists the findings.
 void markWidget(QWidget* widget, const QStringList& lines, bool anyError) {
     const QColor colour =
@@ -75,11 +71,11 @@ void frm_Main::createPreview() {
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     splitter->setSizes({600, 400});
-    QSettings settings = previewSettings();
+    QSettings settings;
     splitter->restoreState(settings.value(kSplitterKey).toByteArray());
     m_preview->setVisible(settings.value(kVisibleKey, room).toBool());
     connect(splitter, &QSplitter::splitterMoved, this,
-            [splitter] { previewSettings().setValue(kSplitterKey, splitter->saveState()); });
+            [splitter] { QSettings().setValue(kSplitterKey, splitter->saveState()); });
 
     auto* toggle = new QAction(QStringLiteral("&Vorschau"), this);
     toggle->setObjectName(QStringLiteral("mnu_ViewPreview"));
@@ -88,7 +84,7 @@ void frm_Main::createPreview() {
     toggle->setChecked(m_preview->isVisibleTo(this));
     connect(toggle, &QAction::toggled, this, [this](bool visible) {
         m_preview->setVisible(visible);
-        previewSettings().setValue(kVisibleKey, visible);
+        QSettings().setValue(kVisibleKey, visible);
         if (visible)
             m_preview->scheduleRefresh();
     });

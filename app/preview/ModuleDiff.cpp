@@ -145,10 +145,6 @@ QString summaryOf(const std::vector<gen::DiffLine>& lines) {
         .arg(lineCount(removed), lineCount(added));
 }
 
-QSettings diffSettings() {
-    return QSettings(QStringLiteral("Veltrane"), QStringLiteral("ClassShaper"));
-}
-
 } // namespace
 
 DiffView::DiffView(QWidget* parent)
@@ -176,11 +172,11 @@ DiffView::DiffView(QWidget* parent)
     layout->addLayout(head);
     layout->addWidget(m_pages, 1);
     m_summary->setObjectName(QStringLiteral("lbl_DiffSummary"));
-    m_sideBySide->setChecked(diffSettings().value(kSideBySideKey, false).toBool());
+    m_sideBySide->setChecked(QSettings().value(kSideBySideKey, false).toBool());
     showSideBySide(m_sideBySide->isChecked());
     connect(m_sideBySide, &QCheckBox::toggled, this, [this](bool sideBySide) {
         showSideBySide(sideBySide);
-        diffSettings().setValue(kSideBySideKey, sideBySide);
+        QSettings().setValue(kSideBySideKey, sideBySide);
     });
 }
 

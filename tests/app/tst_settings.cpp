@@ -8,7 +8,6 @@ namespace {
 
 void forget() {
     QSettings().clear();
-    QSettings(QStringLiteral("Veltrane"), QStringLiteral("ClassShaper")).clear();
 }
 
 } // namespace
@@ -47,6 +46,9 @@ private slots:
             f.trigger("mnu_FileSaveAs");
             f.window->close();
         }
+        // The names a later version reads them by.
+        QCOMPARE(QSettings().allKeys(), (QStringList{"folders/templates", "preview/visible",
+                                                     "recentFiles", "window/geometry"}));
         WindowFixture f;
         f.showActive();
         QCOMPARE(f.window->size(), before);
@@ -98,6 +100,7 @@ private slots:
                 QApplication::sendEvent(handle, &event);
             }
             left = splitter->sizes();
+            QVERIFY(QSettings().contains("preview/splitter"));
             QVERIFY(left.value(0) < formBefore - 200);
             f.window->close();
         }
