@@ -145,7 +145,7 @@ void frm_Main::refreshMemberList() {
         row->setData(0, Qt::UserRole, QString::number(i));
         const QString tip = flagsText(*item);
         row->setData(0, kFlagsTipRole, tip);
-        for (int column = 0; column < 3; ++column)
+        for (int column = 0; column < row->columnCount(); ++column)
             row->setToolTip(column, tip);
         rows.append(row);
     }
