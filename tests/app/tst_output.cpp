@@ -200,6 +200,8 @@ private slots:
         QCOMPARE(f.rows(), (QStringList{"KundenNr", "Name", "Geburtstag", "Adresse", "Notizen",
                                         "Aktiv", "Umsatz"}));
         QVERIFY(f.app.changed && f.app.currentTemplatePath.isEmpty());
+        QVERIFY2(!f.window->findChild<QAction*>("mnu_EditUndo")->isEnabled(),
+                 "the edits of the template before are no step of this one");
         QCOMPARE(f.app.currentTemplate->COMPILED, path);
         QCOMPARE(f.window->statusBar()->currentMessage(),
                  QStringLiteral("Importiert: %1 – %2").arg(path, status));

@@ -80,7 +80,10 @@ private slots:
         compareWithGolden(panelText(*f.window, sample), "texts/project-panel.txt");
         QCOMPARE(f.lastShown("open").text, QStringLiteral("Projekt öffnen"));
         QCOMPARE(status(*f.window), "Projekt geöffnet: " + sample.vbp());
-        QVERIFY(f.window->findChild<QDockWidget*>("dck_Project")->isVisibleTo(f.window.get()));
+        auto* dock = f.window->findChild<QDockWidget*>("dck_Project");
+        QVERIFY(dock->isVisibleTo(f.window.get()));
+        QCOMPARE(f.window->dockWidgetArea(dock), Qt::BottomDockWidgetArea);
+        QCOMPARE(QSettings().value("folders/projects").toString(), QFileInfo(sample.vbp()).path());
         QVERIFY(f.window->projectPanel()->generateButton()->isEnabled());
         QVERIFY(!f.window->projectPanel()->importButton()->isEnabled());
         const QList<QAction*> recent = f.window->findChild<QMenu*>("mnu_FileRecent")->actions();
