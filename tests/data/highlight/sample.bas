@@ -8,6 +8,7 @@ Public Event Geaendert(ByVal Feld As String, ByRef Abbruch As Boolean)
 Private Enum enm_Art: Eins: End Enum
 Private Type str_Punkt: X As Single: Y As Double: End Type
 Private Const c_Name As String = "Kunde ""Mustermann"" 'kein Kommentar'"
+    Zitat = "Er sagte ""Ja""" & Name ' ein Kommentar
 Public Static Function hWert(Optional ByVal vIndex As Integer = 0) As Variant
     Dim lTeil As Object, lDatum As Date, lZahl As Long
     On Error GoTo Fehler
