@@ -108,25 +108,35 @@ private slots:
 
     void damagedPackageChangesNothing_data() {
         QTest::addColumn<QString>("package");
+        QTest::addColumn<QString>("cause"); // a pattern
         const QString valid = validPackage();
         for (qsizetype keep = 0; keep < valid.size();
              keep += std::max<qsizetype>(1, valid.size() / 60))
-            QTest::addRow("cut after %lld", static_cast<long long>(keep)) << valid.left(keep);
-        QTest::newRow("cut last character") << valid.chopped(1);
-        QTest::newRow("text length beyond the package") << withFirst("S\\d+:", "S999999999999:");
-        QTest::newRow("negative text length") << withFirst("S\\d+:", "S-5:");
-        QTest::newRow("record count beyond the package") << withFirst("A\\d+:", "A2147483647:");
-        QTest::newRow("record length beyond the package") << withFirst("R\\d+:", "R999999999:");
-        QTest::newRow("records where a text belongs") << QStringLiteral("A0:") + valid;
-        QTest::newRow("Long too large") << QStringLiteral("L99999999999;") + valid.mid(1);
+            QTest::addRow("cut after %lld", static_cast<long long>(keep))
+                << valid.left(keep) << "endet zu früh|ungültige Länge|reicht über";
+        QTest::newRow("cut last character") << valid.chopped(1) << "Wert 17: ungültige Länge";
+        QTest::newRow("text length beyond the package")
+            << withFirst("S\\d+:", "S999999999999:") << "Wert 1: ungültige Länge";
+        QTest::newRow("negative text length")
+            << withFirst("S\\d+:", "S-5:") << "Wert 1: ungültige Länge";
+        QTest::newRow("record count beyond the members' package")
+            << withFirst("A\\d+:", "A2147483647:") << "Wert 2: unbekannte Wertart";
+        QTest::newRow("record length beyond the members' package")
+            << withFirst("R\\d+:", "R999999999:") << "Wert 2: unbekannte Wertart";
+        QTest::newRow("records where a text belongs")
+            << QStringLiteral("A0:") + valid << "Wert 1: unbekannte Wertart";
+        QTest::newRow("Long too large")
+            << QStringLiteral("L99999999999;") + valid.mid(1) << "Wert 1: ungültige Ganzzahl";
     }
     void damagedPackageChangesNothing() {
         QFETCH(QString, package);
+        QFETCH(QString, cause);
         cls_Class target;
         target.CLASSNAME = QStringLiteral("cls_Vorher");
         target.MEMBERS().DATABASE.ADD(makeMember(QStringLiteral("bleibt")));
         const QString before = target.DATA.PACKAGE();
-        QVERIFY(!errorOf([&] { target.DATA.setPACKAGE(package); }).isEmpty());
+        const QString message = errorOf([&] { target.DATA.setPACKAGE(package); });
+        QVERIFY2(message.contains(QRegularExpression(cause)), qPrintable(message));
         QCOMPARE(target.DATA.PACKAGE(), before);
     }
 };
