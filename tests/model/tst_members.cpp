@@ -64,6 +64,16 @@ private slots:
         QCOMPARE(names(list), QStringLiteral("AB"));
     }
 
+    // A package without even the unused slot 0 reads as an empty list.
+    void packageWithoutAnyEntry() {
+        cls_Members list;
+        const QString empty = list.DATA.PACKAGE();
+        QVERIFY2(empty.endsWith(QStringLiteral("A1:N")), qPrintable(empty));
+        list.DATA.setPACKAGE(empty.chopped(4) + QStringLiteral("A0:"));
+        QCOMPARE(list.COUNT(), 0);
+        QCOMPARE(list.DATA.PACKAGE(), empty);
+    }
+
     void search_data() {
         addCaseRows(QStringLiteral("member-search"), {"ids", "wanted", "position"});
     }
