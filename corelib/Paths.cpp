@@ -16,11 +16,6 @@ QString executablePath() {
     return QCoreApplication::applicationFilePath();
 }
 
-QString programFolder() {
-    const QString exe = executablePath();
-    return exe.isEmpty() ? QString() : folderPart(exe);
-}
-
 QString executableBaseName() {
     // Asked by every record's constructor, so asked of the system once.
     static QString cached;

@@ -6,8 +6,6 @@ namespace vlt {
 
 // The folder part of a path, ending with the separator; "" when the path has no folder.
 QString folderPart(const QString& path);
-// The running program's folder, ending with the separator.
-QString programFolder();
 // The running program's file name without extension ("classshaper" when unknown).
 QString executableBaseName();
 // The real path of the running executable.

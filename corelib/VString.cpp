@@ -151,8 +151,6 @@ private:
 
     QString counted() {
         const qsizetype n = length(QLatin1Char(':'));
-        if (n > m_text.size() - m_pos)
-            fail(QStringLiteral("die Länge reicht über das Paketende hinaus"));
         QString text = m_text.mid(m_pos, n);
         m_pos += n;
         return text;
