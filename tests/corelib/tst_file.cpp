@@ -134,6 +134,12 @@ private slots:
         file.WRITETEXT("Text");
         QVERIFY(
             errorOf([&] { file.STORE({Variant(1)}); }).endsWith("wurde bereits Text geschrieben."));
+        file.OPENURL(m_dir.filePath(QStringLiteral("values.txt")), vlt::ID_FileOpen_Output);
+        QVERIFY(errorOf([&] {
+                    file.STORE({Variant::missing()});
+                }).startsWith("Ein fehlender Wert kann nicht"));
+        file.STORE({Variant(1)});
+        QVERIFY(errorOf([&] { file.WRITETEXT("Text"); }).endsWith("bereits Werte geschrieben."));
         cls_File fresh;
         QString text;
         QVERIFY(errorOf([&] { fresh.READ({&text}); }).endsWith("nicht zum Lesen geöffnet."));

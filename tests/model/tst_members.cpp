@@ -64,14 +64,45 @@ private slots:
         QCOMPARE(names(list), QStringLiteral("AB"));
     }
 
-    // A package without even the unused slot 0 reads as an empty list.
-    void packageWithoutAnyEntry() {
+    // An empty list's package with its entries ("A1:N", slot 0 alone) or its identifier ("E")
+    // replaced: read as an empty list, or refused with the cause and nothing changed.
+    void memberPackages_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("not even slot 0") << "A1:N"
+                                         << "A0:"
+                                         << "";
+        QTest::newRow("a text where the entries belong")
+            << "A1:N"
+            << "S0:"
+            << "Wert 5: an dieser Stelle wird ein Datenfeld erwartet";
+        QTest::newRow("an entry of no kind") << "A1:N"
+                                             << "A1:X"
+                                             << "ungültiger Datenfeldeintrag";
+        QTest::newRow("no member in slot 1") << "A1:N"
+                                             << "A2:NN"
+                                             << "Position 1 enthält kein Mitglied";
+        QTest::newRow("identifier no number") << "E"
+                                              << "D1,5;"
+                                              << "Wert 1: ungültige Zahl";
+    }
+    void memberPackages() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, cause);
         cls_Members list;
         const QString empty = list.DATA.PACKAGE();
-        QVERIFY2(empty.endsWith(QStringLiteral("A1:N")), qPrintable(empty));
-        list.DATA.setPACKAGE(empty.chopped(4) + QStringLiteral("A0:"));
-        QCOMPARE(list.COUNT(), 0);
-        QCOMPARE(list.DATA.PACKAGE(), empty);
+        QVERIFY2(empty.startsWith(u'E') && empty.endsWith(QStringLiteral("A1:N")),
+                 qPrintable(empty));
+        QString changed = empty;
+        changed.replace(from == u"E" ? 0 : empty.size() - 4, from.size(), to);
+        fill(list, QStringLiteral("AB"));
+        const QString before = list.DATA.PACKAGE();
+        const QString message = errorOf([&] { list.DATA.setPACKAGE(changed); });
+        QVERIFY2(message.contains(cause), qPrintable(message));
+        QCOMPARE(list.COUNT(), cause.isEmpty() ? 0 : 2);
+        QCOMPARE(list.DATA.PACKAGE(), cause.isEmpty() ? empty : before);
     }
 
     void search_data() {
