@@ -110,6 +110,11 @@ private slots:
         QTest::keyClicks(find, QStringLiteral("Sub"));
         QTest::keyClick(find, Qt::Key_Return);
         QCOMPARE(viewer.findState(), QStringLiteral("„Sub“ nicht gefunden"));
+        QTest::keyClick(find, Qt::Key_Escape); // the search closes, the code has the keys
+        QVERIFY(!find->isVisible() && viewer.isVisible());
+        QVERIFY(viewer.findChild<QPlainTextEdit*>()->hasFocus());
+        QTest::keyClick(viewer.findChild<QPlainTextEdit*>(), Qt::Key_Escape);
+        QVERIFY(!viewer.isVisible());
     }
 };
 

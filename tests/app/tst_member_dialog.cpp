@@ -1,5 +1,6 @@
 #include "support/CaseTable.h"
 #include "support/ScriptedUi.h"
+#include "support/TestFiles.h"
 #include "support/TestMain.h"
 
 #include "app/controls/ctl_Button.h"
@@ -115,6 +116,12 @@ private slots:
         if (!member.isEmpty())
             QCOMPARE(d.member->MNAME + memberFlags(*d.member), QString::fromUtf8(member));
         QCOMPARE(d.app.changed, !member.isEmpty() && member != "WERTPadnc");
+    }
+    void helpExplainsTheFields() {
+        Dialog d;
+        d.dialog.bar_Buttons->button(QStringLiteral("HELP"))->click();
+        QCOMPARE(d.ui.kinds(), QStringList{"info"});
+        compareWithGolden(d.ui.shown.first().text.split(u'\n'), "texts/member-help.txt");
     }
 };
 
