@@ -22,9 +22,12 @@ struct Result {
     QString err;
 };
 
-Result runGenerator(const QStringList& arguments, const QString& workingDir = QString()) {
+Result runGenerator(const QStringList& arguments, const QString& workingDir = QString(),
+                    const QString& outputFile = QString()) {
     QProcess process;
     process.setWorkingDirectory(workingDir);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(GEN_EXECUTABLE), arguments);
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -55,6 +58,8 @@ public:
             writeBytes(path(first), readBytes(path(first)).replace("\r\n", "\n"));
         else if (directive == "run")
             run(value);
+        else if (directive == "run on a full disk")
+            run(value, QStringLiteral("/dev/full"));
         else
             check(directive, first, rest, value);
     }
@@ -89,11 +94,11 @@ private:
                 handle.setFileTime(old, QFileDevice::FileModificationTime));
         m_times[QDir(m_dir).relativeFilePath(file)] = QFileInfo(file).lastModified();
     }
-    void run(const QString& arguments) {
+    void run(const QString& arguments, const QString& outputFile = QString()) {
         QStringList list;
         for (const QString& argument : arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             list.append(expanded(argument));
-        m_result = runGenerator(list, m_dir);
+        m_result = runGenerator(list, m_dir, outputFile);
         m_templates = list.filter(QStringLiteral(".vlt-ctf"));
     }
     void check(const QString& directive, const QString& first, const QString& rest,
