@@ -87,10 +87,10 @@ void Windows1252Sink::write(QStringView text) {
     }
     const char16_t* units = text.utf16();
     while (i < text.size()) {
-        if (m_length == qsizetype(m_buffer.size()))
+        if (m_length >= kChunk)
             passOn();
         // Modules are almost all ASCII: copy runs of it without looking further.
-        const qsizetype end = std::min(text.size(), i + qsizetype(m_buffer.size()) - m_length);
+        const qsizetype end = std::min(text.size(), i + kChunk - m_length);
         const qsizetype copied = narrowAscii(units + i, end - i, m_buffer.data() + m_length);
         i += copied;
         m_length += copied;

@@ -27,9 +27,9 @@ inline char16_t windows1252Unit(unsigned char byte) {
     return unit != 0 ? unit : char16_t(0xFFFD);
 }
 
-// Encodes the text it receives as Windows-1252 and passes the bytes on in chunks of 64 KiB.
-// Every character the code page cannot hold becomes "?" and is noted once, in order of
-// appearance.
+// Encodes the text it receives as Windows-1252 and passes the bytes on in chunks of 64 KiB (one
+// byte more where a character was split between two pieces). Every character the code page cannot
+// hold becomes "?" and is noted once, in order of appearance.
 class Windows1252Sink : public TextSink {
 public:
     explicit Windows1252Sink(ByteSink& next) : m_next(next) {}
@@ -42,11 +42,9 @@ public:
 private:
     void encodeUnit(char16_t unit, QStringView text, qsizetype& i);
     void replace(char32_t character);
-    void put(char byte) {
-        if (m_length == qsizetype(m_buffer.size()))
-            passOn();
-        m_buffer[std::size_t(m_length++)] = byte;
-    }
+    // The write loop passes a full chunk on before it adds to it; only a character held back
+    // from the end of the previous piece can land after a full chunk, in the spare byte.
+    void put(char byte) { m_buffer[std::size_t(m_length++)] = byte; }
     void passOn();
 
     ByteSink& m_next;
@@ -54,7 +52,8 @@ private:
     QSet<char32_t> m_seen;
     char16_t m_pendingHigh = 0;
     qsizetype m_length = 0;
-    std::array<char, 65536> m_buffer;
+    static constexpr qsizetype kChunk = 65536;
+    std::array<char, kChunk + 1> m_buffer;
 };
 
 } // namespace gen
