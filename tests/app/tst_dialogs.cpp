@@ -61,12 +61,10 @@ private slots:
     }
 
     void saveDialogAsksBeforeReplacingAndAddsTheExtension_data() {
-        addTextCaseRows(QStringLiteral("save-dialogs"), {"ask", "typed", "returned"});
+        addCaseRows(QStringLiteral("save-dialogs"), 3);
     }
     void saveDialogAsksBeforeReplacingAndAddsTheExtension() {
-        QFETCH(QString, ask);
-        QFETCH(QString, typed);
-        QFETCH(QString, returned);
+        const auto [ask, typed, returned] = textFields<3>();
         QTemporaryDir folder;
         QtUiServices ui;
         whenShown<QFileDialog>([&](QFileDialog& dialog) {

@@ -60,14 +60,10 @@ private slots:
         f.window->takeOver();
         QCOMPARE(f.app.currentTemplate->CLASSNAME, QStringLiteral("Kunde"));
     }
-    void memberSteps_data() {
-        addCaseRows(QStringLiteral("member-steps"), {"stepText", "afterText", "undoText"});
-    }
+    void memberSteps_data() { addCaseRows(QStringLiteral("member-steps"), 3); }
     // Each step is undone to the list as it was, flags and all, and redone to the list after it.
     void memberSteps() {
-        QFETCH(QByteArray, stepText);
-        QFETCH(QByteArray, afterText);
-        QFETCH(QByteArray, undoText);
+        const auto [stepText, afterText, undoText] = caseFields<3>();
         const QString step = QString::fromUtf8(stepText);
         const QStringList after = QString::fromUtf8(afterText).split(u' ');
         WindowFixture f;
@@ -136,12 +132,9 @@ private slots:
         QVERIFY(!f.window->isWindowModified());
         QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
     }
-    void classNameKeepsATypedFileName_data() {
-        addCaseRows(QStringLiteral("typed-file-names"), {"file", "expected"});
-    }
+    void classNameKeepsATypedFileName_data() { addCaseRows(QStringLiteral("typed-file-names"), 2); }
     void classNameKeepsATypedFileName() {
-        QFETCH(QByteArray, file);
-        QFETCH(QByteArray, expected);
+        const auto [file, expected] = caseFields<2>();
         WindowFixture f;
         f.window->txt_File->setText(QString::fromUtf8(file));
         f.window->txt_Name->setText(QStringLiteral("cls_Kunde"));

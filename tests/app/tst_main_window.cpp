@@ -91,13 +91,9 @@ private slots:
         }
         compareWithGolden(report, QStringLiteral("texts/main-window-fields.txt"));
     }
-    void customCodeLineBreaks_data() {
-        addTextCaseRows(QStringLiteral("custom-code-breaks"), {"custom", "typed", "takenOver"});
-    }
+    void customCodeLineBreaks_data() { addCaseRows(QStringLiteral("custom-code-breaks"), 3); }
     void customCodeLineBreaks() {
-        QFETCH(QString, custom);
-        QFETCH(QString, typed);
-        QFETCH(QString, takenOver);
+        const auto [custom, typed, takenOver] = textFields<3>();
         WindowFixture f;
         f.app.currentTemplate->CUSTOM = custom;
         f.window->showTemplate();
@@ -107,13 +103,9 @@ private slots:
         f.window->takeOver();
         QCOMPARE(f.app.currentTemplate->CUSTOM, takenOver);
     }
-    void unsavedChangesQuestion_data() {
-        addTextCaseRows(QStringLiteral("unsaved-changes"), {"command", "edited", "answer"});
-    }
+    void unsavedChangesQuestion_data() { addCaseRows(QStringLiteral("unsaved-changes"), 3); }
     void unsavedChangesQuestion() {
-        QFETCH(QString, command);
-        QFETCH(QString, edited);
-        QFETCH(QString, answer);
+        const auto [command, edited, answer] = textFields<3>();
         WindowFixture f;
         f.window->show();
         if (!edited.isEmpty())
@@ -129,16 +121,9 @@ private slots:
         if (!wentOn)
             QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Bearbeitet"));
     }
-    void eachCommandSaysWhatItDid_data() {
-        addTextCaseRows(QStringLiteral("command-statuses"),
-                        {"command", "choice", "answer", "status", "shown"});
-    }
+    void eachCommandSaysWhatItDid_data() { addCaseRows(QStringLiteral("command-statuses"), 5); }
     void eachCommandSaysWhatItDid() {
-        QFETCH(QString, command);
-        QFETCH(QString, choice);
-        QFETCH(QString, answer);
-        QFETCH(QString, status);
-        QFETCH(QString, shown);
+        auto [command, choice, answer, status, shown] = textFields<5>();
         WindowFixture f;
         f.addMember(QStringLiteral("A"));
         f.selectRow(0);
@@ -180,12 +165,9 @@ private slots:
         QCOMPARE(f.window->lst_Members->topLevelItemCount(), 0);
         QVERIFY(!f.app.changed);
     }
-    void saveFallsBackToSaveAs_data() {
-        addTextCaseRows(QStringLiteral("save-fallbacks"), {"currentPath", "fileExists"});
-    }
+    void saveFallsBackToSaveAs_data() { addCaseRows(QStringLiteral("save-fallbacks"), 2); }
     void saveFallsBackToSaveAs() {
-        QFETCH(QString, currentPath);
-        QFETCH(QString, fileExists);
+        const auto [currentPath, fileExists] = textFields<2>();
         WindowFixture f;
         if (!currentPath.isEmpty())
             f.app.currentTemplatePath = f.path(currentPath);
@@ -245,13 +227,9 @@ private slots:
         f.window->lst_Members->clearSelection();
         QVERIFY(!f.window->but_Edit->isEnabled() && !f.window->but_Remove->isEnabled());
     }
-    void menuShortcutsWinInEveryField_data() {
-        addTextCaseRows(QStringLiteral("menu-shortcuts"), {"field", "keys", "shownKind"});
-    }
+    void menuShortcutsWinInEveryField_data() { addCaseRows(QStringLiteral("menu-shortcuts"), 3); }
     void menuShortcutsWinInEveryField() {
-        QFETCH(QString, field);
-        QFETCH(QString, keys);
-        QFETCH(QString, shownKind);
+        const auto [field, keys, shownKind] = textFields<3>();
         WindowFixture f;
         f.showActive();
         f.addMember(QStringLiteral("A"));

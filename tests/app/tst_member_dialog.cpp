@@ -71,14 +71,12 @@ class MemberDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void eachBoxLoadsAndConfirmsItsOwnField_data() {
-        addCaseRows(QStringLiteral("member-flags"), {"stored", "clicks", "shown"});
+        addCaseRows(QStringLiteral("member-flags"), 3);
     }
     // Loading shows each field in its own box (the rules acting), OK writes each box and text
     // into its own field and marks the template changed.
     void eachBoxLoadsAndConfirmsItsOwnField() {
-        QFETCH(QByteArray, stored);
-        QFETCH(QByteArray, clicks);
-        QFETCH(QByteArray, shown);
+        const auto [stored, clicks, shown] = caseFields<3>();
         Dialog d(stored);
         QCOMPARE(d.dialog.txt_Name->text() + '|' + d.dialog.txt_Type->currentText(), "WERT|Double");
         for (const char letter : clicks)
@@ -91,14 +89,9 @@ private slots:
         QCOMPARE(memberFlags(*d.member), QString::fromLatin1(shown));
         QVERIFY(d.app.changed);
     }
-    void keysConfirmOrAbort_data() {
-        addCaseRows(QStringLiteral("member-dialog-keys"), {"focus", "key", "name", "member"});
-    }
+    void keysConfirmOrAbort_data() { addCaseRows(QStringLiteral("member-dialog-keys"), 4); }
     void keysConfirmOrAbort() {
-        QFETCH(QByteArray, focus);
-        QFETCH(QByteArray, key);
-        QFETCH(QByteArray, name);
-        QFETCH(QByteArray, member);
+        const auto [focus, key, name, member] = caseFields<4>();
         Dialog d;
         d.dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&d.dialog));

@@ -73,13 +73,10 @@ private slots:
         QVERIFY(qAbs(f.window->viewer()->y() - f.window->y()) <= 4);
     }
     void proposalStartsWhereTheModuleWent_data() {
-        addTextCaseRows(QStringLiteral("module-proposals"),
-                        {"templatePath", "compiled", "proposal"});
+        addCaseRows(QStringLiteral("module-proposals"), 3);
     }
     void proposalStartsWhereTheModuleWent() {
-        QFETCH(QString, templatePath);
-        QFETCH(QString, compiled);
-        QFETCH(QString, proposal);
+        const auto [templatePath, compiled, proposal] = textFields<3>();
         WindowFixture f;
         f.app.currentTemplatePath = templatePath;
         f.app.templateFolder = QStringLiteral("/vorlagen/");
@@ -115,14 +112,10 @@ private slots:
         QVERIFY(readBytes(target).contains("Kunde ? \x80"));
     }
     void differentModuleFileIsReplacedOnlyWhenAgreed_data() {
-        addCaseRows(QStringLiteral("module-replacement"),
-                    {"existing", "answer", "asked", "written"});
+        addCaseRows(QStringLiteral("module-replacement"), 4);
     }
     void differentModuleFileIsReplacedOnlyWhenAgreed() {
-        QFETCH(QByteArray, existing);
-        QFETCH(QByteArray, answer);
-        QFETCH(QByteArray, asked);
-        QFETCH(QByteArray, written);
+        const auto [existing, answer, asked, written] = caseFields<4>();
         WindowFixture f;
         f.app.currentTemplate->COMPILED = QStringLiteral("/frueher/cls_NoName.cls");
         const QString target = f.path(QStringLiteral("cls_NoName.cls"));
@@ -141,13 +134,10 @@ private slots:
                       : QStringLiteral("Kein Modul geschrieben: %1 bleibt unverändert"))
                      .arg(target));
     }
-    void droppedFiles_data() {
-        addTextCaseRows(QStringLiteral("dropped-files"), {"fileNames", "opened"});
-    }
+    void droppedFiles_data() { addCaseRows(QStringLiteral("dropped-files"), 2); }
     // A module dropped on the window is imported, a template opened; nothing else is taken.
     void droppedFiles() {
-        QFETCH(QString, fileNames);
-        QFETCH(QString, opened);
+        const auto [fileNames, opened] = textFields<2>();
         const QStringList files = fileNames.split(u' ');
         WindowFixture f;
         QList<QUrl> urls;

@@ -24,15 +24,9 @@ class TemplateDocumentTest : public QObject {
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
 private slots:
-    void cancelledDialog_data() {
-        addCaseRows(QStringLiteral("document-dialogs"),
-                    {"command", "currentPath", "folder", "initial"});
-    }
+    void cancelledDialog_data() { addCaseRows(QStringLiteral("document-dialogs"), 4); }
     void cancelledDialog() {
-        QFETCH(QByteArray, command);
-        QFETCH(QByteArray, currentPath);
-        QFETCH(QByteArray, folder);
-        QFETCH(QByteArray, initial);
+        const auto [command, currentPath, folder, initial] = caseFields<4>();
         ScriptedUi ui;
         AppState app(ui);
         app.currentTemplate->CLASSNAME = QStringLiteral("cls_Kunde");

@@ -119,34 +119,12 @@ template <class... Classes> std::unique_ptr<QObject> plainInstance(const QMetaOb
 // that differ from a plain instance of its Qt class; geometry, state and texts listed elsewhere
 // are left out.
 QString settings(const QObject& part) {
-    static const QSet<QByteArray> kLeftOut{"objectName",
-                                           "windowTitle",
-                                           "text",
-                                           "title",
-                                           "toolTip",
-                                           "statusTip",
-                                           "plainText",
-                                           "visible",
-                                           "focus",
-                                           "checked",
-                                           "x",
-                                           "y",
-                                           "width",
-                                           "height",
-                                           "currentIndex",
-                                           "currentText",
-                                           "currentRow",
-                                           "count",
-                                           "cursorPosition",
-                                           "modified",
-                                           "displayText",
-                                           "isActiveWindow",
-                                           "frameWidth",
-                                           "documentTitle",
-                                           "placeholderText",
-                                           "windowModified",
-                                           "undoRedoEnabled",
-                                           "iconText"};
+    static const QList<QByteArray> kLeftOut =
+        QByteArray("objectName windowTitle text title toolTip statusTip plainText visible focus "
+                   "checked x y width height currentIndex currentText currentRow count "
+                   "cursorPosition modified displayText isActiveWindow frameWidth documentTitle "
+                   "placeholderText windowModified undoRedoEnabled iconText")
+            .split(' ');
     // A window's from its layout and the font.
     static const QSet<QByteArray> kWindowSizes{"minimumWidth", "minimumHeight", "maximumWidth",
                                                "maximumHeight"};

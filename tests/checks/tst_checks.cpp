@@ -34,16 +34,9 @@ QStringList describeAll(const std::vector<gen::Finding>& findings) {
 class ChecksTest : public QObject {
     Q_OBJECT
 private slots:
-    void rules_data() {
-        addTextCaseRows(QStringLiteral("check-rules"),
-                        {"members", "options", "itemType", "fields", "expected"});
-    }
+    void rules_data() { addCaseRows(QStringLiteral("check-rules"), 5); }
     void rules() {
-        QFETCH(QString, members);
-        QFETCH(QString, options);
-        QFETCH(QString, itemType);
-        QFETCH(QString, fields);
-        QFETCH(QString, expected);
+        const auto [members, options, itemType, fields, expected] = textFields<5>();
         cls_Class tpl;
         tpl.COPYRIGHT = QStringLiteral("(c) 2026 Veltrane");
         tpl.BUILD = QStringLiteral("2026-01-15");

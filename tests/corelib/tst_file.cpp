@@ -37,9 +37,9 @@ class FileTest : public QObject {
     }
 
 private slots:
-    void valueLine_data() { addCaseRows(QStringLiteral("value-lines"), {"line"}); }
+    void valueLine_data() { addCaseRows(QStringLiteral("value-lines"), 1); }
     void valueLine() {
-        QFETCH(QByteArray, line);
+        const auto [line] = caseFields<1>();
         const Variant value = valueOf(line);
         const QString path = store(QStringLiteral("line.txt"), {value, Variant(1)});
         QCOMPARE(readBytes(path), kHead + line + "\nL:1\n" + kTail);
@@ -50,9 +50,9 @@ private slots:
         QVERIFY(back == value);
     }
 
-    void readerAccepts_data() { addCaseRows(QStringLiteral("accepted-files"), {"bytes"}); }
+    void readerAccepts_data() { addCaseRows(QStringLiteral("accepted-files"), 1); }
     void readerAccepts() {
-        QFETCH(QByteArray, bytes);
+        const auto [bytes] = caseFields<1>();
         cls_File file;
         file.OPENURL(write(QStringLiteral("accept.txt"), bytes), vlt::ID_FileOpen_Input);
         QString text;
@@ -64,10 +64,9 @@ private slots:
     }
 
     // Nothing of a damaged file gets past CLOSEURL; the message names the file and the line.
-    void refused_data() { addCaseRows(QStringLiteral("refused-files"), {"bytes", "cause"}); }
+    void refused_data() { addCaseRows(QStringLiteral("refused-files"), 2); }
     void refused() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QByteArray, cause);
+        const auto [bytes, cause] = caseFields<2>();
         const QString path = write(QStringLiteral("refused.txt"), bytes);
         cls_File file;
         const QString message = errorOf([&] {
@@ -84,14 +83,9 @@ private slots:
                                              "angegeben.")));
     }
 
-    void readConverts_data() {
-        addCaseRows(QStringLiteral("read-conversions"), {"line", "asText", "asLong", "asBool"});
-    }
+    void readConverts_data() { addCaseRows(QStringLiteral("read-conversions"), 4); }
     void readConverts() {
-        QFETCH(QByteArray, line);
-        QFETCH(QByteArray, asText);
-        QFETCH(QByteArray, asLong);
-        QFETCH(QByteArray, asBool);
+        const auto [line, asText, asLong, asBool] = caseFields<4>();
         const QString path = write(QStringLiteral("convert.txt"),
                                    kHead + line + "\n" + line + "\n" + line + "\n" + kTail);
         cls_File file;
@@ -145,13 +139,9 @@ private slots:
         QVERIFY(errorOf([&] { fresh.READ({&text}); }).endsWith("nicht zum Lesen geöffnet."));
     }
 
-    void sealedRefused_data() {
-        addTextCaseRows(QStringLiteral("sealed-refused"), {"change", "password", "cause"});
-    }
+    void sealedRefused_data() { addCaseRows(QStringLiteral("sealed-refused"), 3); }
     void sealedRefused() {
-        QFETCH(QString, change);
-        QFETCH(QString, password);
-        QFETCH(QString, cause);
+        auto [change, password, cause] = textFields<3>();
         const QString sealed =
             store(QStringLiteral("sealed.txt"), {Variant(QStringLiteral("Kunde"))}, kPassword);
         QList<QByteArray> lines = readBytes(sealed).split('\n');

@@ -15,39 +15,30 @@ class HelperTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void tokenizer_data() { addCaseRows(QStringLiteral("command-lines"), {"line", "tokens"}); }
+    void tokenizer_data() { addCaseRows(QStringLiteral("command-lines"), 2); }
     void tokenizer() {
-        QFETCH(QByteArray, line);
-        QFETCH(QByteArray, tokens);
+        const auto [line, tokens] = caseFields<2>();
         const QStringList tokenList = vlt::tokenizeCommandLine(QString::fromUtf8(line));
         QCOMPARE(tokenList.join(QChar(0xB6)) + (tokenList.isEmpty() ? "" : "¶"),
                  QString::fromUtf8(tokens));
     }
 
-    void folderPart_data() { addCaseRows(QStringLiteral("folder-parts"), {"path", "folder"}); }
+    void folderPart_data() { addCaseRows(QStringLiteral("folder-parts"), 2); }
     void folderPart() {
-        QFETCH(QByteArray, path);
-        QFETCH(QByteArray, folder);
+        const auto [path, folder] = caseFields<2>();
         QCOMPARE(vlt::folderPart(QString::fromUtf8(path)), QString::fromUtf8(folder));
     }
 
-    void upperContains_data() {
-        addCaseRows(QStringLiteral("upper-contains"), {"text", "upper", "contains"});
-    }
+    void upperContains_data() { addCaseRows(QStringLiteral("upper-contains"), 3); }
     void upperContains() {
-        QFETCH(QByteArray, text);
-        QFETCH(QByteArray, upper);
-        QFETCH(QByteArray, contains);
+        const auto [text, upper, contains] = caseFields<3>();
         QCOMPARE(vlt::upperContains(QString::fromUtf8(text), QLatin1StringView(upper)),
                  contains == "1");
     }
 
-    void systemErrorsInGerman_data() {
-        addCaseRows(QStringLiteral("system-errors"), {"number", "german"});
-    }
+    void systemErrorsInGerman_data() { addCaseRows(QStringLiteral("system-errors"), 2); }
     void systemErrorsInGerman() {
-        QFETCH(QByteArray, number);
-        QFETCH(QByteArray, german);
+        const auto [number, german] = caseFields<2>();
         vlt::useEnglishSystemErrors();
         QCOMPARE(vlt::germanCause(QString::fromLocal8Bit(std::strerror(number.toInt()))),
                  QString::fromUtf8(german));

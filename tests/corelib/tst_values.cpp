@@ -39,25 +39,23 @@ private slots:
         QCOMPARE(errorOf([&] { record.data.SPAWN(); }),
                  QStringLiteral("Das Objekt \"VLT.Fremd\" kann keine neue Instanz erzeugen."));
     }
-    void equality_data() { addCaseRows(QStringLiteral("variant-equality"), {"a", "b", "equal"}); }
+    void equality_data() { addCaseRows(QStringLiteral("variant-equality"), 3); }
     void equality() {
-        QFETCH(QByteArray, a);
-        QFETCH(QByteArray, b);
-        QFETCH(QByteArray, equal);
+        const auto [a, b, equal] = caseFields<3>();
         QCOMPARE(valueOf(a) == valueOf(b), equal == "1");
         QCOMPARE(valueOf(b) == valueOf(a), equal == "1");
     }
 
     void packRoundTrip_data() {
-        addCaseRows(QStringLiteral("value-lines"), {"line"});
-        QTest::newRow("missing") << QByteArray("M");
-        QTest::newRow("negative zero") << QByteArray("D:-0");
-        QTest::newRow("infinity") << QByteArray("D:inf");
-        QTest::newRow("separators") << QByteArray("S:12:S3:abc;L5;A1:N");
-        QTest::newRow("lone surrogate") << QByteArray("S:\xed\xa0\x80");
+        addCaseRows(QStringLiteral("value-lines"), 1);
+        QTest::newRow("missing") << QByteArrayList{"M"};
+        QTest::newRow("negative zero") << QByteArrayList{"D:-0"};
+        QTest::newRow("infinity") << QByteArrayList{"D:inf"};
+        QTest::newRow("separators") << QByteArrayList{"S:12:S3:abc;L5;A1:N"};
+        QTest::newRow("lone surrogate") << QByteArrayList{"S:\xed\xa0\x80"};
     }
     void packRoundTrip() {
-        QFETCH(QByteArray, line);
+        const auto [line] = caseFields<1>();
         const Variant value = valueOf(line);
         const QString package = VSTRING.PACK.PACK({value, value, Variant(7)});
         Variant first;

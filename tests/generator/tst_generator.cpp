@@ -118,13 +118,9 @@ private slots:
         QCOMPARE(gen::decodeModule("\x80\x81\x9F"), QStringLiteral("\u20AC\uFFFD\u0178"));
     }
 
-    void unifiedDiff_data() {
-        addCaseRows(QStringLiteral("line-diffs"), {"old", "changed", "diff"});
-    }
+    void unifiedDiff_data() { addCaseRows(QStringLiteral("line-diffs"), 3); }
     void unifiedDiff() {
-        QFETCH(QByteArray, old);
-        QFETCH(QByteArray, changed);
-        QFETCH(QByteArray, diff);
+        const auto [old, changed, diff] = caseFields<3>();
         const auto text = [](const QByteArray& words) {
             return QString::fromUtf8(words).split(u' ', Qt::SkipEmptyParts).join("\r\n");
         };

@@ -151,31 +151,20 @@ private slots:
         }
     }
 
-    void refused_data() {
-        addCaseRows(QStringLiteral("import-refused"), {"start", "edits", "reason"});
-    }
+    void refused_data() { addCaseRows(QStringLiteral("import-refused"), 3); }
 
     void refused() {
-        QFETCH(QByteArray, start);
-        QFETCH(QByteArray, edits);
-        QFETCH(QByteArray, reason);
+        const auto [start, edits, reason] = caseFields<3>();
         const QByteArray bytes = editedFile(start, edits);
         QCOMPARE(errorOf([&] { gen::importModuleBytes(bytes, QStringLiteral("k.cls")); }),
                  QStringLiteral("Die Datei \"k.cls\" kann nicht importiert werden: ") +
                      QString::fromUtf8(reason));
     }
 
-    void imperfect_data() {
-        addCaseRows(QStringLiteral("import-imperfect"),
-                    {"start", "edits", "firstDifference", "custom", "members"});
-    }
+    void imperfect_data() { addCaseRows(QStringLiteral("import-imperfect"), 5); }
 
     void imperfect() {
-        QFETCH(QByteArray, start);
-        QFETCH(QByteArray, edits);
-        QFETCH(QByteArray, firstDifference);
-        QFETCH(QByteArray, custom);
-        QFETCH(QByteArray, members);
+        const auto [start, edits, firstDifference, custom, members] = caseFields<5>();
         const gen::ModuleImport imported =
             gen::importModuleBytes(editedFile(start, edits), QStringLiteral("k.cls"));
         QVERIFY(!imported.exact());

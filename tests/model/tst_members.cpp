@@ -26,13 +26,9 @@ class MemberListTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void remove_data() {
-        addTextCaseRows(QStringLiteral("member-removal"), {"before", "position", "after"});
-    }
+    void remove_data() { addCaseRows(QStringLiteral("member-removal"), 3); }
     void remove() {
-        QFETCH(QString, before);
-        QFETCH(QString, position);
-        QFETCH(QString, after);
+        const auto [before, position, after] = textFields<3>();
         cls_Members list;
         fill(list, before);
         QVERIFY(list.DATABASE.REMOVE(position.toInt(), true));
@@ -105,13 +101,9 @@ private slots:
         QCOMPARE(list.DATA.PACKAGE(), cause.isEmpty() ? empty : before);
     }
 
-    void search_data() {
-        addCaseRows(QStringLiteral("member-search"), {"ids", "wanted", "position"});
-    }
+    void search_data() { addCaseRows(QStringLiteral("member-search"), 3); }
     void search() {
-        QFETCH(QByteArray, ids);
-        QFETCH(QByteArray, wanted);
-        QFETCH(QByteArray, position);
+        const auto [ids, wanted, position] = caseFields<3>();
         cls_Members list;
         for (const QByteArray& id : ids.split(';'))
             if (!ids.isEmpty())

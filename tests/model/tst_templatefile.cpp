@@ -35,13 +35,9 @@ private slots:
         QCOMPARE(readBytes(path), readBytes(templateFile(QStringLiteral("every-field.vlt-ctf"))));
     }
 
-    void reads_data() {
-        addCaseRows(QStringLiteral("template-versions"), {"file", "overEveryField", "expected"});
-    }
+    void reads_data() { addCaseRows(QStringLiteral("template-versions"), 3); }
     void reads() {
-        QFETCH(QByteArray, file);
-        QFETCH(QByteArray, overEveryField);
-        QFETCH(QByteArray, expected);
+        const auto [file, overEveryField, expected] = caseFields<3>();
         cls_Class tpl;
         if (overEveryField == "1")
             fillEveryField(tpl);

@@ -35,10 +35,9 @@ const proj::ClassModule& rowOf(const std::vector<proj::ClassModule>& rows, const
 class ProjectTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachClassHasItsState_data() { addCaseRows("project-states", {"form", "rows"}); }
+    void eachClassHasItsState_data() { addCaseRows(QStringLiteral("project-states"), 2); }
     void eachClassHasItsState() {
-        QFETCH(QByteArray, form);
-        QFETCH(QByteArray, rows);
+        const auto [form, rows] = caseFields<2>();
         const SampleProject sample;
         if (form == "lf")
             writeBytes(sample.vbp(), readBytes(sample.vbp()).replace("\r\n", "\n"));
@@ -62,12 +61,9 @@ private slots:
         QCOMPARE(rows.size(), std::size_t(2));
     }
 
-    void projectsThatCannotBeRead_data() {
-        addCaseRows(QStringLiteral("unreadable-projects"), {"bytes", "cause"});
-    }
+    void projectsThatCannotBeRead_data() { addCaseRows(QStringLiteral("unreadable-projects"), 2); }
     void projectsThatCannotBeRead() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QByteArray, cause);
+        const auto [bytes, cause] = caseFields<2>();
         const SampleProject sample;
         const QString path = sample.path("Fremd.vbp");
         if (!bytes.isEmpty())

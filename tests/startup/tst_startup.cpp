@@ -77,21 +77,10 @@ private slots:
         QDir(m_dir->path()).mkdir(QStringLiteral("Klassen"));
         writeBytes(path(QStringLiteral("Kaputt.vlt-ctf")), "VLTFILE 1\r\nS:1.3\r\nL:kein\r\n");
     }
-    void commandLine_data() {
-        addCaseRows(QStringLiteral("startup-command-lines"),
-                    {"commandLine", "saveChoices", "ends", "status", "loaded", "messages",
-                     "modules", "templates", "project"});
-    }
+    void commandLine_data() { addCaseRows(QStringLiteral("startup-command-lines"), 9); }
     void commandLine() {
-        QFETCH(QByteArray, commandLine);
-        QFETCH(QByteArray, saveChoices);
-        QFETCH(QByteArray, ends);
-        QFETCH(QByteArray, status);
-        QFETCH(QByteArray, loaded);
-        QFETCH(QByteArray, messages);
-        QFETCH(QByteArray, modules);
-        QFETCH(QByteArray, templates);
-        QFETCH(QByteArray, project);
+        auto [commandLine, saveChoices, ends, status, loaded, messages, modules, templates,
+              project] = caseFields<9>();
         const QStringList expectedMessages =
             listOf(QByteArray(messages).replace("{dir}", m_dir->path().toUtf8()));
         const QStringList generated = listOf(modules);
@@ -150,14 +139,9 @@ private slots:
         }
         qputenv("XDG_DATA_HOME", saved);
     }
-    void desktopRegistration_data() {
-        addTextCaseRows(QStringLiteral("desktop-entries"),
-                        {"executable", "installedEntry", "userEntryHas"});
-    }
+    void desktopRegistration_data() { addCaseRows(QStringLiteral("desktop-entries"), 3); }
     void desktopRegistration() {
-        QFETCH(QString, executable);
-        QFETCH(QString, installedEntry);
-        QFETCH(QString, userEntryHas);
+        const auto [executable, installedEntry, userEntryHas] = textFields<3>();
         const QTemporaryDir root;
         const DesktopRegistration desktop(root.path() + QStringLiteral("/home/.local/share"),
                                           DesktopRegistration::CacheRefresh::Skip);
