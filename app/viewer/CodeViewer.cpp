@@ -46,12 +46,10 @@ CodeViewer::CodeViewer(QWidget* parent)
     connect(m_find, &QLineEdit::textEdited, m_findState, &QLabel::clear);
     new QShortcut(QKeySequence::FindNext, this, this, &CodeViewer::findNext);
     new QShortcut(Qt::Key_Escape, this, this, [this, findRow] {
-        if (m_find->hasFocus()) {
-            findRow->hide();
-            m_editor->setFocus();
-        } else {
+        if (m_find->hasFocus())
+            findRow->hide(); // the focus goes on to the code
+        else
             close();
-        }
     });
 }
 
