@@ -61,7 +61,8 @@ private slots:
         f.window->txt_Name->setText(QStringLiteral("cls Kunde"));
         f.window->txt_Project->setFocus();
         f.window->preview()->refreshNow();
-        QVERIFY(f.window->txt_Name->styleSheet().contains(QLatin1String("#c00000")));
+        QCOMPARE(f.window->txt_Name->styleSheet(),
+                 QStringLiteral("QLineEdit { border: 2px solid #c00000; }"));
         QVERIFY(f.window->txt_Name->toolTip().contains(QLatin1String("Leerzeichen")));
         QVERIFY(f.window->txt_Project->styleSheet().isEmpty());
         f.addMember(QStringLiteral("Liefer Datum"));

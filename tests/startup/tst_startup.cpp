@@ -159,6 +159,8 @@ private slots:
         QVERIFY2(userEntry.contains(QString(userEntryHas).replace("ROOT", root.path())),
                  qPrintable(userEntry));
         QVERIFY(!userEntry.contains(QStringLiteral("/old/")));
+        QVERIFY2(!QFile::exists(root.filePath("home/.local/share/mime/mime.cache")),
+                 "the cache is refreshed only when asked to");
         QCOMPARE(QFile::exists(desktop.mimePackagePath()), !userEntryHas.isEmpty());
         QCOMPARE(QFile::exists(root.filePath(
                      "home/.local/share/icons/hicolor/scalable/apps/veltrane-classshaper.svg")),
