@@ -92,9 +92,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("replaced");
-        QTest::newRow("code page block, its undefined bytes")
-            << QStringLiteral("\u201E\u2122\u0178\u0152\u0081\u009D")
-            << QByteArray("\x84\x99\x9F\x8C??") << QStringLiteral("\u0081\u009D");
+        QTest::newRow("code page block, its undefined bytes, U+0080 no euro")
+            << QStringLiteral("\u201E\u2122\u0178\u0152\u0081\u009D\u0080")
+            << QByteArray("\x84\x99\x9F\x8C???") << QStringLiteral("\u0081\u009D\u0080");
         QTest::newRow("undefined bytes amid ASCII")
             << QStringLiteral("0123456789\u0081abcdef\u009D0123456789abcdef\u00E9")
             << QByteArray("0123456789?abcdef?0123456789abcdef\xE9")
