@@ -204,6 +204,9 @@ private slots:
         QTest::keyClick(f.window->lst_Members, Qt::Key_Return);
         QCOMPARE(f.rows(), (QStringList{"A", "B2", "C"}));
         QCOMPARE(f.rows(2), (QStringList{"True", "False", "True"}));
+        for (int column = 0; column < 3; ++column) // the member's flags on every column
+            QCOMPARE(f.window->lst_Members->topLevelItem(1)->toolTip(column),
+                     QStringLiteral("B2 As String: Datenfeld"));
         QCOMPARE(f.window->lst_Members->indexOfTopLevelItem(f.window->lst_Members->currentItem()),
                  1);
 
