@@ -10,8 +10,6 @@ cls_Member::cls_Member() : DATA(*this) {
     // Made once and shared: a million members then share one text instead of a million.
     static const QString activeX = vlt::executableBaseName() + QStringLiteral(".cls_Member");
     DATA.ACTIVEX = activeX;
-    MPUBLIC = true;
-    MTYPE = QStringLiteral("String");
 }
 
 void cls_Member::DATA_DataCopy(vlt::tmp_Data& pOther, bool& pcDone) {

@@ -10,7 +10,7 @@ public:
     cls_Member();
 
     QString MNAME;
-    QString MTYPE;
+    QString MTYPE = QStringLiteral("String");
     bool MPUBLIC = true;
     bool MARRAY = false;
     bool MDATAID = false;

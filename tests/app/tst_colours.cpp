@@ -4,6 +4,7 @@
 
 #include "app/preview/ModuleDiff.h"
 #include "app/preview/PreviewPane.h"
+#include "app/viewer/CodeViewer.h"
 #include "app/viewer/VbHighlighter.h"
 
 namespace {
@@ -92,11 +93,15 @@ private slots:
         WindowFixture f;
         f.showActive();
         f.window->preview()->refreshNow();
-        QApplication::setPalette(scheme(dark)); // switched while the window is open
+        CodeViewer viewer;
+        viewer.showModule(QStringLiteral("m.cls"), f.window->preview()->codeView()->toPlainText());
+        QApplication::setPalette(scheme(dark)); // switched while the windows are open
         QCoreApplication::processEvents();      // the change reaches the widgets as an event
-        const QPlainTextEdit* code = f.window->preview()->codeView();
-        QVERIFY2(contrast(colourAt(code, "'€ Interfaces"), base) >= 3, "comments");
-        QVERIFY2(contrast(colourAt(code, "Implements"), base) >= 3, "keywords");
+        for (const QPlainTextEdit* code :
+             {f.window->preview()->codeView(), viewer.findChild<QPlainTextEdit*>()}) {
+            QVERIFY2(contrast(colourAt(code, "'€ Interfaces"), base) >= 3, "comments");
+            QVERIFY2(contrast(colourAt(code, "Implements"), base) >= 3, "keywords");
+        }
 
         DiffView diff;
         diff.showTexts(QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));

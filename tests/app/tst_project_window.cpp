@@ -15,10 +15,10 @@
 namespace {
 
 // Runs the command and waits until the project's evaluation it starts has ended.
-template <class Command> bool evaluated(frm_Main& window, Command command) {
+template <class Command> bool evaluated(frm_Main& window, Command command, int waitMs = 10000) {
     QSignalSpy done(window.projectEvaluation(), &ProjectEvaluation::finished);
     command();
-    return done.wait(10000);
+    return done.wait(waitMs);
 }
 
 // The panel as the user reads it: the summary, each row's columns with their tooltips ("[…]")
@@ -100,6 +100,8 @@ private slots:
         QCOMPARE(f.lastShown("folder").text, QStringLiteral("Projektordner öffnen"));
         QVERIFY(f.window->projectPanel()->problems()->text().contains("weder Klassenmodule"));
         QVERIFY(f.window->projectPanel()->problems()->isVisibleTo(f.window.get()));
+        QVERIFY(f.window->projectPanel()->problems()->palette().color(QPalette::WindowText) !=
+                f.window->projectPanel()->summary()->palette().color(QPalette::WindowText));
         QCOMPARE(f.window->projectPanel()->summary()->text(), sample.path("Leer") + ": 0 Zeilen");
         QCOMPARE(f.window->projectPanel()->rows()->topLevelItemCount(), 0);
         QVERIFY(evaluated(*f.window, [&] { f.window->openProject(sample.path("Fehlt.vbp")); }));
@@ -161,6 +163,8 @@ private slots:
         }));
         QCOMPARE(rowOf(*f.window, "cKunde"), before); // updated in place, not built anew
         QCOMPARE(stateOf(*f.window, "cKunde"), QStringLiteral("veraltet"));
+        QVERIFY(!evaluated(
+            *f.window, [] {}, 1000)); // once for a change, not again and again
         QVERIFY(evaluated(*f.window, [&] { sample.generate("App/Vorlagen/cNeu.vlt-ctf"); }));
         QCOMPARE(stateOf(*f.window, "cNeu"), QStringLiteral("aktuell"));
     }
@@ -246,6 +250,8 @@ private slots:
         QTRY_COMPARE(f.ui.kinds().count("question"), questions + 1);
         f.trigger("mnu_FileSave"); // the choice is closed: nothing is saved
         QCOMPARE(f.ui.lastChoices, (QStringList{"Ü&berschreiben", "&Neu laden", "Abbrechen"}));
+        QVERIFY(
+            f.lastShown("choice").text.endsWith("Stand der Datei neu laden oder nicht speichern?"));
         cls_Class onDisk;
         readTemplate(file, onDisk);
         QCOMPARE(onDisk.DESCRIPTION, QStringLiteral("noch einmal von außen"));

@@ -318,6 +318,7 @@ private slots:
         OverwriteDialog question(QStringLiteral("m.cls"), QStringLiteral("A\r\n"),
                                  QStringLiteral("B\r\n"));
         compareWithGolden(textsOf(question), "texts/overwrite-question.txt");
+        QCOMPARE(question.size(), QSize(1000, 650)); // room for both texts side by side
     }
 };
 CLASSSHAPER_TEST(TextsTest);

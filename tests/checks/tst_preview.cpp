@@ -97,12 +97,16 @@ private slots:
             opened = dialog.txt_Name->text() + u'|' + dialog.lbl_Findings->text();
             dialog.txt_Name->setText(QStringLiteral("name"));
             opened += u'|' + dialog.lbl_Findings->text();
+            dialog.txt_Type->lineEdit()->clear(); // the type is checked as it is typed
+            QTest::keyClicks(dialog.txt_Type->lineEdit(), "Next");
+            opened += u'|' + dialog.lbl_Findings->text().section(u'\n', 1);
         });
         doubleClickFinding(*f.window->preview(), QStringLiteral("Mitglied 2 \"Liefer Datum\""));
         QCOMPARE(opened,
                  QStringLiteral("Liefer Datum|Fehler: Name enthält ein Leerzeichen|Fehler: "
                                 "Name \"name\" steht schon bei Mitglied 1 (VB6 unterscheidet "
-                                "Groß- und Kleinschreibung nicht)"));
+                                "Groß- und Kleinschreibung nicht)|Fehler: Typ \"Next\" ist ein "
+                                "reserviertes Wort von Visual Basic"));
     }
     void tellsWhetherTheModuleFileIsUpToDate() {
         WindowFixture f;

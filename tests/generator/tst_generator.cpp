@@ -118,6 +118,23 @@ private slots:
         QCOMPARE(gen::decodeModule("\x80\x81\x9F"), QStringLiteral("\u20AC\uFFFD\u0178"));
     }
 
+    // Too many changed lines for the table: the changed region is removed and added whole,
+    // a line common to both included.
+    void unifiedDiffOfALargeChange() {
+        QStringList old{"Kopf"}, changed{"Kopf"};
+        for (int i = 0; i < 2100; ++i) {
+            old.append(i == 1000 ? QStringLiteral("Mitte") : QStringLiteral("alt %1").arg(i));
+            changed.append(i == 1000 ? QStringLiteral("Mitte") : QStringLiteral("neu %1").arg(i));
+        }
+        const QStringList diff =
+            gen::unifiedDiff(old.join("\r\n"), changed.join("\r\n")).split(u'\n');
+        QCOMPARE(diff.mid(0, 3), (QStringList{"@@ Zeile 1 @@", " Kopf", "-alt 0"}));
+        QCOMPARE(diff.indexOf("-Mitte"), 1002);
+        QCOMPARE(diff.indexOf("+neu 0"), 2102);
+        QCOMPARE(diff.indexOf("+Mitte"), 3102);
+        QCOMPARE(diff.size(), 4203);
+    }
+
     void unifiedDiff_data() { addCaseRows(QStringLiteral("line-diffs"), 3); }
     void unifiedDiff() {
         const auto [old, changed, diff] = caseFields<3>();

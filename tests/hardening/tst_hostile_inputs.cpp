@@ -125,6 +125,8 @@ private slots:
             << withFirst("R\\d+:", "R999999999:") << "Wert 2: unbekannte Wertart";
         QTest::newRow("records where a text belongs")
             << QStringLiteral("A0:") + valid << "Wert 1: unbekannte Wertart";
+        QTest::newRow("a missing value where a text belongs")
+            << withFirst("S9:cls_Kunde", "M") << "Datenpaket, Wert 2: ein fehlender Wert";
         QTest::newRow("Long too large")
             << QStringLiteral("L99999999999;") + valid.mid(1) << "Wert 1: ungültige Ganzzahl";
     }

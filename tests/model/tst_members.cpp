@@ -123,6 +123,12 @@ private slots:
         QVERIFY(unnamed->DATA.ID == Variant(5));
         QVERIFY(list.ITEM(2, true)->DATA.ID == Variant(QStringLiteral("b")));
         QCOMPARE(list.ITEM(QStringLiteral("b"))->MNAME, QStringLiteral("B")); // by identifier
+        for (const auto& [id, name] : {std::pair{Variant(5), "A"},
+                                       {Variant(QStringLiteral("b")), "B"},
+                                       {Variant(QStringLiteral("c")), ""}}) {
+            const auto found = std::dynamic_pointer_cast<cls_Member>(list.DATABASE.ITEMOBJ(id));
+            QCOMPARE(found ? found->MNAME : QString(), QString::fromLatin1(name));
+        }
         QVERIFY(!errorOf([&] { list.DATABASE.ADD(std::make_shared<cls_Class>()); }).isEmpty());
         QCOMPARE(names(list), QStringLiteral("AB"));
         list.DATABASE.CLEAR();
