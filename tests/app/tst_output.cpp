@@ -160,22 +160,14 @@ private slots:
         QCOMPARE(f.app.currentTemplatePath,
                  files[0].endsWith(".cls") ? QString() : f.path(files[0]));
     }
-    void importThroughTheMenu_data() {
-        QTest::addColumn<QByteArray>("module");
-        QTest::addColumn<QString>("status");
-        const QByteArray plain = readBytes(kData + QStringLiteral("/golden/plain.cls"));
-        QTest::newRow("exact") << plain << "die Vorlage erzeugt das Modul genau";
-        QTest::newRow("LF line ends") << QByteArray(plain).replace("\r\n", "\n")
-                                      << "nicht genau: Zeilenenden LF, die Vorlage erzeugt CR LF";
-        QTest::newRow("edited by hand")
-            << QByteArray(plain).replace("    pcDone = True", "    pcDone = False")
-            << "nicht genau: die Vorlage erzeugt ein anderes Modul, siehe „Unterschiede“";
-    }
+    void importThroughTheMenu_data() { addCaseRows(QStringLiteral("menu-imports"), 2); }
     // After the unsaved-changes question, the module's template is shown, unsaved; saving
     // proposes its class name beside the module; a hand edit shows in the diff window.
     void importThroughTheMenu() {
-        QFETCH(QByteArray, module);
-        QFETCH(QString, status);
+        const auto [edits, statusText] = caseFields<2>();
+        const QByteArray module =
+            applyEdits(readBytes(kData + QStringLiteral("/golden/plain.cls")), edits);
+        const QString status = QString::fromUtf8(statusText);
         WindowFixture f;
         const QString path = f.path(QStringLiteral("Kunde.cls"));
         writeBytes(path, module);

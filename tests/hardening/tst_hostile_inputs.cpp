@@ -19,19 +19,20 @@ QByteArray joined(const QList<QByteArray>& lines) {
     return lines.join('\n') + '\n';
 }
 
-QString validPackage() {
+// The valid package of the template or of its member list ("members").
+QString validPackage(const QByteArray& of = "template") {
     cls_Class tpl;
     fillEveryField(tpl);
-    return tpl.DATA.PACKAGE();
+    return of == "members" ? tpl.MEMBERS().DATA.PACKAGE() : tpl.DATA.PACKAGE();
 }
 
-// The package with the first match of `pattern` replaced.
-QString withFirst(const QString& pattern, const QString& replacement) {
-    QString package = validPackage();
-    const QRegularExpressionMatch match = QRegularExpression(pattern).match(package);
+// The package with the first match of PATTERN replaced: "PATTERN => REPLACEMENT".
+QString withFirst(QString package, const QString& edit) {
+    const QStringList parts = edit.split(QRegularExpression(QStringLiteral(" =>( |$)")));
+    const QRegularExpressionMatch match = QRegularExpression(parts.first()).match(package);
     if (!match.hasMatch())
-        qFatal("pattern not in the package: %s", qPrintable(pattern));
-    return package.replace(match.capturedStart(), match.capturedLength(), replacement);
+        qFatal("pattern not in the package: %s", qPrintable(edit));
+    return package.replace(match.capturedStart(), match.capturedLength(), parts.value(1));
 }
 
 } // namespace
@@ -107,37 +108,24 @@ private slots:
     }
 
     void damagedPackageChangesNothing_data() {
-        QTest::addColumn<QString>("package");
-        QTest::addColumn<QString>("cause"); // a pattern
+        addCaseRows(QStringLiteral("damaged-packages"), 3);
         const QString valid = validPackage();
         for (qsizetype keep = 0; keep < valid.size();
              keep += std::max<qsizetype>(1, valid.size() / 60))
             QTest::addRow("cut after %lld", static_cast<long long>(keep))
-                << valid.left(keep) << "endet zu früh|ungültige Länge";
-        QTest::newRow("cut last character") << valid.chopped(1) << "Wert 17: ungültige Länge";
-        QTest::newRow("text length beyond the package")
-            << withFirst("S\\d+:", "S999999999999:") << "Wert 1: ungültige Länge";
-        QTest::newRow("negative text length")
-            << withFirst("S\\d+:", "S-5:") << "Wert 1: ungültige Länge";
-        QTest::newRow("record count beyond the members' package")
-            << withFirst("A\\d+:", "A2147483647:") << "Wert 2: unbekannte Wertart";
-        QTest::newRow("record length beyond the members' package")
-            << withFirst("R\\d+:", "R999999999:") << "Wert 2: unbekannte Wertart";
-        QTest::newRow("records where a text belongs")
-            << QStringLiteral("A0:") + valid << "Wert 1: unbekannte Wertart";
-        QTest::newRow("a missing value where a text belongs")
-            << withFirst("S9:cls_Kunde", "M") << "Datenpaket, Wert 2: ein fehlender Wert";
-        QTest::newRow("Long too large")
-            << QStringLiteral("L99999999999;") + valid.mid(1) << "Wert 1: ungültige Ganzzahl";
+                << QByteArrayList{"template", "(?s)^.* => " + valid.left(keep).toUtf8(),
+                                  "endet zu früh|ungültige Länge"};
     }
+    // The whole package is read before anything is taken over.
     void damagedPackageChangesNothing() {
-        QFETCH(QString, package);
-        QFETCH(QString, cause);
+        const auto [of, edit, cause] = textFields<3>();
         cls_Class target;
         target.CLASSNAME = QStringLiteral("cls_Vorher");
         target.MEMBERS().DATABASE.ADD(makeMember(QStringLiteral("bleibt")));
+        vlt::int_Data& data = of == u"members" ? target.MEMBERS().DATA : target.DATA;
         const QString before = target.DATA.PACKAGE();
-        const QString message = errorOf([&] { target.DATA.setPACKAGE(package); });
+        const QString message =
+            errorOf([&] { data.setPACKAGE(withFirst(validPackage(of.toUtf8()), edit)); });
         QVERIFY2(message.contains(QRegularExpression(cause)), qPrintable(message));
         QCOMPARE(target.DATA.PACKAGE(), before);
     }

@@ -60,33 +60,9 @@ private slots:
         QCOMPARE(names(list), QStringLiteral("AB"));
     }
 
-    // An empty list's package with its entries ("A1:N", slot 0 alone) or its identifier ("E")
-    // replaced: read as an empty list, or refused with the cause and nothing changed.
-    void memberPackages_data() {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("not even slot 0") << "A1:N"
-                                         << "A0:"
-                                         << "";
-        QTest::newRow("a text where the entries belong")
-            << "A1:N"
-            << "S0:"
-            << "Wert 5: an dieser Stelle wird ein Datenfeld erwartet";
-        QTest::newRow("an entry of no kind") << "A1:N"
-                                             << "A1:X"
-                                             << "ungültiger Datenfeldeintrag";
-        QTest::newRow("no member in slot 1") << "A1:N"
-                                             << "A2:NN"
-                                             << "Position 1 enthält kein Mitglied";
-        QTest::newRow("identifier no number") << "E"
-                                              << "D1,5;"
-                                              << "Wert 1: ungültige Zahl";
-    }
+    void memberPackages_data() { addCaseRows(QStringLiteral("member-packages"), 3); }
     void memberPackages() {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(QString, cause);
+        const auto [from, to, cause] = textFields<3>();
         cls_Members list;
         const QString empty = list.DATA.PACKAGE();
         QVERIFY2(empty.startsWith(u'E') && empty.endsWith(QStringLiteral("A1:N")),
