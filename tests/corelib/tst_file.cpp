@@ -123,7 +123,9 @@ private slots:
         QCOMPARE(readBytes(kept), QByteArray("old"));
         file.OPENURL(store(QStringLiteral("mode.txt"), {Variant(1)}), vlt::ID_FileOpen_Input);
         QVERIFY(!errorOf([&] { file.STORE({Variant(1)}); }).isEmpty());
-        QVERIFY(!errorOf([&] { file.OPENURL(kept, 3); }).isEmpty());
+        QCOMPARE(errorOf([&] { file.OPENURL(kept, 3); }),
+                 "Die Datei \"" + kept +
+                     "\" kann nicht geöffnet werden: unbekannte Zugriffsart 3.");
         file.OPENURL(m_dir.filePath(QStringLiteral("text.txt")), vlt::ID_FileOpen_Output);
         file.WRITETEXT("Text");
         QVERIFY(

@@ -2,6 +2,7 @@
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
+#include "corelib/BulkMemory.h"
 #include "corelib/HeadlessUi.h"
 #include "corelib/HostText.h"
 #include "corelib/Paths.h"
@@ -21,6 +22,23 @@ private slots:
         const QStringList tokenList = vlt::tokenizeCommandLine(QString::fromUtf8(line));
         QCOMPARE(tokenList.join(QChar(0xB6)) + (tokenList.isEmpty() ? "" : "¶"),
                  QString::fromUtf8(tokens));
+    }
+
+    // A large block starts on a huge-page boundary, holds what it asked for and, freed,
+    // leaves no mapping behind.
+    void bulkBlocks() {
+        const auto mappedKb = [] {
+            const QByteArray status = readBytes(QStringLiteral("/proc/self/status"));
+            return status.mid(status.indexOf("VmSize:") + 7).trimmed().split(' ').first().toLong();
+        };
+        const long before = mappedKb();
+        for (const std::size_t bytes : {std::size_t(600000), std::size_t(5000000)}) {
+            const vlt::BulkBlock block(bytes);
+            QCOMPARE(reinterpret_cast<std::uintptr_t>(block.data()) % (2 * 1024 * 1024), 0u);
+            std::memset(block.data(), 1, bytes);
+            QCOMPARE(block.data()[bytes - 1], 1);
+        }
+        QCOMPARE(mappedKb(), before);
     }
 
     void folderPart_data() { addCaseRows(QStringLiteral("folder-parts"), 2); }

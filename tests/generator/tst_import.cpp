@@ -160,6 +160,15 @@ private slots:
                  QStringLiteral("Die Datei \"k.cls\" kann nicht importiert werden: ") +
                      QString::fromUtf8(reason));
     }
+    void refusedFromDisk() { // a folder, and a sparse file just over the limit
+        const QTemporaryDir dir;
+        QFile huge(dir.filePath(QStringLiteral("gross.cls")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize((qint64(1) << 30) + 1));
+        for (const auto& [path, reason] : {std::pair{dir.path(), "sie ist ein Ordner."},
+                                           {huge.fileName(), "sie ist größer als 1 GB."}})
+            QCOMPARE(errorOf([&] { gen::importModule(path); }),
+                     "Die Datei \"" + path + "\" kann nicht importiert werden: " + reason);
+    }
 
     void imperfect_data() { addCaseRows(QStringLiteral("import-imperfect"), 5); }
 
