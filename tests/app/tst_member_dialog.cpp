@@ -105,7 +105,10 @@ private slots:
                             QKeySequence(QString::fromUtf8(key))[0].key());
         }
         QCOMPARE(d.dialog.isVisible(), member.isEmpty());
-        QCOMPARE(d.ui.kinds(), member.isEmpty() ? QStringList{"error"} : QStringList());
+        QCOMPARE(d.ui.shownTexts(), member.isEmpty()
+                                        ? QStringList{"error: Sie müssen einen Namen und "
+                                                      "einen Typ eingeben!"}
+                                        : QStringList());
         if (!member.isEmpty())
             QCOMPARE(d.member->MNAME + memberFlags(*d.member), QString::fromUtf8(member));
         QCOMPARE(d.app.changed, !member.isEmpty() && member != "WERTPadnc");

@@ -236,6 +236,7 @@ private slots:
         f.ui.answers.enqueue(vlt::ID_Yes); // reload
         changeOutside("von außen");
         QTRY_COMPARE(f.window->txt_Description->text(), QStringLiteral("von außen"));
+        QCOMPARE(status(*f.window), "Neu geladen: " + file);
         QVERIFY(f.lastShown("question").text.contains("außerhalb des Programms geändert"));
 
         QTest::keyClicks(f.window->txt_Author, "Ich");

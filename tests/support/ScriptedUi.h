@@ -66,6 +66,13 @@ public:
             result.append(s.kind);
         return result;
     }
+    // "kind: text" of each, in order.
+    QStringList shownTexts() const {
+        QStringList result;
+        for (const Shown& s : shown)
+            result.append(s.kind + QStringLiteral(": ") + s.text);
+        return result;
+    }
     const Shown* last(const QString& kind) const {
         for (auto it = shown.crbegin(); it != shown.crend(); ++it)
             if (it->kind == kind)
