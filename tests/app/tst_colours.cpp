@@ -111,10 +111,12 @@ private slots:
             while (block.isValid() && block.text() != QLatin1String(line))
                 block = block.next();
             QVERIFY(block.isValid());
-            const QColor background =
-                block.layout()->formats().value(0).format.background().color();
-            QVERIFY2(contrast(text, background) >= 4.5, line);
+            const QTextLayout::FormatRange range = block.layout()->formats().value(0);
+            QCOMPARE(std::pair(range.start, range.length), std::pair(0, 2)); // the whole line
+            QVERIFY2(contrast(text, range.format.background().color()) >= 4.5, line);
         }
+        diff.showTexts(QStringLiteral("a"), QStringLiteral("a"));
+        QCOMPARE(unified->toPlainText(), QStringLiteral("Keine Unterschiede."));
 
         f.dialogScripts.append([&](frm_Member& dialog) {
             dialog.txt_Name->setText(QStringLiteral("Liefer Datum"));
