@@ -95,7 +95,10 @@ private slots:
                 << "unerwartetes Dateiende";
         for (const QList<QByteArray>& row : readCaseRows(QStringLiteral("damaged-templates"), 3))
             QTest::newRow(row[0].constData())
-                << applyEdits(row[1] == "valid" ? valid : row[1], row[2])
+                << applyEdits(row[1] == "valid"                 ? valid
+                              : row[1].startsWith("templates/") ? readBytes(testData(row[1]))
+                                                                : row[1],
+                              row[2])
                 << QString::fromUtf8(row[3]);
     }
     void damagedStructure() {

@@ -95,8 +95,10 @@ private slots:
                  QStringList(QStringLiteral("Im Projekt \"%1\" gibt es weder Klassenmodule noch "
                                             "Klassenvorlagen.")
                                  .arg(sample.path("Leer"))));
-        QVERIFY(
-            errorOf([&] { proj::openProject(sample.path("Nirgends")); }).contains("gibt es nicht"));
+        QCOMPARE(errorOf([&] { proj::openProject(sample.path("Nirgends")); }),
+                 QStringLiteral("Das Projekt \"%1\" gibt es nicht: weder eine Projektdatei noch "
+                                "einen Ordner dieses Namens.")
+                     .arg(sample.path("Nirgends")));
 
         QVERIFY(QFile::link(sample.app(), sample.path("App/Klassen/Schleife")));
         const proj::Project looped = proj::openProject(sample.app());
