@@ -26,8 +26,15 @@ private slots:
         QVERIFY(copy.DATA.ID.isEmpty());
         QVERIFY(copy.MEMBERS().ITEM(1, true)->DATA.ID.isEmpty());
         cls_Member member;
-        QVERIFY(!errorOf([&] { copy.DATA.COPY(member); }).isEmpty());
-        QVERIFY(!errorOf([&] { member.DATA.COPY(copy); }).isEmpty());
+        QCOMPARE(errorOf([&] { copy.DATA.COPY(member); }),
+                 "Typen unverträglich: nur eine Klassenvorlage kann in eine Klassenvorlage kopiert "
+                 "werden.");
+        QCOMPARE(errorOf([&] { member.DATA.COPY(copy); }),
+                 "Typen unverträglich: nur ein Mitglied kann in ein Mitglied kopiert werden.");
+        // The records' names as the generated modules give theirs: program, dot, class.
+        QCOMPARE(QStringList({copy.DATA.ACTIVEX, copy.MEMBERS().DATA.ACTIVEX, member.DATA.ACTIVEX}),
+                 QStringList(
+                     {"test_model.cls_Class", "test_model.cls_Members", "test_model.cls_Member"}));
     }
 
     // The package has DATA_PARENT before DATA_EDITOR and CUSTOM last.
