@@ -42,11 +42,11 @@ struct WindowFixture {
         action->trigger();
     }
 
-    void addMember(const QString& name, const QString& type = QStringLiteral("String")) {
+    void addMember(const QString& name, const QString& type = u"String"_s) {
         dialogScripts.append([name, type](frm_Member& dialog) {
             dialog.txt_Name->setText(name);
             dialog.txt_Type->setCurrentText(type);
-            dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+            dialog.bar_Buttons->button(u"OK"_s)->click();
         });
         window->but_Add->click();
     }

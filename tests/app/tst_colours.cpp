@@ -58,8 +58,8 @@ QString marked(const QTextBlock& block) {
         const char kind = range.format.fontWeight() == QFont::Bold ? 'k'
                           : range.format.fontItalic()              ? 'c'
                                                                    : 's';
-        line.insert(range.start + range.length, QStringLiteral("»"));
-        line.insert(range.start, QStringLiteral("«%1:").arg(QLatin1Char(kind)));
+        line.insert(range.start + range.length, u"»"_s);
+        line.insert(range.start, u"«%1:"_s.arg(QLatin1Char(kind)));
     }
     return line;
 }
@@ -94,7 +94,7 @@ private slots:
         f.showActive();
         f.window->preview()->refreshNow();
         CodeViewer viewer;
-        viewer.showModule(QStringLiteral("m.cls"), f.window->preview()->codeView()->toPlainText());
+        viewer.showModule(u"m.cls"_s, f.window->preview()->codeView()->toPlainText());
         QApplication::setPalette(scheme(dark)); // switched while the windows are open
         QCoreApplication::processEvents();      // the change reaches the widgets as an event
         for (const QPlainTextEdit* code :
@@ -104,8 +104,8 @@ private slots:
         }
 
         DiffView diff;
-        diff.showTexts(QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));
-        auto* unified = diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_Diff"));
+        diff.showTexts(u"a\r\nb"_s, u"a\r\nc"_s);
+        auto* unified = diff.findChild<QPlainTextEdit*>(u"txt_Diff"_s);
         for (const char* line : {"-b", "+c"}) {
             QTextBlock block = unified->document()->firstBlock();
             while (block.isValid() && block.text() != QLatin1String(line))
@@ -115,11 +115,11 @@ private slots:
             QCOMPARE(std::pair(range.start, range.length), std::pair(0, 2)); // the whole line
             QVERIFY2(contrast(text, range.format.background().color()) >= 4.5, line);
         }
-        diff.showTexts(QStringLiteral("a"), QStringLiteral("a"));
-        QCOMPARE(unified->toPlainText(), QStringLiteral("Keine Unterschiede."));
+        diff.showTexts(u"a"_s, u"a"_s);
+        QCOMPARE(unified->toPlainText(), u"Keine Unterschiede."_s);
 
         f.dialogScripts.append([&](frm_Member& dialog) {
-            dialog.txt_Name->setText(QStringLiteral("Liefer Datum"));
+            dialog.txt_Name->setText(u"Liefer Datum"_s);
             QVERIFY(!dialog.lbl_Findings->text().isEmpty());
             QVERIFY2(contrast(dialog.lbl_Findings->palette().color(QPalette::WindowText),
                               dialog.palette().color(QPalette::Window)) >= 3,

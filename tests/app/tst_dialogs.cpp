@@ -25,7 +25,7 @@ template <class Dialog, class Look> void whenShown(Look look) {
 
 // Types the name into the dialog's file name field, as the user does, and accepts.
 void choose(QFileDialog& dialog, const QString& path) {
-    dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+    dialog.findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(path);
     QMetaObject::invokeMethod(&dialog, "accept");
 }
 
@@ -39,10 +39,10 @@ private slots:
         writeBytes(folder.filePath("a.vlt-ctf"), "x");
         QtUiServices ui;
         whenShown<QFileDialog>([&](QFileDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Klassenvorlage laden"));
+            QCOMPARE(dialog.windowTitle(), u"Klassenvorlage laden"_s);
             QCOMPARE(dialog.nameFilters(),
                      (QStringList{"Klassenvorlage (*.vlt-ctf)", "Alle Dateien (*.* *)"}));
-            QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Alle Dateien (*.* *)"));
+            QCOMPARE(dialog.selectedNameFilter(), u"Alle Dateien (*.* *)"_s);
             QCOMPARE(dialog.directory().path(), folder.path());
             QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
             choose(dialog, folder.filePath("a.vlt-ctf"));
@@ -51,7 +51,7 @@ private slots:
                                     "Klassenvorlage|*.vlt-ctf|Alle Dateien|*.*;*", 2, QString()}),
                  folder.filePath("a.vlt-ctf"));
         whenShown<QFileDialog>([&](QFileDialog& dialog) { // a filter it does not have
-            QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("Klasse (*.cls)"));
+            QCOMPARE(dialog.selectedNameFilter(), u"Klasse (*.cls)"_s);
             dialog.reject();
         });
         QCOMPARE(ui.openFileDialog({folder.path(), "Laden", "Klasse|*.cls", 3, QString()}),
@@ -61,7 +61,7 @@ private slots:
     }
 
     void saveDialogAsksBeforeReplacingAndAddsTheExtension_data() {
-        addCaseRows(QStringLiteral("save-dialogs"), 3);
+        addCaseRows(u"save-dialogs"_s, 3);
     }
     void saveDialogAsksBeforeReplacingAndAddsTheExtension() {
         const auto [ask, typed, returned] = textFields<3>();
@@ -83,7 +83,7 @@ private slots:
         QTemporaryDir folder;
         QtUiServices ui;
         whenShown<QFileDialog>([&](QFileDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Projektordner öffnen"));
+            QCOMPARE(dialog.windowTitle(), u"Projektordner öffnen"_s);
             QCOMPARE(dialog.fileMode(), QFileDialog::Directory);
             QCOMPARE(dialog.directory().path(), folder.path());
             QMetaObject::invokeMethod(&dialog, "accept");
@@ -101,7 +101,7 @@ private slots:
             said = box.text();
             box.accept();
         });
-        ui.openWebPage(QStringLiteral("https://www.veltrane.example/"));
+        ui.openWebPage(u"https://www.veltrane.example/"_s);
         QCOMPARE(said, QStringLiteral("Die Seite https://www.veltrane.example/ konnte nicht "
                                       "geöffnet werden: es ist kein Webbrowser eingerichtet."));
     }
@@ -109,7 +109,7 @@ private slots:
     void questionsDefaultToTheCautiousAnswer() {
         QtUiServices ui;
         whenShown<QMessageBox>([](QMessageBox& box) {
-            QCOMPARE(box.text(), QStringLiteral("Verwerfen?"));
+            QCOMPARE(box.text(), u"Verwerfen?"_s);
             QCOMPARE(box.defaultButton(), box.button(QMessageBox::No));
             QTest::keyClick(&box, Qt::Key_Return);
         });
@@ -120,14 +120,14 @@ private slots:
         const QStringList choices{"Ü&berschreiben", "&Neu laden", "Abbrechen"};
         whenShown<QMessageBox>([&](QMessageBox& box) {
             QCOMPARE(box.buttons().size(), choices.size());
-            QCOMPARE(box.windowTitle(), QStringLiteral("Vorlage geändert"));
-            QCOMPARE(box.defaultButton()->text(), QStringLiteral("Abbrechen"));
+            QCOMPARE(box.windowTitle(), u"Vorlage geändert"_s);
+            QCOMPARE(box.defaultButton()->text(), u"Abbrechen"_s);
             QTest::keyClick(&box, Qt::Key_Escape);
         });
         QCOMPARE(ui.choiceQuestion("Geändert.", choices, "Vorlage geändert"), 2);
         whenShown<QMessageBox>([](QMessageBox& box) {
             for (QAbstractButton* button : box.buttons())
-                if (button->text() == QLatin1String("&Neu laden"))
+                if (button->text() == "&Neu laden"_L1)
                     button->click();
         });
         QCOMPARE(ui.choiceQuestion("Geändert.", choices, "Vorlage geändert"), 1);

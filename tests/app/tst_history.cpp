@@ -35,19 +35,18 @@ private slots:
         f.showActive();
         f.window->txt_Name->setFocus();
         f.window->txt_Name->selectAll();
-        QTest::keyClicks(f.window->txt_Name, QStringLiteral("Kunde"));
+        QTest::keyClicks(f.window->txt_Name, u"Kunde"_s);
         f.window->txt_Project->setFocus();
-        QTest::keyClicks(f.window->txt_Project, QStringLiteral(" 2"));
-        QCOMPARE(action(f, "mnu_EditUndo")->text(), QStringLiteral("&Rückgängig: Projekt ändern"));
+        QTest::keyClicks(f.window->txt_Project, u" 2"_s);
+        QCOMPARE(action(f, "mnu_EditUndo")->text(), u"&Rückgängig: Projekt ändern"_s);
 
         keys(f.window->txt_Project, "Ctrl+Z");
-        QCOMPARE(f.window->txt_Project->text(), QStringLiteral("Veltrane Commonwork 3.0"));
-        QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Kunde"));
-        QCOMPARE(action(f, "mnu_EditUndo")->text(),
-                 QStringLiteral("&Rückgängig: Klassenname ändern"));
+        QCOMPARE(f.window->txt_Project->text(), u"Veltrane Commonwork 3.0"_s);
+        QCOMPARE(f.window->txt_Name->text(), u"Kunde"_s);
+        QCOMPARE(action(f, "mnu_EditUndo")->text(), u"&Rückgängig: Klassenname ändern"_s);
         keys(f.window->txt_Project, "Ctrl+Z");
         QCOMPARE(f.window->txt_Name->text() + u' ' + f.window->txt_File->text(),
-                 QStringLiteral("cls_NoName cls_NoName.cls"));
+                 u"cls_NoName cls_NoName.cls"_s);
         QVERIFY(!f.app.changed && !f.window->isWindowModified());
         QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
 
@@ -55,12 +54,12 @@ private slots:
         keys(f.window->txt_Custom, "Ctrl+Shift+Z");
         QCOMPARE(f.window->txt_Name->text() + u' ' + f.window->txt_File->text() + u' ' +
                      f.window->txt_Project->text(),
-                 QStringLiteral("Kunde Kunde.cls Veltrane Commonwork 3.0 2"));
+                 u"Kunde Kunde.cls Veltrane Commonwork 3.0 2"_s);
         QVERIFY(f.app.changed && f.window->isWindowModified());
         f.window->takeOver();
-        QCOMPARE(f.app.currentTemplate->CLASSNAME, QStringLiteral("Kunde"));
+        QCOMPARE(f.app.currentTemplate->CLASSNAME, u"Kunde"_s);
     }
-    void memberSteps_data() { addCaseRows(QStringLiteral("member-steps"), 3); }
+    void memberSteps_data() { addCaseRows(u"member-steps"_s, 3); }
     // Each step is undone to the list as it was, flags and all, and redone to the list after it.
     void memberSteps() {
         const auto [stepText, afterText, undoText] = caseFields<3>();
@@ -76,13 +75,13 @@ private slots:
         if (step.startsWith(u"remove")) {
             removeRow(f, row);
         } else if (step == u"add") {
-            f.addMember(QStringLiteral("D"));
+            f.addMember(u"D"_s);
         } else if (step.startsWith(u"edit") || step.startsWith(u"same")) {
             f.selectRow(row);
             f.dialogScripts.append([step](frm_Member& dialog) {
                 if (step.startsWith(u"edit"))
-                    dialog.txt_Name->setText(QStringLiteral("B2"));
-                dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+                    dialog.txt_Name->setText(u"B2"_s);
+                dialog.bar_Buttons->button(u"OK"_s)->click();
             });
             f.trigger("mnu_MemberEdit");
         } else {
@@ -107,16 +106,14 @@ private slots:
     void titleMarkFollowsTheSavedState() {
         WindowFixture f;
         f.showActive();
-        QCOMPARE(f.window->windowTitle(),
-                 QStringLiteral("Veltrane Benchkit - Class Shaper [Unbenannt][*]"));
+        QCOMPARE(f.window->windowTitle(), u"Veltrane Benchkit - Class Shaper [Unbenannt][*]"_s);
         QVERIFY(!f.window->isWindowModified());
-        f.addMember(QStringLiteral("A"));
+        f.addMember(u"A"_s);
         QVERIFY(f.window->isWindowModified());
-        const QString file = f.path(QStringLiteral("k.vlt-ctf"));
+        const QString file = f.path(u"k.vlt-ctf"_s);
         f.ui.fileChoices.enqueue(file);
         f.trigger("mnu_FileSave");
-        QCOMPARE(f.window->windowTitle(),
-                 QStringLiteral("Veltrane Benchkit - Class Shaper [%1][*]").arg(file));
+        QCOMPARE(f.window->windowTitle(), u"Veltrane Benchkit - Class Shaper [%1][*]"_s.arg(file));
         QVERIFY(!f.window->isWindowModified());
         removeRow(f, 0);
         QVERIFY(f.window->isWindowModified());
@@ -132,12 +129,12 @@ private slots:
         QVERIFY(!f.window->isWindowModified());
         QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
     }
-    void classNameKeepsATypedFileName_data() { addCaseRows(QStringLiteral("typed-file-names"), 2); }
+    void classNameKeepsATypedFileName_data() { addCaseRows(u"typed-file-names"_s, 2); }
     void classNameKeepsATypedFileName() {
         const auto [file, expected] = caseFields<2>();
         WindowFixture f;
         f.window->txt_File->setText(QString::fromUtf8(file));
-        f.window->txt_Name->setText(QStringLiteral("cls_Kunde"));
+        f.window->txt_Name->setText(u"cls_Kunde"_s);
         QCOMPARE(f.window->txt_File->text(), QString::fromUtf8(expected));
     }
 };

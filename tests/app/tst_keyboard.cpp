@@ -28,9 +28,9 @@ private slots:
         CustomCodeEdit* custom = f.window->txt_Custom;
         custom->setFocus();
         QTest::keyClick(custom, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(custom->toPlainText(), QStringLiteral("\t"));
+        QCOMPARE(custom->toPlainText(), u"\t"_s);
         QTest::keyClick(custom, Qt::Key_Tab);
-        QCOMPARE(custom->toPlainText(), QStringLiteral("\t"));
+        QCOMPARE(custom->toPlainText(), u"\t"_s);
         QVERIFY(!custom->hasFocus());
     }
     void differenceWindowClosesLikeAWindow_data() {
@@ -46,21 +46,19 @@ private slots:
         // Near the screen's corner: centred on the window, the difference would stand over it.
         f.window->move(f.window->screen()->availableGeometry().bottomRight() - QPoint(60, 40));
         ModuleDiff diff(f.window.get());
-        diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a\r\nb"), QStringLiteral("a\r\nc"));
+        diff.showDiff(u"m.cls"_s, u"a\r\nb"_s, u"a\r\nc"_s);
         activate(&diff);
         QVERIFY(diff.screen()->availableGeometry().contains(diff.frameGeometry()));
         QCOMPARE(diff.size(), QSize(720, 600)); // 900×600, at most nine tenths of the screen
-        QCOMPARE(diff.view()->summary(),
-                 QStringLiteral("1 Zeile nur links (rot), 1 Zeile nur rechts (grün)"));
+        QCOMPARE(diff.view()->summary(), u"1 Zeile nur links (rot), 1 Zeile nur rechts (grün)"_s);
         const QPoint moved = diff.pos() - QPoint(30, 20); // by the user; a new diff keeps it
         diff.move(moved);
-        diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a\r\nb"), QStringLiteral("a\r\nd"));
+        diff.showDiff(u"m.cls"_s, u"a\r\nb"_s, u"a\r\nd"_s);
         QCOMPARE(diff.pos(), moved);
         QTest::keySequence(&diff, keys);
         QVERIFY(!diff.isVisible());
-        diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("a"), QStringLiteral("a"));
-        QCOMPARE(diff.view()->summary(),
-                 QStringLiteral("Keine Unterschiede: beide Seiten sind gleich."));
+        diff.showDiff(u"m.cls"_s, u"a"_s, u"a"_s);
+        QCOMPARE(diff.view()->summary(), u"Keine Unterschiede: beide Seiten sind gleich."_s);
     }
     // Side by side, which the next difference window keeps, the first change is in view and
     // Page Down in one side scrolls both.
@@ -72,18 +70,15 @@ private slots:
         for (int i = 0; i < 300; ++i)
             old.append(QString::number(i));
         QStringList changed = old;
-        changed[200] = QStringLiteral("neu");
+        changed[200] = u"neu"_s;
         diff.findChild<QCheckBox*>()->click();
-        diff.showDiff(QStringLiteral("m.cls"), old.join("\r\n"), changed.join("\r\n"));
+        diff.showDiff(u"m.cls"_s, old.join("\r\n"), changed.join("\r\n"));
         activate(&diff);
-        auto* left =
-            diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_DiffOld"))->verticalScrollBar();
-        auto* right =
-            diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_DiffNew"))->verticalScrollBar();
+        auto* left = diff.findChild<QPlainTextEdit*>(u"txt_DiffOld"_s)->verticalScrollBar();
+        auto* right = diff.findChild<QPlainTextEdit*>(u"txt_DiffNew"_s)->verticalScrollBar();
         QTRY_VERIFY(left->value() > 150 && left->value() < 200);
         QCOMPARE(right->value(), left->value());
-        QTest::keyClick(diff.findChild<QPlainTextEdit*>(QStringLiteral("txt_DiffNew")),
-                        Qt::Key_PageDown);
+        QTest::keyClick(diff.findChild<QPlainTextEdit*>(u"txt_DiffNew"_s), Qt::Key_PageDown);
         QVERIFY(right->value() > 200);
         QCOMPARE(left->value(), right->value());
         ModuleDiff next;
@@ -94,22 +89,22 @@ private slots:
         WindowFixture f;
         f.showActive();
         CodeViewer viewer(f.window.get());
-        viewer.showModule(QStringLiteral("Klassenmodul"), QStringLiteral("Dim a\r\nDim b"));
+        viewer.showModule(u"Klassenmodul"_s, u"Dim a\r\nDim b"_s);
         activate(&viewer);
         QVERIFY(viewer.height() > 600); // a page of code, not the size Qt would give it
-        auto* find = viewer.findChild<QLineEdit*>(QStringLiteral("txt_Find"));
+        auto* find = viewer.findChild<QLineEdit*>(u"txt_Find"_s);
         QTest::keySequence(&viewer, QKeySequence::Find);
         QVERIFY(find->hasFocus());
-        QTest::keyClicks(find, QStringLiteral("Dim"));
+        QTest::keyClicks(find, u"Dim"_s);
         QTest::keyClick(find, Qt::Key_Return);
         QTest::keyClick(find, Qt::Key_Return);
         QCOMPARE(viewer.findState(), QString());
         QTest::keyClick(find, Qt::Key_Return);
-        QCOMPARE(viewer.findState(), QStringLiteral("Vom Anfang an weitergesucht"));
+        QCOMPARE(viewer.findState(), u"Vom Anfang an weitergesucht"_s);
         find->selectAll();
-        QTest::keyClicks(find, QStringLiteral("Sub"));
+        QTest::keyClicks(find, u"Sub"_s);
         QTest::keyClick(find, Qt::Key_Return);
-        QCOMPARE(viewer.findState(), QStringLiteral("„Sub“ nicht gefunden"));
+        QCOMPARE(viewer.findState(), u"„Sub“ nicht gefunden"_s);
         QTest::keyClick(find, Qt::Key_Escape); // the search closes, the code has the keys
         QVERIFY(!find->isVisible() && viewer.isVisible());
         QVERIFY(viewer.findChild<QPlainTextEdit*>()->hasFocus());

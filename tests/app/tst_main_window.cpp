@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kValue = QStringLiteral("Wert");
+const QString kValue = u"Wert"_s;
 
 // Every field blank, except `only` (when given), which gets kValue or True.
 void setOnly(cls_Class& record, const ClassField* only = nullptr) {
@@ -77,7 +77,7 @@ private slots:
             for (const QWidget* control : editControls(*f.window))
                 if (isFilled(control))
                     shownIn.append(control->objectName());
-            report.append(QStringLiteral("%1 -> %2").arg(field.name, shownIn.join(", ")));
+            report.append(u"%1 -> %2"_s.arg(field.name, shownIn.join(", ")));
         }
         for (QWidget* control : editControls(*f.window)) {
             setOnly(*f.app.currentTemplate);
@@ -85,13 +85,13 @@ private slots:
             f.app.changed = false;
             edit(control);
             f.window->takeOver();
-            report.append(QStringLiteral("%1 <- %2%3")
-                              .arg(control->objectName(), filledFields(*f.app.currentTemplate),
-                                   f.app.changed ? "" : " (keine Änderung)"));
+            report.append(u"%1 <- %2%3"_s.arg(control->objectName(),
+                                              filledFields(*f.app.currentTemplate),
+                                              f.app.changed ? "" : " (keine Änderung)"));
         }
-        compareWithGolden(report, QStringLiteral("texts/main-window-fields.txt"));
+        compareWithGolden(report, u"texts/main-window-fields.txt"_s);
     }
-    void customCodeLineBreaks_data() { addCaseRows(QStringLiteral("custom-code-breaks"), 3); }
+    void customCodeLineBreaks_data() { addCaseRows(u"custom-code-breaks"_s, 3); }
     void customCodeLineBreaks() {
         const auto [custom, typed, takenOver] = textFields<3>();
         WindowFixture f;
@@ -103,69 +103,69 @@ private slots:
         f.window->takeOver();
         QCOMPARE(f.app.currentTemplate->CUSTOM, takenOver);
     }
-    void unsavedChangesQuestion_data() { addCaseRows(QStringLiteral("unsaved-changes"), 3); }
+    void unsavedChangesQuestion_data() { addCaseRows(u"unsaved-changes"_s, 3); }
     void unsavedChangesQuestion() {
         const auto [command, edited, answer] = textFields<3>();
         WindowFixture f;
         f.window->show();
         if (!edited.isEmpty())
-            f.window->txt_Name->setText(QStringLiteral("Bearbeitet"));
+            f.window->txt_Name->setText(u"Bearbeitet"_s);
         f.ui.answers.enqueue(answer == "Ja" ? vlt::ID_Yes : answer == "Nein" ? vlt::ID_No : 0);
         f.trigger(command.toLatin1().constData());
 
-        QCOMPARE(f.ui.kinds().contains(QStringLiteral("question")), !edited.isEmpty());
+        QCOMPARE(f.ui.kinds().contains(u"question"_s), !edited.isEmpty());
         const bool wentOn = command.endsWith("New")    ? !f.app.changed
                             : command.endsWith("Open") ? f.ui.kinds().contains("open")
                                                        : !f.window->isVisible();
         QCOMPARE(wentOn, answer != "Nein");
         if (!wentOn)
-            QCOMPARE(f.window->txt_Name->text(), QStringLiteral("Bearbeitet"));
+            QCOMPARE(f.window->txt_Name->text(), u"Bearbeitet"_s);
     }
-    void eachCommandSaysWhatItDid_data() { addCaseRows(QStringLiteral("command-statuses"), 5); }
+    void eachCommandSaysWhatItDid_data() { addCaseRows(u"command-statuses"_s, 5); }
     void eachCommandSaysWhatItDid() {
         auto [command, choice, answer, status, shown] = textFields<5>();
         WindowFixture f;
-        f.addMember(QStringLiteral("A"));
+        f.addMember(u"A"_s);
         f.selectRow(0);
-        f.ui.fileChoices.enqueue(f.path(QStringLiteral("k.vlt-ctf")));
+        f.ui.fileChoices.enqueue(f.path(u"k.vlt-ctf"_s));
         f.trigger("mnu_FileSave");
         if (!choice.isEmpty())
             f.ui.fileChoices.enqueue(f.path(choice));
         f.ui.answers.enqueue(answer == u"Ja" ? vlt::ID_Yes : vlt::ID_No);
         f.dialogScripts.append([](frm_Member& dialog) {
-            dialog.txt_Name->setText(QStringLiteral("B"));
-            dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+            dialog.txt_Name->setText(u"B"_s);
+            dialog.bar_Buttons->button(u"OK"_s)->click();
         });
         const qsizetype before = f.ui.shown.size();
         f.trigger(command.toLatin1().constData());
         QCOMPARE(f.window->statusBar()->currentMessage(),
-                 status.replace(QStringLiteral("{dir}"), f.folder.path()));
+                 status.replace(u"{dir}"_s, f.folder.path()));
         const ScriptedUi::Shown last = f.ui.shown.value(f.ui.shown.size() - 1);
         QString lastShown =
             f.ui.shown.size() == before
-                ? QStringLiteral("-")
+                ? u"-"_s
                 : QStringList({last.kind, last.text, last.title, last.request.filter}).join(" / ");
-        QCOMPARE(lastShown.replace(QDir::homePath(), QStringLiteral("~")).trimmed(),
-                 shown.replace(QStringLiteral("{dir}"), f.folder.path())
-                     .replace(QStringLiteral("{version}"), vlt::programVersion()));
+        QCOMPARE(lastShown.replace(QDir::homePath(), u"~"_s).trimmed(),
+                 shown.replace(u"{dir}"_s, f.folder.path())
+                     .replace(u"{version}"_s, vlt::programVersion()));
     }
     void newTemplateKeepsProjectAuthorCopyright() {
         WindowFixture f;
         for (QLineEdit* field : {f.window->txt_Project, f.window->txt_Author,
                                  f.window->txt_Copyright, f.window->txt_Name})
             field->setText(field->objectName());
-        f.addMember(QStringLiteral("NUMMER"));
+        f.addMember(u"NUMMER"_s);
         f.window->takeOver();
         f.ui.answers.enqueue(vlt::ID_Yes);
         f.trigger("mnu_FileNew");
         QCOMPARE(f.window->txt_Project->text() + f.window->txt_Author->text() +
                      f.window->txt_Copyright->text(),
-                 QStringLiteral("txt_Projecttxt_Authortxt_Copyright"));
-        QVERIFY(f.window->txt_Name->text() != QStringLiteral("txt_Name"));
+                 u"txt_Projecttxt_Authortxt_Copyright"_s);
+        QVERIFY(f.window->txt_Name->text() != u"txt_Name"_s);
         QCOMPARE(f.window->lst_Members->topLevelItemCount(), 0);
         QVERIFY(!f.app.changed);
     }
-    void saveFallsBackToSaveAs_data() { addCaseRows(QStringLiteral("save-fallbacks"), 2); }
+    void saveFallsBackToSaveAs_data() { addCaseRows(u"save-fallbacks"_s, 2); }
     void saveFallsBackToSaveAs() {
         const auto [currentPath, fileExists] = textFields<2>();
         WindowFixture f;
@@ -173,10 +173,10 @@ private slots:
             f.app.currentTemplatePath = f.path(currentPath);
         if (!fileExists.isEmpty())
             QVERIFY(saveTemplate(f.app, f.app.currentTemplatePath));
-        f.window->txt_Name->setText(QStringLiteral("cls_Gespeichert"));
-        f.ui.fileChoices.enqueue(f.path(QStringLiteral("gewaehlt.vlt-ctf")));
+        f.window->txt_Name->setText(u"cls_Gespeichert"_s);
+        f.ui.fileChoices.enqueue(f.path(u"gewaehlt.vlt-ctf"_s));
         f.trigger("mnu_FileSave");
-        QCOMPARE(f.ui.kinds().contains(QStringLiteral("save")), fileExists.isEmpty());
+        QCOMPARE(f.ui.kinds().contains(u"save"_s), fileExists.isEmpty());
         const QString saved =
             !fileExists.isEmpty() ? f.path(currentPath) : f.path("gewaehlt.vlt-ctf");
         QCOMPARE(f.app.currentTemplatePath, saved);
@@ -196,9 +196,9 @@ private slots:
 
         f.selectRow(1);
         f.dialogScripts.append([](frm_Member& dialog) {
-            dialog.txt_Name->setText(QStringLiteral("B2"));
+            dialog.txt_Name->setText(u"B2"_s);
             dialog.opt_Array->click();
-            dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
+            dialog.bar_Buttons->button(u"OK"_s)->click();
         });
         f.window->lst_Members->setFocus();
         QTest::keyClick(f.window->lst_Members, Qt::Key_Return);
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(f.rows(2), (QStringList{"True", "False", "True"}));
         for (int column = 0; column < 3; ++column) // the member's flags on every column
             QCOMPARE(f.window->lst_Members->topLevelItem(1)->toolTip(column),
-                     QStringLiteral("B2 As String: Datenfeld"));
+                     u"B2 As String: Datenfeld"_s);
         QCOMPARE(f.window->lst_Members->indexOfTopLevelItem(f.window->lst_Members->currentItem()),
                  1);
 
@@ -225,20 +225,20 @@ private slots:
         QCOMPARE(f.ui.kinds(), (QStringList{"question", "question"}));
         QCOMPARE(f.rows(), (QStringList{"B2", "C"}));
         QCOMPARE(f.rows(-1), (QStringList{"1", "2"}));
-        QCOMPARE(f.app.currentTemplate->MEMBERS().ITEM(1, true)->MNAME, QStringLiteral("B2"));
+        QCOMPARE(f.app.currentTemplate->MEMBERS().ITEM(1, true)->MNAME, u"B2"_s);
 
         f.window->lst_Members->clearSelection();
         QVERIFY(!f.window->but_Edit->isEnabled() && !f.window->but_Remove->isEnabled());
     }
-    void menuShortcutsWinInEveryField_data() { addCaseRows(QStringLiteral("menu-shortcuts"), 3); }
+    void menuShortcutsWinInEveryField_data() { addCaseRows(u"menu-shortcuts"_s, 3); }
     void menuShortcutsWinInEveryField() {
         const auto [field, keys, shownKind] = textFields<3>();
         WindowFixture f;
         f.showActive();
-        f.addMember(QStringLiteral("A"));
+        f.addMember(u"A"_s);
         f.selectRow(0);
-        f.window->txt_Name->setText(QStringLiteral("cls_Bleibt"));
-        f.window->txt_Custom->setPlainText(QStringLiteral("bleibt"));
+        f.window->txt_Name->setText(u"cls_Bleibt"_s);
+        f.window->txt_Custom->setPlainText(u"bleibt"_s);
         f.app.changed = false;
         bool dialogOpened = false;
         f.dialogScripts.append([&dialogOpened](frm_Member&) { dialogOpened = true; });
@@ -247,33 +247,33 @@ private slots:
         QTest::keySequence(target, QKeySequence(keys));
         QCOMPARE(f.ui.kinds().join(','), shownKind);
         QCOMPARE(dialogOpened, shownKind.isEmpty());
-        QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cls_Bleibt"));
-        QCOMPARE(f.window->txt_Custom->toPlainText(), QStringLiteral("bleibt"));
+        QCOMPARE(f.window->txt_Name->text(), u"cls_Bleibt"_s);
+        QCOMPARE(f.window->txt_Custom->toPlainText(), u"bleibt"_s);
     }
     // A template opened from the command line joins the list as one opened from the menu; two of
     // one name are told apart by their folders, and an entry opens its own.
     void recentFilesNameTheirFolders() {
-        QSettings().remove(QStringLiteral("recentFiles"));
+        QSettings().remove(u"recentFiles"_s);
         WindowFixture f;
         QStringList paths;
         for (const char* folder : {"a", "b"}) {
             QDir(f.folder.path()).mkpath(QLatin1String(folder));
-            paths.append(f.path(QStringLiteral("%1/Kunde.vlt-ctf").arg(QLatin1String(folder))));
+            paths.append(f.path(u"%1/Kunde.vlt-ctf"_s.arg(QLatin1String(folder))));
             f.app.currentTemplate->AUTHOR = QLatin1String(folder);
             QVERIFY(saveTemplate(f.app, paths.last()));
         }
         f.window->templateOpened(paths[0]);
         f.ui.fileChoices.enqueue(paths[1]);
         f.trigger("mnu_FileOpen");
-        auto* recent = f.window->findChild<QMenu*>(QStringLiteral("mnu_FileRecent"));
+        auto* recent = f.window->findChild<QMenu*>(u"mnu_FileRecent"_s);
         QStringList entries;
         for (const QAction* action : recent->actions())
             entries.append(action->text());
-        QCOMPARE(entries, (QStringList{QStringLiteral("&1 Kunde.vlt-ctf – %1").arg(f.path("b")),
-                                       QStringLiteral("&2 Kunde.vlt-ctf – %1").arg(f.path("a"))}));
+        QCOMPARE(entries, (QStringList{u"&1 Kunde.vlt-ctf – %1"_s.arg(f.path("b")),
+                                       u"&2 Kunde.vlt-ctf – %1"_s.arg(f.path("a"))}));
         recent->actions().at(1)->trigger();
         QCOMPARE(f.app.currentTemplatePath, paths[0]);
-        QCOMPARE(f.window->txt_Author->text(), QStringLiteral("a"));
+        QCOMPARE(f.window->txt_Author->text(), u"a"_s);
 
         // The eight newest, the home folder written "~", a long folder cut at its start.
         const QByteArray home = qgetenv("HOME");
@@ -282,16 +282,15 @@ private slots:
             f.path("ein Ordner/mit einem Namen/der länger ist als fünfzig Zeichen");
         for (int i = 1; i <= 9; ++i)
             f.window->templateOpened(
-                QStringLiteral("%1/k%2.vlt-ctf").arg(i < 9 ? deep : f.folder.path()).arg(i));
+                u"%1/k%2.vlt-ctf"_s.arg(i < 9 ? deep : f.folder.path()).arg(i));
         qputenv("HOME", home);
         QCOMPARE(recent->actions().size(), 8);
-        QCOMPARE(recent->actions().first()->text(), QStringLiteral("&1 k9.vlt-ctf – ~"));
+        QCOMPARE(recent->actions().first()->text(), u"&1 k9.vlt-ctf – ~"_s);
         QCOMPARE(
             recent->actions().last()->text(),
-            QStringLiteral("&8 k2.vlt-ctf – …") +
-                QStringLiteral("~/ein Ordner/mit einem Namen/der länger ist als fünfzig Zeichen")
-                    .right(49));
-        QCOMPARE(recent->actions().last()->statusTip(), deep + QStringLiteral("/k2.vlt-ctf"));
+            u"&8 k2.vlt-ctf – …"_s +
+                u"~/ein Ordner/mit einem Namen/der länger ist als fünfzig Zeichen"_s.right(49));
+        QCOMPARE(recent->actions().last()->statusTip(), deep + u"/k2.vlt-ctf"_s);
     }
 };
 

@@ -49,8 +49,8 @@ QString memberFlags(const cls_Member& member) {
 
 std::shared_ptr<cls_Member> memberWithFlags(const QByteArray& set) {
     auto member = std::make_shared<cls_Member>();
-    member->MNAME = QStringLiteral("WERT");
-    member->MTYPE = QStringLiteral("Double"); // not the list's first type
+    member->MNAME = u"WERT"_s;
+    member->MTYPE = u"Double"_s; // not the list's first type
     for (int i = 0; i < 5; ++i)
         (*member).*flags()[i] = set.contains("PADNC"[i]);
     return member;
@@ -70,9 +70,7 @@ struct Dialog {
 class MemberDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachBoxLoadsAndConfirmsItsOwnField_data() {
-        addCaseRows(QStringLiteral("member-flags"), 3);
-    }
+    void eachBoxLoadsAndConfirmsItsOwnField_data() { addCaseRows(u"member-flags"_s, 3); }
     // Loading shows each field in its own box (the rules acting), OK writes each box and text
     // into its own field and marks the template changed.
     void eachBoxLoadsAndConfirmsItsOwnField() {
@@ -82,14 +80,14 @@ private slots:
         for (const char letter : clicks)
             boxes(d.dialog)[QByteArray("PADNC").indexOf(letter)]->click();
         QCOMPARE(boxStates(d.dialog), QString::fromLatin1(shown));
-        d.dialog.txt_Name->setText(QStringLiteral("NAME"));
-        d.dialog.txt_Type->setCurrentText(QStringLiteral("Typ"));
-        d.dialog.bar_Buttons->button(QStringLiteral("OK"))->click();
-        QCOMPARE(d.member->MNAME + '|' + d.member->MTYPE, QStringLiteral("NAME|Typ"));
+        d.dialog.txt_Name->setText(u"NAME"_s);
+        d.dialog.txt_Type->setCurrentText(u"Typ"_s);
+        d.dialog.bar_Buttons->button(u"OK"_s)->click();
+        QCOMPARE(d.member->MNAME + '|' + d.member->MTYPE, u"NAME|Typ"_s);
         QCOMPARE(memberFlags(*d.member), QString::fromLatin1(shown));
         QVERIFY(d.app.changed);
     }
-    void keysConfirmOrAbort_data() { addCaseRows(QStringLiteral("member-dialog-keys"), 4); }
+    void keysConfirmOrAbort_data() { addCaseRows(u"member-dialog-keys"_s, 4); }
     void keysConfirmOrAbort() {
         const auto [focus, key, name, member] = caseFields<4>();
         Dialog d;
@@ -115,7 +113,7 @@ private slots:
     }
     void helpExplainsTheFields() {
         Dialog d;
-        d.dialog.bar_Buttons->button(QStringLiteral("HELP"))->click();
+        d.dialog.bar_Buttons->button(u"HELP"_s)->click();
         QCOMPARE(d.ui.kinds(), QStringList{"info"});
         compareWithGolden(d.ui.shown.first().text.split(u'\n'), "texts/member-help.txt");
     }

@@ -27,13 +27,13 @@ private slots:
     void everyOutputOfTheWindowWritesTheGoldenBytes_data() {
         QTest::addColumn<QString>("templateFile");
         QTest::addColumn<QString>("module"); // golden module without extension, or none
-        const QDir golden(kData + QStringLiteral("/golden"));
-        for (const QString& name : golden.entryList({QStringLiteral("*.vlt-ctf")})) {
+        const QDir golden(kData + u"/golden"_s);
+        for (const QString& name : golden.entryList({u"*.vlt-ctf"_s})) {
             const QString base = golden.filePath(QFileInfo(name).completeBaseName());
             QTest::newRow(qPrintable(name)) << golden.filePath(name) << base;
         }
         QTest::newRow("mixed line breaks")
-            << kData + QStringLiteral("/templates/custom-mixed-breaks.vlt-ctf") << QString();
+            << kData + u"/templates/custom-mixed-breaks.vlt-ctf"_s << QString();
         QTest::newRow("example") << QStringLiteral(EXAMPLES_DIR "/Kunde.vlt-ctf") << QString();
     }
     // Open, a cancelled "In Datei", Save: the template keeps every byte. "In Datei", the clipboard
@@ -53,10 +53,10 @@ private slots:
         if (module.isEmpty())
             return;
 
-        f.ui.fileChoices.enqueue(f.path(QStringLiteral("modul.cls")));
+        f.ui.fileChoices.enqueue(f.path(u"modul.cls"_s));
         f.trigger("mnu_FileCreateFile");
-        QCOMPARE(readBytes(f.path(QStringLiteral("modul.cls"))), readBytes(module + ".cls"));
-        QCOMPARE(f.app.currentTemplate->COMPILED, f.path(QStringLiteral("modul.cls")));
+        QCOMPARE(readBytes(f.path(u"modul.cls"_s)), readBytes(module + ".cls"));
+        QCOMPARE(f.app.currentTemplate->COMPILED, f.path(u"modul.cls"_s));
         QVERIFY2(f.app.changed && f.window->isWindowModified(), "the new target is yet unsaved");
         f.trigger("mnu_FileCreateClipboard");
         QCOMPARE(gen::encodeModule(QGuiApplication::clipboard()->text()).bytes,
@@ -72,69 +72,65 @@ private slots:
         QCOMPARE(f.window->viewer()->x(), 0);
         QVERIFY(qAbs(f.window->viewer()->y() - f.window->y()) <= 4);
     }
-    void proposalStartsWhereTheModuleWent_data() {
-        addCaseRows(QStringLiteral("module-proposals"), 3);
-    }
+    void proposalStartsWhereTheModuleWent_data() { addCaseRows(u"module-proposals"_s, 3); }
     void proposalStartsWhereTheModuleWent() {
         const auto [templatePath, compiled, proposal] = textFields<3>();
         WindowFixture f;
         f.app.currentTemplatePath = templatePath;
-        f.app.templateFolder = QStringLiteral("/vorlagen/");
+        f.app.templateFolder = u"/vorlagen/"_s;
         f.app.currentTemplate->COMPILED = compiled;
-        f.window->txt_Name->setText(QStringLiteral("Kunde"));
+        f.window->txt_Name->setText(u"Kunde"_s);
         f.trigger("mnu_FileCreateFile");
-        QCOMPARE(f.lastShown(QStringLiteral("save")).request.initialFile, proposal);
+        QCOMPARE(f.lastShown(u"save"_s).request.initialFile, proposal);
         QCOMPARE(f.app.currentTemplate->COMPILED, compiled);
     }
     void failingCreateFileKeepsEverything() {
         WindowFixture f;
-        f.app.currentTemplate->COMPILED = QStringLiteral("/frueher/cls_Kunde.cls");
+        f.app.currentTemplate->COMPILED = u"/frueher/cls_Kunde.cls"_s;
         f.app.changed = false;
-        const QString target = f.path(QStringLiteral("fehlt/cls_Kunde.cls"));
+        const QString target = f.path(u"fehlt/cls_Kunde.cls"_s);
         f.ui.fileChoices.enqueue(target);
         f.trigger("mnu_FileCreateFile");
-        QVERIFY(
-            f.lastShown(QStringLiteral("error")).text.contains(QStringLiteral("cls_Kunde.cls")));
-        QCOMPARE(f.app.currentTemplate->COMPILED, QStringLiteral("/frueher/cls_Kunde.cls"));
+        QVERIFY(f.lastShown(u"error"_s).text.contains(u"cls_Kunde.cls"_s));
+        QCOMPARE(f.app.currentTemplate->COMPILED, u"/frueher/cls_Kunde.cls"_s);
         QVERIFY(!f.app.changed);
         QVERIFY(!QFile::exists(target));
     }
     void replacedCharactersAreReported() {
         WindowFixture f;
-        f.window->txt_Description->setText(QStringLiteral("Kunde \u4E2D \u20AC 😀\u4E2D!"));
-        const QString target = f.path(QStringLiteral("cls_Kunde.cls"));
+        f.window->txt_Description->setText(u"Kunde \u4E2D \u20AC 😀\u4E2D!"_s);
+        const QString target = f.path(u"cls_Kunde.cls"_s);
         f.ui.fileChoices.enqueue(target);
         f.trigger("mnu_FileCreateFile");
-        QCOMPARE(f.lastShown(QStringLiteral("info")).text,
+        QCOMPARE(f.lastShown(u"info"_s).text,
                  QStringLiteral("Im Modul \"%1\" wurden Zeichen, die Windows-1252 nicht darstellen "
                                 "kann, als \"?\" geschrieben: \"\u4E2D\" (U+4E2D), \"😀\" (U+1F600)")
                      .arg(target));
         QVERIFY(readBytes(target).contains("Kunde ? \x80 ?\?!"));
     }
     void differentModuleFileIsReplacedOnlyWhenAgreed_data() {
-        addCaseRows(QStringLiteral("module-replacement"), 4);
+        addCaseRows(u"module-replacement"_s, 4);
     }
     void differentModuleFileIsReplacedOnlyWhenAgreed() {
         const auto [existing, answer, asked, written] = caseFields<4>();
         WindowFixture f;
-        f.app.currentTemplate->COMPILED = QStringLiteral("/frueher/cls_NoName.cls");
-        const QString target = f.path(QStringLiteral("cls_NoName.cls"));
+        f.app.currentTemplate->COMPILED = u"/frueher/cls_NoName.cls"_s;
+        const QString target = f.path(u"cls_NoName.cls"_s);
         const QByteArray module = gen::encodeModule(f.window->hCompile(true)).bytes;
         writeBytes(target, existing.isEmpty() ? module : existing);
         f.ui.fileChoices.enqueue(target);
         f.ui.answers.enqueue(answer == "Ja" ? vlt::ID_Yes : vlt::ID_No);
         f.trigger("mnu_FileCreateFile");
-        QCOMPARE(f.ui.kinds().contains(QStringLiteral("overwrite")), !asked.isEmpty());
+        QCOMPARE(f.ui.kinds().contains(u"overwrite"_s), !asked.isEmpty());
         QCOMPARE(readBytes(target), !written.isEmpty() ? module : existing);
         QCOMPARE(f.app.currentTemplate->COMPILED,
-                 !written.isEmpty() ? target : QStringLiteral("/frueher/cls_NoName.cls"));
+                 !written.isEmpty() ? target : u"/frueher/cls_NoName.cls"_s);
         QCOMPARE(f.window->statusBar()->currentMessage(),
-                 (!written.isEmpty()
-                      ? QStringLiteral("Modul geschrieben: %1")
-                      : QStringLiteral("Kein Modul geschrieben: %1 bleibt unverändert"))
+                 (!written.isEmpty() ? u"Modul geschrieben: %1"_s
+                                     : u"Kein Modul geschrieben: %1 bleibt unverändert"_s)
                      .arg(target));
     }
-    void droppedFiles_data() { addCaseRows(QStringLiteral("dropped-files"), 2); }
+    void droppedFiles_data() { addCaseRows(u"dropped-files"_s, 2); }
     // A module dropped on the window is imported, a template opened; nothing else is taken.
     void droppedFiles() {
         const auto [fileNames, opened] = textFields<2>();
@@ -160,25 +156,24 @@ private slots:
         QCOMPARE(f.app.currentTemplatePath,
                  files[0].endsWith(".cls") ? QString() : f.path(files[0]));
     }
-    void importThroughTheMenu_data() { addCaseRows(QStringLiteral("menu-imports"), 2); }
+    void importThroughTheMenu_data() { addCaseRows(u"menu-imports"_s, 2); }
     // After the unsaved-changes question, the module's template is shown, unsaved; saving
     // proposes its class name beside the module; a hand edit shows in the diff window.
     void importThroughTheMenu() {
         const auto [edits, statusText] = caseFields<2>();
-        const QByteArray module =
-            applyEdits(readBytes(kData + QStringLiteral("/golden/plain.cls")), edits);
+        const QByteArray module = applyEdits(readBytes(kData + u"/golden/plain.cls"_s), edits);
         const QString status = QString::fromUtf8(statusText);
         WindowFixture f;
-        const QString path = f.path(QStringLiteral("Kunde.cls"));
+        const QString path = f.path(u"Kunde.cls"_s);
         writeBytes(path, module);
-        f.window->txt_Author->setText(QStringLiteral("ungespeichert"));
-        f.app.currentTemplatePath = f.path(QStringLiteral("offen.vlt-ctf")); // not written to
+        f.window->txt_Author->setText(u"ungespeichert"_s);
+        f.app.currentTemplatePath = f.path(u"offen.vlt-ctf"_s); // not written to
         f.ui.answers.enqueue(vlt::ID_Yes);
         f.ui.fileChoices.enqueue(path);
         f.trigger("mnu_FileImport");
         QCOMPARE(f.ui.kinds(), (QStringList{"question", "open"}));
-        QCOMPARE(f.lastShown("open").request.filter, QStringLiteral("Klassenmodul|*.cls"));
-        QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cls_Kunde"));
+        QCOMPARE(f.lastShown("open").request.filter, u"Klassenmodul|*.cls"_s);
+        QCOMPARE(f.window->txt_Name->text(), u"cls_Kunde"_s);
         QCOMPARE(f.rows(), (QStringList{"KundenNr", "Name", "Geburtstag", "Adresse", "Notizen",
                                         "Aktiv", "Umsatz"}));
         QVERIFY(f.app.changed && f.app.currentTemplatePath.isEmpty());
@@ -186,16 +181,14 @@ private slots:
                  "the edits of the template before are no step of this one");
         QCOMPARE(f.app.currentTemplate->COMPILED, path);
         QCOMPARE(f.window->statusBar()->currentMessage(),
-                 QStringLiteral("Importiert: %1 – %2").arg(path, status));
+                 u"Importiert: %1 – %2"_s.arg(path, status));
         ModuleDiff* diff = f.window->importDiff();
-        QCOMPARE(diff != nullptr, status.contains(QStringLiteral("anderes Modul")));
+        QCOMPARE(diff != nullptr, status.contains(u"anderes Modul"_s));
         if (diff)
-            QVERIFY(
-                diff->text().contains(QStringLiteral("-    pcDone = False\n+    pcDone = True")));
+            QVERIFY(diff->text().contains(u"-    pcDone = False\n+    pcDone = True"_s));
 
         f.trigger("mnu_FileSave");
-        QCOMPARE(f.lastShown("save").request.initialFile,
-                 f.path(QStringLiteral("cls_Kunde.vlt-ctf")));
+        QCOMPARE(f.lastShown("save").request.initialFile, f.path(u"cls_Kunde.vlt-ctf"_s));
     }
 };
 

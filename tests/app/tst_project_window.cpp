@@ -78,7 +78,7 @@ private slots:
         const SampleProject sample;
         QVERIFY(openProjectFile(f, sample));
         compareWithGolden(panelText(*f.window, sample), "texts/project-panel.txt");
-        QCOMPARE(f.lastShown("open").text, QStringLiteral("Projekt öffnen"));
+        QCOMPARE(f.lastShown("open").text, u"Projekt öffnen"_s);
         QCOMPARE(status(*f.window), "Projekt geöffnet: " + sample.vbp());
         auto* dock = f.window->findChild<QDockWidget*>("dck_Project");
         QVERIFY(dock->isVisibleTo(f.window.get()));
@@ -97,7 +97,7 @@ private slots:
         f.window->openProject(sample.vbp()); // replaced before its rows are known
         f.ui.fileChoices.enqueue(sample.path("Leer"));
         QVERIFY(evaluated(*f.window, [&] { f.trigger("mnu_FileOpenProjectFolder"); }));
-        QCOMPARE(f.lastShown("folder").text, QStringLiteral("Projektordner öffnen"));
+        QCOMPARE(f.lastShown("folder").text, u"Projektordner öffnen"_s);
         QVERIFY(f.window->projectPanel()->problems()->text().contains("weder Klassenmodule"));
         QVERIFY(f.window->projectPanel()->problems()->isVisibleTo(f.window.get()));
         QVERIFY(f.window->projectPanel()->problems()->palette().color(QPalette::WindowText) !=
@@ -116,20 +116,20 @@ private slots:
         QVERIFY(openProjectFile(f, sample));
         QTest::keyClicks(f.window->txt_Description, "ungespeichert");
         activateRow(*f.window, "cAuftrag"); // the question is answered "no"
-        QCOMPARE(f.lastShown("question").kind, QStringLiteral("question"));
+        QCOMPARE(f.lastShown("question").kind, u"question"_s);
         QVERIFY(f.app.currentTemplatePath.isEmpty());
         f.ui.answers.enqueue(vlt::ID_Yes);
         activateRow(*f.window, "cAuftrag");
         QCOMPARE(f.app.currentTemplatePath, sample.path("App/Klassen/Auftrag/cAuftrag.vlt-ctf"));
-        QCOMPARE(f.window->txt_Name->text(), QStringLiteral("cAuftrag"));
-        QCOMPARE(stateOf(*f.window, "cAuftrag"), QStringLiteral("veraltet"));
+        QCOMPARE(f.window->txt_Name->text(), u"cAuftrag"_s);
+        QCOMPARE(stateOf(*f.window, "cAuftrag"), u"veraltet"_s);
         activateRow(*f.window, "cAuftrag");
         QCOMPARE(status(*f.window), "Die Vorlage ist schon geöffnet: " + f.app.currentTemplatePath);
         QTest::keyClicks(f.window->txt_Description, "x");
-        QCOMPARE(stateOf(*f.window, "cAuftrag"), QStringLiteral("geändert"));
+        QCOMPARE(stateOf(*f.window, "cAuftrag"), u"geändert"_s);
         QVERIFY(rowOf(*f.window, "cAuftrag")->font(ProjectPanel::ClassColumn).bold());
         f.trigger("mnu_EditUndo");
-        QCOMPARE(stateOf(*f.window, "cAuftrag"), QStringLiteral("veraltet"));
+        QCOMPARE(stateOf(*f.window, "cAuftrag"), u"veraltet"_s);
     }
 
     void generateAllWritesOnlyWhatIsStaleOrMissing() {
@@ -144,12 +144,12 @@ private slots:
         QTRY_VERIFY(f.window->preview()->fileState()->text().startsWith("Moduldatei fehlt"));
         QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->generateButton()->click(); }));
         QTRY_VERIFY(f.window->preview()->fileState()->text().startsWith("Moduldatei ist aktuell"));
-        QCOMPARE(status(*f.window), QStringLiteral("3 Module neu erzeugt"));
+        QCOMPARE(status(*f.window), u"3 Module neu erzeugt"_s);
         QCOMPARE(QFileInfo(sample.path("App/Klassen/cKunde.cls")).lastModified(), kunde);
         QCOMPARE(readBytes(sample.path("App/Klassen/cDoppelt.cls")),
                  QByteArray("VERSION 1.0 CLASS\r\n"));
         for (const char* name : {"cAuftrag", "cLog", "cNeu"})
-            QCOMPARE(stateOf(*f.window, name), QStringLiteral("aktuell"));
+            QCOMPARE(stateOf(*f.window, name), u"aktuell"_s);
         QVERIFY(!f.window->projectPanel()->generateButton()->isEnabled());
     }
 
@@ -162,11 +162,11 @@ private slots:
             writeBytes(sample.path("App/Klassen/cKunde.cls"), "VERSION 1.0 CLASS\r\n");
         }));
         QCOMPARE(rowOf(*f.window, "cKunde"), before); // updated in place, not built anew
-        QCOMPARE(stateOf(*f.window, "cKunde"), QStringLiteral("veraltet"));
+        QCOMPARE(stateOf(*f.window, "cKunde"), u"veraltet"_s);
         QVERIFY(!evaluated(
             *f.window, [] {}, 1000)); // once for a change, not again and again
         QVERIFY(evaluated(*f.window, [&] { sample.generate("App/Vorlagen/cNeu.vlt-ctf"); }));
-        QCOMPARE(stateOf(*f.window, "cNeu"), QStringLiteral("aktuell"));
+        QCOMPARE(stateOf(*f.window, "cNeu"), u"aktuell"_s);
     }
 
     // Saved beside the module; a template of that name that belongs to another module stays.
@@ -186,11 +186,11 @@ private slots:
         rowOf(*f.window, "cKunde")->setSelected(true);
         QVERIFY(f.window->projectPanel()->importButton()->isEnabled());
         QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->importButton()->click(); }));
-        QCOMPARE(status(*f.window), QStringLiteral("1 Vorlage importiert"));
+        QCOMPARE(status(*f.window), u"1 Vorlage importiert"_s);
         cls_Class imported;
         readTemplate(sample.path("App/Klassen/cAlt.vlt-ctf"), imported);
-        QCOMPARE(imported.COMPILED, QStringLiteral("cAlt.cls"));
-        QCOMPARE(stateOf(*f.window, "cAlt"), QStringLiteral("veraltet"));
+        QCOMPARE(imported.COMPILED, u"cAlt.cls"_s);
+        QCOMPARE(stateOf(*f.window, "cAlt"), u"veraltet"_s);
         QCOMPARE(
             f.lastShown("info").text,
             QStringLiteral("Nicht genau importiert (die Vorlage erzeugt ein anderes Modul, ihr "
@@ -207,7 +207,7 @@ private slots:
         activateRow(*f.window, "cAlt"); // its template opens
         QCOMPARE(f.app.currentTemplatePath, sample.path("App/Klassen/cAlt.vlt-ctf"));
         QVERIFY(evaluated(*f.window, [&] { activateRow(*f.window, "cDoppelt"); }));
-        QCOMPARE(status(*f.window), QStringLiteral("Keine Vorlage importiert"));
+        QCOMPARE(status(*f.window), u"Keine Vorlage importiert"_s);
         QVERIFY(f.lastShown("info").text.contains(sample.path("App/Klassen/cDoppelt.vlt-ctf")));
         QCOMPARE(readBytes(sample.path("App/Klassen/cDoppelt.vlt-ctf")),
                  QByteArray("nicht von hier"));
@@ -219,8 +219,8 @@ private slots:
         rowOf(*f.window, "cAlt")->setSelected(true);
         QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->importButton()->click(); }));
         QVERIFY(f.lastShown("error").text.startsWith(
-            QStringLiteral("Die Datei \"%1\" kann nicht importiert werden")
-                .arg(sample.path("App/Klassen/cAlt.cls"))));
+            u"Die Datei \"%1\" kann nicht importiert werden"_s.arg(
+                sample.path("App/Klassen/cAlt.cls"))));
         QVERIFY(!QFile::exists(sample.path("App/Klassen/cAlt.vlt-ctf")));
     }
 
@@ -239,16 +239,15 @@ private slots:
 
         f.ui.answers.enqueue(vlt::ID_Yes); // reload
         changeOutside("von außen");
-        QTRY_COMPARE(f.window->txt_Description->text(), QStringLiteral("von außen"));
+        QTRY_COMPARE(f.window->txt_Description->text(), u"von außen"_s);
         QCOMPARE(status(*f.window), "Neu geladen: " + file);
         QVERIFY(f.lastShown("question").text.contains("außerhalb des Programms geändert"));
 
         QTest::keyClicks(f.window->txt_Author, "Ich");
         const QString mine = f.window->txt_Author->text();
         changeOutside("wieder von außen"); // answered "no": the edits stay
-        QTRY_COMPARE(
-            status(*f.window),
-            QStringLiteral("Die Vorlage auf der Platte ist neuer; Speichern fragt vorher."));
+        QTRY_COMPARE(status(*f.window),
+                     u"Die Vorlage auf der Platte ist neuer; Speichern fragt vorher."_s);
         QCOMPARE(f.window->txt_Author->text(), mine);
         const qsizetype questions = f.ui.kinds().count("question");
         writeBytes(file, readBytes(file)); // written again, unchanged: not asked again
@@ -262,7 +261,7 @@ private slots:
             f.lastShown("choice").text.endsWith("Stand der Datei neu laden oder nicht speichern?"));
         cls_Class onDisk;
         readTemplate(file, onDisk);
-        QCOMPARE(onDisk.DESCRIPTION, QStringLiteral("noch einmal von außen"));
+        QCOMPARE(onDisk.DESCRIPTION, u"noch einmal von außen"_s);
         f.ui.answers.enqueue(0);
         f.trigger("mnu_FileSave");
         readTemplate(file, onDisk);
@@ -278,7 +277,7 @@ private slots:
         QTRY_VERIFY(status(*f.window).contains("Speichern fragt vorher"));
         f.ui.answers.enqueue(1); // reload instead of saving
         f.trigger("mnu_FileSave");
-        QCOMPARE(f.window->txt_Description->text(), QStringLiteral("zum dritten"));
+        QCOMPARE(f.window->txt_Description->text(), u"zum dritten"_s);
         QCOMPARE(f.window->txt_Author->text(), mine);
 
         // Deleted and written anew: only the folder's watch sees the new file.
@@ -286,12 +285,11 @@ private slots:
         readTemplate(file, kept);
         QFile::remove(file);
         QTRY_COMPARE(status(*f.window),
-                     QStringLiteral("Die Vorlage %1 gibt es nicht mehr; Speichern legt sie neu an.")
-                         .arg(file));
-        kept.DESCRIPTION = QStringLiteral("neu angelegt");
+                     u"Die Vorlage %1 gibt es nicht mehr; Speichern legt sie neu an."_s.arg(file));
+        kept.DESCRIPTION = u"neu angelegt"_s;
         f.ui.answers.enqueue(vlt::ID_Yes);
         writeTemplate(file, kept);
-        QTRY_COMPARE(f.window->txt_Description->text(), QStringLiteral("neu angelegt"));
+        QTRY_COMPARE(f.window->txt_Description->text(), u"neu angelegt"_s);
     }
 };
 CLASSSHAPER_TEST(ProjectWindowTest);

@@ -22,10 +22,9 @@ private slots:
         WindowFixture f;
         QVERIFY(!f.window->findChild<QMenu*>("mnu_FileRecent")->isEnabled());
         const QSize room = f.window->screen()->availableGeometry().size();
-        QVERIFY2(
-            f.window->width() <= room.width() * 0.9 + 1 &&
-                f.window->height() <= room.height() * 0.9 + 1,
-            qPrintable(QStringLiteral("%1x%2").arg(f.window->width()).arg(f.window->height())));
+        QVERIFY2(f.window->width() <= room.width() * 0.9 + 1 &&
+                     f.window->height() <= room.height() * 0.9 + 1,
+                 qPrintable(u"%1x%2"_s.arg(f.window->width()).arg(f.window->height())));
     }
 
     void aRestartKeepsWhatTheUserLeft() {
@@ -57,20 +56,20 @@ private slots:
         const QList<QAction*> recent = f.window->findChild<QMenu*>("mnu_FileRecent")->actions();
         QVERIFY(!recent.isEmpty() && recent.first()->toolTip() == saved);
         f.trigger("mnu_FileOpen"); // cancelled; it starts in the folder of the last save
-        QCOMPARE(f.lastShown("open").text, QStringLiteral("Klassenvorlage laden"));
+        QCOMPARE(f.lastShown("open").text, u"Klassenvorlage laden"_s);
         QCOMPARE(f.lastShown("open").request.initialFile,
-                 QFileInfo(saved).absolutePath() + QStringLiteral("/*.vlt-ctf"));
+                 QFileInfo(saved).absolutePath() + u"/*.vlt-ctf"_s);
     }
     // Kept when a template is saved, not only when the window closes: a second window that
     // starts meanwhile opens there.
     void theTemplateFolderIsKeptAtOnce() {
         WindowFixture first;
-        first.ui.fileChoices.enqueue(first.path(QStringLiteral("k.vlt-ctf")));
+        first.ui.fileChoices.enqueue(first.path(u"k.vlt-ctf"_s));
         first.trigger("mnu_FileSaveAs");
         WindowFixture second;
         second.trigger("mnu_FileOpen");
         QCOMPARE(second.lastShown("open").request.initialFile,
-                 first.folder.path() + QStringLiteral("/*.vlt-ctf"));
+                 first.folder.path() + u"/*.vlt-ctf"_s);
     }
     // Dragged by its handle, the line between form and preview stays where it was left.
     void previewSplitterAcrossARestart() {
@@ -78,7 +77,7 @@ private slots:
         for (int round = 0; round < 2; ++round) {
             WindowFixture f;
             f.showActive();
-            auto* splitter = f.window->findChild<QSplitter*>(QStringLiteral("spl_Preview"));
+            auto* splitter = f.window->findChild<QSplitter*>(u"spl_Preview"_s);
             f.window->preview()->show();
             f.window->resize(1600, 700); // wider than the form needs, as on a large screen
             QTest::qWait(50);

@@ -10,16 +10,16 @@
 namespace {
 
 QString withTip(QString line, const QString& tip) {
-    return tip.isEmpty() ? line : line + QStringLiteral("  [") + tip + QLatin1Char(']');
+    return tip.isEmpty() ? line : line + u"  ["_s + tip + u']';
 }
 
 QString actionLine(const QAction* action) {
-    QString line = QStringLiteral("Befehl %1").arg(action->text());
+    QString line = u"Befehl %1"_s.arg(action->text());
     if (!action->shortcuts().isEmpty()) {
         QStringList keys;
         for (const QKeySequence& key : action->shortcuts())
             keys.append(key.toString(QKeySequence::PortableText));
-        line += QStringLiteral(" (%1)").arg(keys.join(QStringLiteral(", ")));
+        line += u" (%1)"_s.arg(keys.join(u", "_s));
     }
     return withTip(line, action->statusTip());
 }
@@ -28,8 +28,8 @@ QString actionLine(const QAction* action) {
 QString entries(const QMenu& menu) {
     QStringList texts;
     for (const QAction* action : menu.actions())
-        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    return menu.objectName() == QLatin1String("mnu_FileRecent") ? QString() : texts.join(" | ");
+        texts.append(action->isSeparator() ? u"-"_s : action->text());
+    return menu.objectName() == "mnu_FileRecent"_L1 ? QString() : texts.join(" | ");
 }
 
 // A view's lines, each with the background its extra selection gives it ("#rrggbb") or none;
@@ -42,8 +42,7 @@ QStringList viewLines(const QPlainTextEdit& view) {
             (selection.format.boolProperty(QTextFormat::FullWidthSelection) ? "" : "~");
     QStringList lines;
     for (QTextBlock block = view.document()->firstBlock(); block.isValid(); block = block.next())
-        lines.append(
-            QStringLiteral("  %1 %2").arg(marks.value(block.blockNumber()), -7).arg(block.text()));
+        lines.append(u"  %1 %2"_s.arg(marks.value(block.blockNumber()), -7).arg(block.text()));
     return lines;
 }
 
@@ -53,9 +52,9 @@ QString tabOrder(const QWidget& window) {
     for (QWidget* next = window.nextInFocusChain(); next && next != &window;
          next = next->nextInFocusChain())
         if ((next->focusPolicy() & Qt::TabFocus) && !next->objectName().isEmpty() &&
-            !next->objectName().startsWith(QLatin1String("qt_")))
+            !next->objectName().startsWith("qt_"_L1))
             names.append(next->objectName());
-    return QStringLiteral("Tab %1").arg(names.join(QLatin1Char(' ')));
+    return u"Tab %1"_s.arg(names.join(u' '));
 }
 
 // The layouts the windows build; Qt's own widgets have others inside.
@@ -71,16 +70,16 @@ QString layoutParts(const QLayout& layout) {
         const QWidget* widget = item->widget();
         QString part = widget ? (widget->objectName().isEmpty() ? widget->metaObject()->className()
                                                                 : widget->objectName())
-                       : item->layout() ? QStringLiteral("[…]")
-                                        : QStringLiteral("~");
+                       : item->layout() ? u"[…]"_s
+                                        : u"~"_s;
         int row = 0, column = 0, rows = 0, columns = 0;
         QFormLayout::ItemRole role{};
         if (const auto* grid = qobject_cast<const QGridLayout*>(&layout)) {
             grid->getItemPosition(i, &row, &column, &rows, &columns);
-            part += QStringLiteral("@%1,%2+%3,%4").arg(row).arg(column).arg(rows).arg(columns);
+            part += u"@%1,%2+%3,%4"_s.arg(row).arg(column).arg(rows).arg(columns);
         } else if (const auto* form = qobject_cast<const QFormLayout*>(&layout)) {
             form->getItemPosition(i, &row, &role);
-            part += QStringLiteral("@%1,%2").arg(row).arg(int(role));
+            part += u"@%1,%2"_s.arg(row).arg(int(role));
         }
         parts.append(part);
     }
@@ -95,15 +94,15 @@ QString layoutLine(const QLayout& layout) {
             stretch.append(QString::number(box->stretch(i)));
     else if (const auto* grid = qobject_cast<const QGridLayout*>(&layout))
         for (int row = 0; row < grid->rowCount(); ++row)
-            stretch.append(QStringLiteral("Zeile %1").arg(grid->rowStretch(row)));
-    return QStringLiteral("Anordnung %1 Ränder %2 %3 %4 %5 Abstand %6 Dehnung %7: %8")
+            stretch.append(u"Zeile %1"_s.arg(grid->rowStretch(row)));
+    return u"Anordnung %1 Ränder %2 %3 %4 %5 Abstand %6 Dehnung %7: %8"_s
         .arg(QString::fromLatin1(layout.metaObject()->className()))
         .arg(m.left())
         .arg(m.top())
         .arg(m.right())
         .arg(m.bottom())
         .arg(layout.spacing())
-        .arg(stretch.join(QLatin1Char(' ')), layoutParts(layout));
+        .arg(stretch.join(u' '), layoutParts(layout));
 }
 
 // A plain instance of the first of Classes that is `meta`, for the settings a part changes.
@@ -149,7 +148,7 @@ QString settings(const QObject& part) {
         const QSizePolicy policy = value.value<QSizePolicy>();
         const QString shown =
             type == QMetaType::QSizePolicy
-                ? QStringLiteral("%1/%2 Dehnung %3/%4")
+                ? u"%1/%2 Dehnung %3/%4"_s
                       .arg(QMetaEnum::fromType<QSizePolicy::Policy>().valueToKey(
                                policy.horizontalPolicy()),
                            QMetaEnum::fromType<QSizePolicy::Policy>().valueToKey(
@@ -160,14 +159,14 @@ QString settings(const QObject& part) {
             : property.isEnumType()
                 ? QString::fromLatin1(property.enumerator().valueToKey(value.toInt()))
                 : value.toString();
-        changed.append(QStringLiteral("%1=%2").arg(QLatin1String(property.name()), shown));
+        changed.append(u"%1=%2"_s.arg(QLatin1String(property.name()), shown));
     }
     const auto* widget = qobject_cast<const QWidget*>(&part);
     if (widget && plain && widget->font() != static_cast<const QWidget*>(plain.get())->font())
-        changed.append(QStringLiteral("Schrift=eigene"));
+        changed.append(u"Schrift=eigene"_s);
     if (widget && !widget->isWindow() && !widget->isVisibleTo(widget->parentWidget()))
-        changed.prepend(QStringLiteral("verborgen"));
-    return changed.isEmpty() ? QString() : QStringLiteral("Einstellung ") + changed.join(u' ');
+        changed.prepend(u"verborgen"_s);
+    return changed.isEmpty() ? QString() : u"Einstellung "_s + changed.join(u' ');
 }
 
 // Parts that Qt's own controls make for themselves: scroll bars, a combo box's line edit, a
@@ -175,15 +174,15 @@ QString settings(const QObject& part) {
 bool insideAQtControl(const QObject& part) {
     for (const QObject* outer = part.parent(); outer && outer->isWidgetType();
          outer = outer->parent())
-        if (outer->objectName().startsWith(QLatin1String("qt_")) ||
-            qobject_cast<const QComboBox*>(outer) || qobject_cast<const QLineEdit*>(outer) ||
+        if (outer->objectName().startsWith("qt_"_L1) || qobject_cast<const QComboBox*>(outer) ||
+            qobject_cast<const QLineEdit*>(outer) ||
             qobject_cast<const QAbstractItemView*>(outer) || qobject_cast<const QStatusBar*>(outer))
             return true;
     return false;
 }
 
 QString named(const QObject* part, const QString& line) {
-    return part->objectName().isEmpty() ? line : part->objectName() + QLatin1Char(' ') + line;
+    return part->objectName().isEmpty() ? line : part->objectName() + u' ' + line;
 }
 
 // The mnemonic keys of what one window or one menu offers, each with its caption.
@@ -219,8 +218,8 @@ QStringList clashes(const Mnemonics& keys, const QString& where) {
     QStringList found;
     for (const QKeySequence& key : keys.uniqueKeys())
         if (keys.count(key) > 1)
-            found.append(QStringLiteral("%1: %2 bei %3")
-                             .arg(where, key.toString(), QStringList(keys.values(key)).join(", ")));
+            found.append(u"%1: %2 bei %3"_s.arg(where, key.toString(),
+                                                QStringList(keys.values(key)).join(", ")));
     return found;
 }
 
@@ -240,58 +239,56 @@ QStringList clashesOf(const QWidget& window) {
 // name; the views' texts when `contents`. The recent files' entries depend on earlier tests and
 // are left out.
 QStringList textsOf(const QWidget& window, bool contents = false) {
-    QStringList lines{QStringLiteral("Fenster %1").arg(window.windowTitle()), tabOrder(window),
+    QStringList lines{u"Fenster %1"_s.arg(window.windowTitle()), tabOrder(window),
                       settings(window)};
     for (const QObject* part : window.findChildren<QObject*>()) {
-        if ((part->parent() && part->parent()->objectName() == QLatin1String("mnu_FileRecent")) ||
+        if ((part->parent() && part->parent()->objectName() == "mnu_FileRecent"_L1) ||
             insideAQtControl(*part))
             continue;
         if (const auto* menu = qobject_cast<const QMenu*>(part))
-            lines.append(
-                named(part, QStringLiteral("Menü %1: %2").arg(menu->title(), entries(*menu))));
+            lines.append(named(part, u"Menü %1: %2"_s.arg(menu->title(), entries(*menu))));
         else if (const auto* action = qobject_cast<const QAction*>(part);
                  action && !action->isSeparator() && !action->text().isEmpty() && !action->menu())
             lines.append(named(part, actionLine(action)));
         else if (const auto* label = qobject_cast<const QLabel*>(part))
-            lines.append(
-                named(part, withTip(QStringLiteral("Text ") + label->text(), label->toolTip())));
+            lines.append(named(part, withTip(u"Text "_s + label->text(), label->toolTip())));
         else if (const auto* button = qobject_cast<const QAbstractButton*>(part);
                  button && !button->text().isEmpty())
-            lines.append(named(
-                part, withTip(QStringLiteral("Knopf %1").arg(button->text()), button->toolTip())));
+            lines.append(
+                named(part, withTip(u"Knopf %1"_s.arg(button->text()), button->toolTip())));
         else if (const auto* group = qobject_cast<const QGroupBox*>(part))
-            lines.append(named(part, QStringLiteral("Gruppe %1").arg(group->title())));
+            lines.append(named(part, u"Gruppe %1"_s.arg(group->title())));
         else if (const auto* dock = qobject_cast<const QDockWidget*>(part))
-            lines.append(named(part, QStringLiteral("Leiste %1").arg(dock->windowTitle())));
+            lines.append(named(part, u"Leiste %1"_s.arg(dock->windowTitle())));
         else if (const auto* tree = qobject_cast<const QTreeWidget*>(part)) {
             QStringList heads;
             for (int column = 0; column < tree->columnCount(); ++column)
                 heads.append(tree->headerItem()->text(column));
-            lines.append(named(part, QStringLiteral("Spalten %1").arg(heads.join(" | "))));
+            lines.append(named(part, u"Spalten %1"_s.arg(heads.join(" | "))));
         } else if (const auto* combo = qobject_cast<const QComboBox*>(part)) {
             QStringList items;
             for (int i = 0; i < combo->count(); ++i)
                 items.append(combo->itemText(i));
-            lines.append(named(part, QStringLiteral("Auswahl %1").arg(items.join(" | "))));
+            lines.append(named(part, u"Auswahl %1"_s.arg(items.join(" | "))));
         } else if (const auto* view = qobject_cast<const QPlainTextEdit*>(part)) {
-            lines.append(named(part, QStringLiteral("Ansicht")));
+            lines.append(named(part, u"Ansicht"_s));
             if (contents)
                 lines += viewLines(*view);
         } else if (const auto* widget = qobject_cast<const QWidget*>(part);
                    widget && !widget->objectName().isEmpty() &&
-                   !widget->objectName().startsWith(QLatin1String("qt_")))
+                   !widget->objectName().startsWith("qt_"_L1))
             lines.append(named(part, withTip(QString::fromLatin1(part->metaObject()->className()),
                                              widget->toolTip())));
         else if (const auto* layout = qobject_cast<const QLayout*>(part);
                  layout && kOwnLayouts.contains(layout->metaObject()->className()))
             lines.append(layoutLine(*layout));
-        if (!part->objectName().startsWith(QLatin1String("qt_")) && !insideAQtControl(*part) &&
+        if (!part->objectName().startsWith("qt_"_L1) && !insideAQtControl(*part) &&
             !settings(*part).isEmpty())
             lines.append(named(part, settings(*part)));
     }
     const QStringList clashing = clashesOf(window);
-    lines.append(QStringLiteral("Tasten doppelt: %1")
-                     .arg(clashing.isEmpty() ? QStringLiteral("keine") : clashing.join("; ")));
+    lines.append(
+        u"Tasten doppelt: %1"_s.arg(clashing.isEmpty() ? u"keine"_s : clashing.join("; ")));
     return lines;
 }
 
@@ -303,20 +300,18 @@ private slots:
     void everyWindowSaysWhatItShould() {
         WindowFixture f;
         compareWithGolden(textsOf(*f.window), "texts/main-window.txt");
-        frm_Member member(f.app, makeMember(QStringLiteral("Name")), f.window.get());
+        frm_Member member(f.app, makeMember(u"Name"_s), f.window.get());
         compareWithGolden(textsOf(member), "texts/member-dialog.txt");
         CodeViewer viewer;
         compareWithGolden(textsOf(viewer), "texts/code-viewer.txt");
         ModuleDiff diff;
-        diff.showDiff(QStringLiteral("m.cls"), QStringLiteral("A\r\nB\r\nD\r\nE\r\n"),
-                      QStringLiteral("A\r\nC\r\nE\r\nF\r\n"));
+        diff.showDiff(u"m.cls"_s, u"A\r\nB\r\nD\r\nE\r\n"_s, u"A\r\nC\r\nE\r\nF\r\n"_s);
         QStringList both = textsOf(diff, true);
         diff.findChild<QCheckBox*>()->click(); // side by side
         both += textsOf(diff, true);
         diff.findChild<QCheckBox*>()->click();
         compareWithGolden(both, "texts/module-diff.txt");
-        OverwriteDialog question(QStringLiteral("m.cls"), QStringLiteral("A\r\n"),
-                                 QStringLiteral("B\r\n"));
+        OverwriteDialog question(u"m.cls"_s, u"A\r\n"_s, u"B\r\n"_s);
         compareWithGolden(textsOf(question), "texts/overwrite-question.txt");
         QCOMPARE(question.size(), QSize(1000, 650)); // room for both texts side by side
     }

@@ -34,16 +34,16 @@ QStringList describeAll(const std::vector<gen::Finding>& findings) {
 class ChecksTest : public QObject {
     Q_OBJECT
 private slots:
-    void rules_data() { addCaseRows(QStringLiteral("check-rules"), 5); }
+    void rules_data() { addCaseRows(u"check-rules"_s, 5); }
     void rules() {
         const auto [members, options, itemType, fields, expected] = textFields<5>();
         cls_Class tpl;
-        tpl.COPYRIGHT = QStringLiteral("(c) 2026 Veltrane");
-        tpl.BUILD = QStringLiteral("2026-01-15");
+        tpl.COPYRIGHT = u"(c) 2026 Veltrane"_s;
+        tpl.BUILD = u"2026-01-15"_s;
         buildTemplate(tpl, members, options, itemType);
         for (const QString& assignment : fields.split(u';', Qt::SkipEmptyParts))
             setField(tpl, assignment);
-        QStringList wanted = expected.split(QStringLiteral(" ;; "), Qt::SkipEmptyParts);
+        QStringList wanted = expected.split(u" ;; "_s, Qt::SkipEmptyParts);
         wanted.sort();
         QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
     }
@@ -54,7 +54,7 @@ private slots:
             if (!line.startsWith('#'))
                 words += QString::fromLatin1(line).split(u' ', Qt::SkipEmptyParts);
         cls_Class tpl;
-        buildTemplate(tpl, words.join(QStringLiteral(":Long;")) + QStringLiteral(":Long"));
+        buildTemplate(tpl, words.join(u":Long;"_s) + u":Long"_s);
         const QStringList found = describeAll(gen::checkTemplate(tpl));
         for (qsizetype i = 0; i < words.size(); ++i)
             QVERIFY2(
@@ -70,17 +70,17 @@ private slots:
         constexpr int kNames = 100000;
         QStringList members;
         for (int i = 0; i < kNames; ++i)
-            members.append(QStringLiteral("Feld%1:Long").arg(i));
+            members.append(u"Feld%1:Long"_s.arg(i));
         QStringList wanted;
         const QString clash =
             QStringLiteral("Mitglied %1 \"%2\": Fehler: Name \"%2\" steht schon bei "
                            "Mitglied %3 (VB6 unterscheidet Groß- und "
                            "Kleinschreibung nicht)");
         for (int i = 0; i < kNames; i += 97) {
-            members.append(QStringLiteral("feld%1:Long").arg(i));
+            members.append(u"feld%1:Long"_s.arg(i));
             const auto again = members.size();
-            wanted << clash.arg(i + 1).arg(QStringLiteral("Feld%1").arg(i)).arg(again)
-                   << clash.arg(again).arg(QStringLiteral("feld%1").arg(i)).arg(i + 1);
+            wanted << clash.arg(i + 1).arg(u"Feld%1"_s.arg(i)).arg(again)
+                   << clash.arg(again).arg(u"feld%1"_s.arg(i)).arg(i + 1);
         }
         wanted.sort();
         cls_Class tpl;

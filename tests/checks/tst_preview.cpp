@@ -40,39 +40,36 @@ private slots:
         QTRY_COMPARE(refreshes.count(), 1);
         QTest::qWait(300); // once: no further refresh without a further edit
         QCOMPARE(refreshes.count(), 1);
-        QVERIFY(
-            preview.moduleText().contains(QLatin1String("Attribute VB_Name = \"cls_Rechnung\"")));
+        QVERIFY(preview.moduleText().contains("Attribute VB_Name = \"cls_Rechnung\""_L1));
         QVERIFY(readerAt > 0);
         QCOMPARE(scroll->value(), readerAt);
         QCOMPARE(preview.moduleText(), gen::hCompile(*f.app.currentTemplate, true));
         QCOMPARE(preview.codeView()->toPlainText(),
-                 QString(preview.moduleText()).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-        f.addMember(QStringLiteral("Weg"));
-        QTRY_VERIFY(preview.moduleText().contains(QLatin1String("Weg")));
+                 QString(preview.moduleText()).replace("\r\n"_L1, "\n"_L1));
+        f.addMember(u"Weg"_s);
+        QTRY_VERIFY(preview.moduleText().contains("Weg"_L1));
         f.selectRow(0);
         f.ui.answers.enqueue(vlt::ID_Yes);
         f.trigger("mnu_MemberRemove");
-        QTRY_VERIFY(!preview.moduleText().contains(QLatin1String("Weg")));
+        QTRY_VERIFY(!preview.moduleText().contains("Weg"_L1));
     }
     void findingReachesItsField() {
         WindowFixture f;
         f.window->show();
         f.window->preview()->setVisible(true); // whatever the user's settings say
-        f.window->txt_Name->setText(QStringLiteral("cls Kunde"));
+        f.window->txt_Name->setText(u"cls Kunde"_s);
         f.window->txt_Project->setFocus();
         f.window->preview()->refreshNow();
-        QCOMPARE(f.window->txt_Name->styleSheet(),
-                 QStringLiteral("QLineEdit { border: 2px solid #c00000; }"));
-        QVERIFY(f.window->txt_Name->toolTip().contains(QLatin1String("Leerzeichen")));
+        QCOMPARE(f.window->txt_Name->styleSheet(), u"QLineEdit { border: 2px solid #c00000; }"_s);
+        QVERIFY(f.window->txt_Name->toolTip().contains("Leerzeichen"_L1));
         QVERIFY(f.window->txt_Project->styleSheet().isEmpty());
-        f.addMember(QStringLiteral("Liefer Datum"));
+        f.addMember(u"Liefer Datum"_s);
         QTreeWidgetItem* row = f.window->lst_Members->topLevelItem(0);
         const QString flags = row->toolTip(1);
         f.window->preview()->refreshNow();
         QCOMPARE(row->toolTip(1), flags + QStringLiteral("\nMitglied 1 \"Liefer Datum\": Fehler: "
                                                          "Name enthält ein Leerzeichen"));
-        doubleClickFinding(*f.window->preview(),
-                           QStringLiteral("Klassenname enthält ein Leerzeichen"));
+        doubleClickFinding(*f.window->preview(), u"Klassenname enthält ein Leerzeichen"_s);
         QCOMPARE(f.window->focusWidget(), f.window->txt_Name);
     }
     // The dialog shows the member's findings while its OK still goes through.
@@ -80,8 +77,8 @@ private slots:
         WindowFixture f;
         f.window->show();
         f.window->preview()->setVisible(true); // whatever the user's settings say
-        f.addMember(QStringLiteral("Name"));
-        f.addMember(QStringLiteral("Liefer Datum"), QStringLiteral("Date"));
+        f.addMember(u"Name"_s);
+        f.addMember(u"Liefer Datum"_s, u"Date"_s);
         QCOMPARE(f.rows(), QStringList({"Name", "Liefer Datum"}));
         f.window->preview()->refreshNow();
         QVERIFY(f.window->lst_Members->topLevelItem(1)->toolTip(0).endsWith(
@@ -95,13 +92,13 @@ private slots:
         QCOMPARE(opened, QString());
         f.dialogScripts.append([&opened](frm_Member& dialog) {
             opened = dialog.txt_Name->text() + u'|' + dialog.lbl_Findings->text();
-            dialog.txt_Name->setText(QStringLiteral("name"));
+            dialog.txt_Name->setText(u"name"_s);
             opened += u'|' + dialog.lbl_Findings->text();
             dialog.txt_Type->lineEdit()->clear(); // the type is checked as it is typed
             QTest::keyClicks(dialog.txt_Type->lineEdit(), "Next");
             opened += u'|' + dialog.lbl_Findings->text().section(u'\n', 1);
         });
-        doubleClickFinding(*f.window->preview(), QStringLiteral("Mitglied 2 \"Liefer Datum\""));
+        doubleClickFinding(*f.window->preview(), u"Mitglied 2 \"Liefer Datum\""_s);
         QCOMPARE(opened,
                  QStringLiteral("Liefer Datum|Fehler: Name enthält ein Leerzeichen|Fehler: "
                                 "Name \"name\" steht schon bei Mitglied 1 (VB6 unterscheidet "
@@ -112,22 +109,22 @@ private slots:
         WindowFixture f;
         PreviewPane& preview = *f.window->preview();
         preview.refreshNow();
-        QCOMPARE(preview.fileState()->text(), QStringLiteral("Noch nicht in eine Datei erzeugt."));
+        QCOMPARE(preview.fileState()->text(), u"Noch nicht in eine Datei erzeugt."_s);
         // Right as soon as "In Datei" has written the module.
-        const QString target = f.path(QStringLiteral("cls_NoName.cls"));
+        const QString target = f.path(u"cls_NoName.cls"_s);
         f.ui.fileChoices.enqueue(target);
         f.trigger("mnu_FileCreateFile");
         QTRY_COMPARE(preview.fileState()->text(), "Moduldatei ist aktuell: " + target);
         QCOMPARE(preview.fileState()->toolTip(), preview.fileState()->text()); // the whole path
-        f.window->txt_Name->setText(QStringLiteral("cls_Neu"));
+        f.window->txt_Name->setText(u"cls_Neu"_s);
         preview.refreshNow();
-        QVERIFY(preview.fileState()->text().contains(QLatin1String("veraltet")));
-        preview.findChild<QPushButton*>(QStringLiteral("but_Diff"))->click();
+        QVERIFY(preview.fileState()->text().contains("veraltet"_L1));
+        preview.findChild<QPushButton*>(u"but_Diff"_s)->click();
         const QString diff = preview.diffView()->text();
         QVERIFY2(diff.contains(QLatin1String("\n-Attribute VB_Name = \"cls_NoName\"\n+Attribute "
                                              "VB_Name = \"cls_Neu\"\n")),
                  qPrintable(diff));
-        QVERIFY(diff.contains(QStringLiteral("\n '€  Veltrane Commonwork 3.0\n")));
+        QVERIFY(diff.contains(u"\n '€  Veltrane Commonwork 3.0\n"_s));
     }
 };
 

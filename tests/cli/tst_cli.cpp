@@ -40,10 +40,10 @@ public:
     explicit Case(const QString& folder) : m_dir(folder) {}
 
     void apply(const QString& directive, const QString& value) {
-        const QString first = value.section(QLatin1Char(' '), 0, 0);
-        const QString rest = value.section(QLatin1Char(' '), 1);
+        const QString first = value.section(u' ', 0, 0);
+        const QString rest = value.section(u' ', 1);
         if (directive == "template")
-            copyTemplate(first, rest.split(QLatin1Char(' ')));
+            copyTemplate(first, rest.split(u' '));
         else if (directive == "put")
             writeBytes(path(first), content(rest));
         else if (directive == "mkdir")
@@ -59,7 +59,7 @@ public:
         else if (directive == "run")
             run(value);
         else if (directive == "run on a full disk")
-            run(value, QStringLiteral("/dev/full"));
+            run(value, u"/dev/full"_s);
         else
             check(directive, first, rest, value);
     }
@@ -67,22 +67,22 @@ public:
 private:
     QString path(const QString& name) const { return QDir(m_dir).filePath(name); }
     QString expanded(QString text) const {
-        return text.replace(QLatin1String("$DIR"), m_dir)
-            .replace(QLatin1String("@golden/"), kGolden.path() + QLatin1Char('/'))
-            .replace(QLatin1String("@data/"), QStringLiteral(DATA_DIR "/"))
-            .replace(QLatin1String("@examples/"), QStringLiteral(EXAMPLES_DIR "/"));
+        return text.replace("$DIR"_L1, m_dir)
+            .replace("@golden/"_L1, kGolden.path() + u'/')
+            .replace("@data/"_L1, QStringLiteral(DATA_DIR "/"))
+            .replace("@examples/"_L1, QStringLiteral(EXAMPLES_DIR "/"));
     }
     QByteArray content(const QString& text) const {
-        if (text.startsWith(QLatin1Char('@')))
+        if (text.startsWith(u'@'))
             return readBytes(expanded(text));
-        return QString(text).replace(QLatin1String("\\r"), "\r").replace("\\n", "\n").toUtf8();
+        return QString(text).replace("\\r"_L1, "\r").replace("\\n", "\n").toUtf8();
     }
     void copyTemplate(const QString& name, const QStringList& fields) {
         cls_Class tpl;
         readTemplate(kGolden.filePath(fields[0] + ".vlt-ctf"), tpl);
         for (const QString& field : fields.mid(1)) {
-            const QString value = expanded(field.section(QLatin1Char('='), 1));
-            (field.startsWith(QLatin1String("COMPILED=")) ? tpl.COMPILED : tpl.CLASSNAME) = value;
+            const QString value = expanded(field.section(u'=', 1));
+            (field.startsWith("COMPILED="_L1) ? tpl.COMPILED : tpl.CLASSNAME) = value;
         }
         writeTemplate(path(name), tpl);
         m_times[name] = QFileInfo(path(name)).lastModified();
@@ -96,10 +96,10 @@ private:
     }
     void run(const QString& arguments, const QString& outputFile = QString()) {
         QStringList list;
-        for (const QString& argument : arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        for (const QString& argument : arguments.split(u' ', Qt::SkipEmptyParts))
             list.append(expanded(argument));
         m_result = runGenerator(list, m_dir, outputFile);
-        m_templates = list.filter(QStringLiteral(".vlt-ctf"));
+        m_templates = list.filter(u".vlt-ctf"_s);
     }
     void check(const QString& directive, const QString& first, const QString& rest,
                const QString& value) {
@@ -129,7 +129,7 @@ private:
 
     QString withTemplatesNamed(QString text) const {
         for (const QString& file : m_templates)
-            text.replace(file, QStringLiteral("VORLAGE"));
+            text.replace(file, u"VORLAGE"_s);
         return text;
     }
 
@@ -148,16 +148,16 @@ class CommandLineTest : public QObject {
 private slots:
     // Every line of the help, as a build script's author reads it.
     void help() {
-        const Result result = runGenerator({QStringLiteral("--help")});
+        const Result result = runGenerator({u"--help"_s});
         QCOMPARE(result.exitCode, 0);
-        compareWithGolden(QString::fromUtf8(result.out).split(QLatin1Char('\n')), "cli/help.txt");
+        compareWithGolden(QString::fromUtf8(result.out).split(u'\n'), "cli/help.txt");
     }
 
     void golden_data() {
         QTest::addColumn<QString>("templateName");
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("suffix");
-        for (const QString& file : kGolden.entryList({QStringLiteral("*.vlt-ctf")})) {
+        for (const QString& file : kGolden.entryList({u"*.vlt-ctf"_s})) {
             const QString name = QFileInfo(file).completeBaseName();
             QTest::addRow("%s", qPrintable(name)) << name << "--stdout"
                                                   << ".cls";
@@ -185,7 +185,7 @@ private slots:
 
         const Result traced = runGenerator({"--stdout", "--trace", option, templatePath});
         QString text = QString::fromLatin1(traced.out);
-        text.remove(QRegularExpression(QStringLiteral("' gen: [A-Za-z]+\\.(cpp|h):\\d+\\r\\n")));
+        text.remove(QRegularExpression(u"' gen: [A-Za-z]+\\.(cpp|h):\\d+\\r\\n"_s));
         QCOMPARE(text.toLatin1(), expected);
         QVERIFY(traced.out.count("' gen: ") * 2 > expected.count('\n'));
     }
@@ -194,8 +194,8 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         const QString text =
             QString::fromUtf8(readBytes(QStringLiteral(DATA_DIR "/cli/cases.txt")));
-        for (const QString& block : text.split(QStringLiteral("\ncase: ")).mid(1)) {
-            QStringList steps = block.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString& block : text.split(u"\ncase: "_s).mid(1)) {
+            QStringList steps = block.split(u'\n', Qt::SkipEmptyParts);
             const QString name = steps.takeFirst();
             QTest::newRow(qPrintable(name)) << steps;
         }
@@ -206,7 +206,7 @@ private slots:
         QTemporaryDir dir;
         Case run(dir.path());
         for (const QString& step : steps) {
-            const QString directive = step.section(QLatin1Char(':'), 0, 0);
+            const QString directive = step.section(u':', 0, 0);
             run.apply(directive, step.mid(directive.size() + 2));
             if (QTest::currentTestFailed())
                 return qWarning("at %s", qPrintable(step));

@@ -11,7 +11,7 @@ namespace {
 
 const QByteArray kHead = QByteArrayLiteral("VLTFILE 1\n");
 const QByteArray kTail = QByteArrayLiteral("END\n");
-const QString kPassword = QStringLiteral("Geheimnis \u00e4\U0001F511");
+const QString kPassword = u"Geheimnis \u00e4\U0001F511"_s;
 
 } // namespace
 
@@ -37,11 +37,11 @@ class FileTest : public QObject {
     }
 
 private slots:
-    void valueLine_data() { addCaseRows(QStringLiteral("value-lines"), 1); }
+    void valueLine_data() { addCaseRows(u"value-lines"_s, 1); }
     void valueLine() {
         const auto [line] = caseFields<1>();
         const Variant value = valueOf(line);
-        const QString path = store(QStringLiteral("line.txt"), {value, Variant(1)});
+        const QString path = store(u"line.txt"_s, {value, Variant(1)});
         QCOMPARE(readBytes(path), kHead + line + "\nL:1\n" + kTail);
         cls_File file;
         file.OPENURL(path, vlt::ID_FileOpen_Input);
@@ -50,24 +50,23 @@ private slots:
         QVERIFY(back == value);
     }
 
-    void readerAccepts_data() { addCaseRows(QStringLiteral("accepted-files"), 1); }
+    void readerAccepts_data() { addCaseRows(u"accepted-files"_s, 1); }
     void readerAccepts() {
         const auto [bytes] = caseFields<1>();
         cls_File file;
-        file.OPENURL(write(QStringLiteral("accept.txt"), bytes), vlt::ID_FileOpen_Input);
+        file.OPENURL(write(u"accept.txt"_s, bytes), vlt::ID_FileOpen_Input);
         QString text;
         qint32 number = 0;
         file.READ({&text, &number});
-        QCOMPARE(text + QString::number(number), QStringLiteral("a\nb7"));
-        QVERIFY(
-            errorOf([&] { file.READFNC(); }).contains(QStringLiteral("unerwartetes Dateiende")));
+        QCOMPARE(text + QString::number(number), u"a\nb7"_s);
+        QVERIFY(errorOf([&] { file.READFNC(); }).contains(u"unerwartetes Dateiende"_s));
     }
 
     // Nothing of a damaged file gets past CLOSEURL; the message names the file and the line.
-    void refused_data() { addCaseRows(QStringLiteral("refused-files"), 2); }
+    void refused_data() { addCaseRows(u"refused-files"_s, 2); }
     void refused() {
         const auto [bytes, cause] = caseFields<2>();
-        const QString path = write(QStringLiteral("refused.txt"), bytes);
+        const QString path = write(u"refused.txt"_s, bytes);
         cls_File file;
         const QString message = errorOf([&] {
             file.OPENURL(path, vlt::ID_FileOpen_Input);
@@ -76,18 +75,17 @@ private slots:
         QVERIFY2(message.contains(QString::fromUtf8(cause)) && message.contains(path),
                  qPrintable(message));
         QVERIFY(errorOf([&] {
-                    file.OPENURL(store(QStringLiteral("plain.txt"), {}), vlt::ID_FileOpen_Input,
-                                 kPassword);
+                    file.OPENURL(store(u"plain.txt"_s, {}), vlt::ID_FileOpen_Input, kPassword);
                 })
                     .endsWith(QStringLiteral("ist nicht verschlüsselt, es wurde aber ein Kennwort "
                                              "angegeben.")));
     }
 
-    void readConverts_data() { addCaseRows(QStringLiteral("read-conversions"), 4); }
+    void readConverts_data() { addCaseRows(u"read-conversions"_s, 4); }
     void readConverts() {
         const auto [line, asText, asLong, asBool] = caseFields<4>();
-        const QString path = write(QStringLiteral("convert.txt"),
-                                   kHead + line + "\n" + line + "\n" + line + "\n" + kTail);
+        const QString path =
+            write(u"convert.txt"_s, kHead + line + "\n" + line + "\n" + line + "\n" + kTail);
         cls_File file;
         file.OPENURL(path, vlt::ID_FileOpen_Input);
         QString text;
@@ -97,40 +95,40 @@ private slots:
         const QString longError = errorOf([&] { file.READ({&number}); });
         const QString boolError = errorOf([&] { file.READ({&flag}); });
         QCOMPARE(text, QString::fromUtf8(asText));
-        QCOMPARE(longError.isEmpty()                             ? QString::number(number)
-                 : longError.contains(QStringLiteral("Zeile 3")) ? QStringLiteral("!")
-                                                                 : longError,
+        QCOMPARE(longError.isEmpty()                ? QString::number(number)
+                 : longError.contains(u"Zeile 3"_s) ? u"!"_s
+                                                    : longError,
                  QString::fromUtf8(asLong));
-        QCOMPARE(boolError.isEmpty()                             ? Variant(flag).toText()
-                 : boolError.contains(QStringLiteral("Zeile 4")) ? QStringLiteral("!")
-                                                                 : boolError,
+        QCOMPARE(boolError.isEmpty()                ? Variant(flag).toText()
+                 : boolError.contains(u"Zeile 4"_s) ? u"!"_s
+                                                    : boolError,
                  QString::fromUtf8(asBool));
     }
 
     void writing() {
-        const QString module = m_dir.filePath(QStringLiteral("module.cls"));
+        const QString module = m_dir.filePath(u"module.cls"_s);
         cls_File file;
         file.OPENURL(module, vlt::ID_FileOpen_Output);
         file.WRITETEXT("VERSION 1.0 CLASS\r\n\xE4\r\n");
         file.CLOSEURL();
         QCOMPARE(readBytes(module), QByteArray("VERSION 1.0 CLASS\r\n\xE4\r\n"));
-        const QString kept = write(QStringLiteral("keep.txt"), "old");
+        const QString kept = write(u"keep.txt"_s, "old");
         {
             cls_File released;
             released.OPENURL(kept, vlt::ID_FileOpen_Output);
             released.STORE({Variant(1)});
         }
         QCOMPARE(readBytes(kept), QByteArray("old"));
-        file.OPENURL(store(QStringLiteral("mode.txt"), {Variant(1)}), vlt::ID_FileOpen_Input);
+        file.OPENURL(store(u"mode.txt"_s, {Variant(1)}), vlt::ID_FileOpen_Input);
         QVERIFY(!errorOf([&] { file.STORE({Variant(1)}); }).isEmpty());
         QCOMPARE(errorOf([&] { file.OPENURL(kept, 3); }),
                  "Die Datei \"" + kept +
                      "\" kann nicht geöffnet werden: unbekannte Zugriffsart 3.");
-        file.OPENURL(m_dir.filePath(QStringLiteral("text.txt")), vlt::ID_FileOpen_Output);
+        file.OPENURL(m_dir.filePath(u"text.txt"_s), vlt::ID_FileOpen_Output);
         file.WRITETEXT("Text");
         QVERIFY(
             errorOf([&] { file.STORE({Variant(1)}); }).endsWith("wurde bereits Text geschrieben."));
-        file.OPENURL(m_dir.filePath(QStringLiteral("values.txt")), vlt::ID_FileOpen_Output);
+        file.OPENURL(m_dir.filePath(u"values.txt"_s), vlt::ID_FileOpen_Output);
         QVERIFY(errorOf([&] {
                     file.STORE({Variant::missing()});
                 }).startsWith("Ein fehlender Wert kann nicht"));
@@ -141,11 +139,10 @@ private slots:
         QVERIFY(errorOf([&] { fresh.READ({&text}); }).endsWith("nicht zum Lesen geöffnet."));
     }
 
-    void sealedRefused_data() { addCaseRows(QStringLiteral("sealed-refused"), 3); }
+    void sealedRefused_data() { addCaseRows(u"sealed-refused"_s, 3); }
     void sealedRefused() {
         auto [change, password, cause] = textFields<3>();
-        const QString sealed =
-            store(QStringLiteral("sealed.txt"), {Variant(QStringLiteral("Kunde"))}, kPassword);
+        const QString sealed = store(u"sealed.txt"_s, {Variant(u"Kunde"_s)}, kPassword);
         QList<QByteArray> lines = readBytes(sealed).split('\n');
         QVERIFY(lines.size() == 5 && !readBytes(sealed).contains("Kunde"));
         const int number = change.section(u' ', 1).toInt();
@@ -156,7 +153,7 @@ private slots:
         QByteArray bytes = lines.join('\n');
         if (change.startsWith(u"cut"))
             bytes.chop(number);
-        const QString path = write(QStringLiteral("changed.txt"), bytes);
+        const QString path = write(u"changed.txt"_s, bytes);
         password = password.isEmpty() ? kPassword : password == u"-" ? QString() : password;
         cls_File file;
         const QString message =
@@ -164,7 +161,7 @@ private slots:
         if (cause == u"opens") {
             QString text;
             file.READ({&text});
-            QCOMPARE(message + text, QStringLiteral("Kunde"));
+            QCOMPARE(message + text, u"Kunde"_s);
             return;
         }
         QVERIFY2(message.contains(cause) && message.contains(path), qPrintable(message));

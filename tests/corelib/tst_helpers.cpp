@@ -16,7 +16,7 @@ class HelperTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void tokenizer_data() { addCaseRows(QStringLiteral("command-lines"), 2); }
+    void tokenizer_data() { addCaseRows(u"command-lines"_s, 2); }
     void tokenizer() {
         const auto [line, tokens] = caseFields<2>();
         const QStringList tokenList = vlt::tokenizeCommandLine(QString::fromUtf8(line));
@@ -28,7 +28,7 @@ private slots:
     // leaves no mapping behind.
     void bulkBlocks() {
         const auto mappedKb = [] {
-            const QByteArray status = readBytes(QStringLiteral("/proc/self/status"));
+            const QByteArray status = readBytes(u"/proc/self/status"_s);
             return status.mid(status.indexOf("VmSize:") + 7).trimmed().split(' ').first().toLong();
         };
         const long before = mappedKb();
@@ -41,20 +41,20 @@ private slots:
         QCOMPARE(mappedKb(), before);
     }
 
-    void folderPart_data() { addCaseRows(QStringLiteral("folder-parts"), 2); }
+    void folderPart_data() { addCaseRows(u"folder-parts"_s, 2); }
     void folderPart() {
         const auto [path, folder] = caseFields<2>();
         QCOMPARE(vlt::folderPart(QString::fromUtf8(path)), QString::fromUtf8(folder));
     }
 
-    void upperContains_data() { addCaseRows(QStringLiteral("upper-contains"), 3); }
+    void upperContains_data() { addCaseRows(u"upper-contains"_s, 3); }
     void upperContains() {
         const auto [text, upper, contains] = caseFields<3>();
         QCOMPARE(vlt::upperContains(QString::fromUtf8(text), QLatin1StringView(upper)),
                  contains == "1");
     }
 
-    void systemErrorsInGerman_data() { addCaseRows(QStringLiteral("system-errors"), 2); }
+    void systemErrorsInGerman_data() { addCaseRows(u"system-errors"_s, 2); }
     void systemErrorsInGerman() {
         const auto [number, german] = caseFields<2>();
         vlt::useEnglishSystemErrors();
@@ -69,17 +69,15 @@ private slots:
         const int stderrBefore = dup(STDERR_FILENO);
         dup2(said.handle(), STDERR_FILENO);
         vlt::HeadlessUi ui;
-        ui.errorMessage(QStringLiteral("kaputt"), QStringLiteral("Titel"));
-        ui.infoMessage(QStringLiteral("fertig"));
-        const vlt::FileDialogRequest request{QStringLiteral("/v/k.cls"), QStringLiteral("Laden"),
-                                             QString(), 1, QString()};
-        const QStringList answers{
-            QString::number(ui.yesNoQuestion(QStringLiteral("Weiter?"))),
-            QString::number(ui.choiceQuestion(QStringLiteral("Welche?"), {"a", "b"})),
-            ui.openFolderDialog(QStringLiteral("/v"), QStringLiteral("Ordner")),
-            ui.openFileDialog(request) + ui.saveFileDialog(request),
-            QString::number(ui.confirmOverwrite(QStringLiteral("/v/k.cls"), "a", "b"))};
-        ui.openWebPage(QStringLiteral("https://www.veltrane.example/"));
+        ui.errorMessage(u"kaputt"_s, u"Titel"_s);
+        ui.infoMessage(u"fertig"_s);
+        const vlt::FileDialogRequest request{u"/v/k.cls"_s, u"Laden"_s, QString(), 1, QString()};
+        const QStringList answers{QString::number(ui.yesNoQuestion(u"Weiter?"_s)),
+                                  QString::number(ui.choiceQuestion(u"Welche?"_s, {"a", "b"})),
+                                  ui.openFolderDialog(u"/v"_s, u"Ordner"_s),
+                                  ui.openFileDialog(request) + ui.saveFileDialog(request),
+                                  QString::number(ui.confirmOverwrite(u"/v/k.cls"_s, "a", "b"))};
+        ui.openWebPage(u"https://www.veltrane.example/"_s);
         dup2(stderrBefore, STDERR_FILENO);
         close(stderrBefore);
         QCOMPARE(answers, (QStringList{QString::number(vlt::ID_No), "-1", "", "", "1"}));

@@ -33,13 +33,13 @@ class ValueTest : public QObject {
 private slots:
     void unhandledCopyAndSpawnAreErrors() {
         Declining record;
-        record.data.ACTIVEX = QStringLiteral("VLT.Fremd");
+        record.data.ACTIVEX = u"VLT.Fremd"_s;
         QCOMPARE(errorOf([&] { record.data.COPY(record); }),
-                 QStringLiteral("Das Objekt \"VLT.Fremd\" kann nicht kopiert werden."));
+                 u"Das Objekt \"VLT.Fremd\" kann nicht kopiert werden."_s);
         QCOMPARE(errorOf([&] { record.data.SPAWN(); }),
-                 QStringLiteral("Das Objekt \"VLT.Fremd\" kann keine neue Instanz erzeugen."));
+                 u"Das Objekt \"VLT.Fremd\" kann keine neue Instanz erzeugen."_s);
     }
-    void equality_data() { addCaseRows(QStringLiteral("variant-equality"), 3); }
+    void equality_data() { addCaseRows(u"variant-equality"_s, 3); }
     void equality() {
         const auto [a, b, equal] = caseFields<3>();
         QCOMPARE(valueOf(a) == valueOf(b), equal == "1");
@@ -47,7 +47,7 @@ private slots:
     }
 
     void packRoundTrip_data() {
-        addCaseRows(QStringLiteral("value-lines"), 1);
+        addCaseRows(u"value-lines"_s, 1);
         QTest::newRow("missing") << QByteArrayList{"M"};
         QTest::newRow("negative zero") << QByteArrayList{"D:-0"};
         QTest::newRow("infinity") << QByteArrayList{"D:inf"};

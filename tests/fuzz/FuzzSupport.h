@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/Literals.h"
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -10,9 +11,8 @@
 // The readers under test open files by name, so each input goes through one scratch file in
 // memory-backed storage where this user may write, else in the temporary folder.
 inline const QString& scratchPath() {
-    static const QString path =
-        (access("/dev/shm", W_OK) == 0 ? QStringLiteral("/dev/shm") : QDir::tempPath()) +
-        QStringLiteral("/classshaper-fuzz-%1.vlt-ctf").arg(getpid());
+    static const QString path = (access("/dev/shm", W_OK) == 0 ? u"/dev/shm"_s : QDir::tempPath()) +
+                                u"/classshaper-fuzz-%1.vlt-ctf"_s.arg(getpid());
     return path;
 }
 

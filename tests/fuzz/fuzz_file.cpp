@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             file.READFNC();
         } catch (const vlt::Error& error) {
             requireNamed(error);
-            require(!sound || error.message().contains(QStringLiteral("unerwartetes Dateiende")),
+            require(!sound || error.message().contains(u"unerwartetes Dateiende"_s),
                     "a file CLOSEURL accepts reads to its end");
             require(read < size, "no more values than lines");
             break;

@@ -10,7 +10,7 @@
 #include "model/Class.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString path = QStringLiteral("fuzz.cls");
+    const QString path = u"fuzz.cls"_s;
     try {
         const gen::ModuleImport first = gen::importModuleBytes(
             QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)), path);

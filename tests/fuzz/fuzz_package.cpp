@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Every UTF-16 unit is possible in a package, so the bytes are taken as UTF-16 as they are.
     const QString package(reinterpret_cast<const QChar*>(data), static_cast<qsizetype>(size / 2));
     cls_Class first;
-    first.CLASSNAME = QStringLiteral("cls_Vorher");
+    first.CLASSNAME = u"cls_Vorher"_s;
     const QString before = first.DATA.PACKAGE();
     try {
         first.DATA.setPACKAGE(package);

@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeScratch(data, size);
     vlt::cls_File file;
     try {
-        file.OPENURL(scratchPath(), vlt::ID_FileOpen_Input, QStringLiteral("geheim"));
+        file.OPENURL(scratchPath(), vlt::ID_FileOpen_Input, u"geheim"_s);
         while (true)
             file.READFNC();
     } catch (const vlt::Error& error) {

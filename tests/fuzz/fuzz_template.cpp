@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeScratch(data, size);
     cls_Class tpl;
-    tpl.CLASSNAME = QStringLiteral("cls_Vorher");
+    tpl.CLASSNAME = u"cls_Vorher"_s;
     const QString before = tpl.DATA.PACKAGE();
     try {
         readTemplate(scratchPath(), tpl);

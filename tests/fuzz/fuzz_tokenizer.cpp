@@ -12,17 +12,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(!token.isEmpty(), "no empty token");
         bool quoted = false;
         for (const QChar c : token) {
-            if (c == QLatin1Char('"'))
+            if (c == u'"')
                 quoted = !quoted;
-            require(quoted || c != QLatin1Char(' '), "blanks only inside quotes");
+            require(quoted || c != u' ', "blanks only inside quotes");
         }
     }
     QString kept;
     bool quoted = false;
     for (const QChar c : line) {
-        if (c == QLatin1Char('"'))
+        if (c == u'"')
             quoted = !quoted;
-        if (quoted || c != QLatin1Char(' '))
+        if (quoted || c != u' ')
             kept.append(c);
     }
     require(tokens.join(QString()) == kept, "no character lost but the separating blanks");

@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString kSeparator = QStringLiteral("'") + QString(139, QChar(0x20AC));
+const QString kSeparator = u"'"_s + QString(139, QChar(0x20AC));
 
 // A rule file: "key: value" lines describe the template, then the sections "must:" (blocks of
 // whole lines, separated by "--"), "must not:" (texts), "first:" and "last:" (the module's
@@ -25,31 +25,31 @@ struct Rule {
 };
 
 Rule readRule(const QString& path) {
-    QStringList lines = QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'));
+    QStringList lines = QString::fromUtf8(readBytes(path)).split(u'\n');
     lines.removeLast();
     Rule rule;
     QStringList* section = nullptr;
     for (QString line : lines) {
-        line.replace(QLatin1String("{separator}"), kSeparator);
-        if (line == QLatin1String("must:") || line == QLatin1String("--"))
+        line.replace("{separator}"_L1, kSeparator);
+        if (line == "must:"_L1 || line == "--"_L1)
             section = &rule.must.emplace_back();
-        else if (line == QLatin1String("must not:"))
+        else if (line == "must not:"_L1)
             section = &rule.mustNot;
-        else if (line == QLatin1String("first:"))
+        else if (line == "first:"_L1)
             section = &rule.first;
-        else if (line == QLatin1String("last:"))
+        else if (line == "last:"_L1)
             section = &rule.last;
         else if (section)
             section->append(line);
-        else if (!line.startsWith(QLatin1Char('#')))
-            rule.fields.insert(line.section(QLatin1String(": "), 0, 0),
+        else if (!line.startsWith(u'#'))
+            rule.fields.insert(line.section(": "_L1, 0, 0),
                                QString::fromUtf8(unescaped(line.section(": ", 1).toUtf8())));
     }
     return rule;
 }
 
 QString joined(const QStringList& lines) {
-    return lines.join(QLatin1String("\r\n"));
+    return lines.join("\r\n"_L1);
 }
 
 } // namespace
@@ -61,7 +61,7 @@ private slots:
     void rule_data() {
         QTest::addColumn<QString>("path");
         const QDir dir(QStringLiteral(DATA_DIR "/rules"));
-        for (const QString& name : dir.entryList({QStringLiteral("*.txt")}))
+        for (const QString& name : dir.entryList({u"*.txt"_s}))
             QTest::newRow(qPrintable(name)) << dir.filePath(name);
         QVERIFY(dir.entryList().size() > 20);
     }
@@ -73,22 +73,22 @@ private slots:
         cls_Class tpl;
         buildTemplate(tpl, rule.fields.value("members"), rule.fields.value("options"),
                       rule.fields.value("itemtype"));
-        tpl.CUSTOM = rule.fields.value(QStringLiteral("custom"));
-        tpl.DESCRIPTION = rule.fields.value(QStringLiteral("description"));
+        tpl.CUSTOM = rule.fields.value(u"custom"_s);
+        tpl.DESCRIPTION = rule.fields.value(u"description"_s);
         const QString before = tpl.DATA.PACKAGE();
         const QString text = gen::hCompile(tpl, rule.fields.value("attributes") != "no");
-        const QString framed = QStringLiteral("\r\n%1\r\n").arg(text);
+        const QString framed = u"\r\n%1\r\n"_s.arg(text);
         for (const QStringList& block : rule.must)
-            QVERIFY2(framed.contains(QStringLiteral("\r\n%1\r\n").arg(joined(block))),
-                     qPrintable(QStringLiteral("missing:\n") + joined(block)));
+            QVERIFY2(framed.contains(u"\r\n%1\r\n"_s.arg(joined(block))),
+                     qPrintable(u"missing:\n"_s + joined(block)));
         for (const QString& absent : rule.mustNot)
-            QVERIFY2(!text.contains(absent), qPrintable(QStringLiteral("found: ") + absent));
+            QVERIFY2(!text.contains(absent), qPrintable(u"found: "_s + absent));
         QVERIFY2(text.startsWith(joined(rule.first)), qPrintable(text.left(300)));
         QVERIFY2(text.endsWith(joined(rule.last)), qPrintable(text.right(300)));
         QCOMPARE(tpl.DATA.PACKAGE(), before);
     }
 
-    void encoding_data() { addCaseRows(QStringLiteral("encodings"), 3); }
+    void encoding_data() { addCaseRows(u"encodings"_s, 3); }
     void encoding() {
         const auto [text, bytes, replaced] = caseFields<3>();
         const gen::EncodedModule encoded = gen::encodeModule(QString::fromUtf8(text));
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(encoded.replaced, QString::fromUtf8(replaced));
         QCOMPARE(gen::encodeModule(QString(QChar(0xD800))).bytes, "?"); // a lone surrogate
         // Read back, the bytes the code page leaves undefined are U+FFFD.
-        QCOMPARE(gen::decodeModule("\x80\x81\x9F"), QStringLiteral("\u20AC\uFFFD\u0178"));
+        QCOMPARE(gen::decodeModule("\x80\x81\x9F"), u"\u20AC\uFFFD\u0178"_s);
     }
 
     // Too many changed lines for the table: the changed region is removed and added whole,
@@ -104,8 +104,8 @@ private slots:
     void unifiedDiffOfALargeChange() {
         QStringList old{"Kopf"}, changed{"Kopf"};
         for (int i = 0; i < 2100; ++i) {
-            old.append(i == 1000 ? QStringLiteral("Mitte") : QStringLiteral("alt %1").arg(i));
-            changed.append(i == 1000 ? QStringLiteral("Mitte") : QStringLiteral("neu %1").arg(i));
+            old.append(i == 1000 ? u"Mitte"_s : u"alt %1"_s.arg(i));
+            changed.append(i == 1000 ? u"Mitte"_s : u"neu %1"_s.arg(i));
         }
         const QStringList diff =
             gen::unifiedDiff(old.join("\r\n"), changed.join("\r\n")).split(u'\n');
@@ -116,15 +116,13 @@ private slots:
         QCOMPARE(diff.size(), 4203);
     }
 
-    void unifiedDiff_data() { addCaseRows(QStringLiteral("line-diffs"), 3); }
+    void unifiedDiff_data() { addCaseRows(u"line-diffs"_s, 3); }
     void unifiedDiff() {
         const auto [old, changed, diff] = caseFields<3>();
         const auto text = [](const QByteArray& words) {
             return QString::fromUtf8(words).split(u' ', Qt::SkipEmptyParts).join("\r\n");
         };
-        QCOMPARE(gen::unifiedDiff(text(old), text(changed))
-                     .replace(u'\n', QStringLiteral(" / "))
-                     .trimmed(),
+        QCOMPARE(gen::unifiedDiff(text(old), text(changed)).replace(u'\n', u" / "_s).trimmed(),
                  QString::fromUtf8(diff));
     }
 
@@ -134,10 +132,10 @@ private slots:
         QTest::addColumn<QString>("templatePath");
         QTest::addColumn<QString>("custom");
         const QDir golden(QStringLiteral(DATA_DIR "/golden"));
-        for (const QString& name : golden.entryList({QStringLiteral("*.vlt-ctf")}))
+        for (const QString& name : golden.entryList({u"*.vlt-ctf"_s}))
             QTest::newRow(qPrintable(name)) << golden.filePath(name) << QString();
-        QTest::newRow("long custom code") << golden.filePath(QStringLiteral("plain.vlt-ctf"))
-                                          << QStringLiteral("Ω x\U0001F600").repeated(40000);
+        QTest::newRow("long custom code")
+            << golden.filePath(u"plain.vlt-ctf"_s) << u"Ω x\U0001F600"_s.repeated(40000);
     }
 
     void streamedFile() {
@@ -149,7 +147,7 @@ private slots:
             tpl.CUSTOM = custom;
         const gen::EncodedModule expected = gen::encodeModule(gen::hCompile(tpl, true));
         QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("modul.cls"));
+        const QString target = dir.filePath(u"modul.cls"_s);
 
         const gen::ModuleWrite first = gen::writeModuleFile(target, tpl, gen::ModuleForm{});
         QVERIFY(first.changed);

@@ -26,14 +26,14 @@ public:
     explicit RandomTemplate(quint32 seed) : m_random(seed) {}
 
     void fill(cls_Class& tpl) {
-        tpl.CLASSNAME = QStringLiteral("cls_") + identifier();
+        tpl.CLASSNAME = u"cls_"_s + identifier();
         tpl.PROJECT = text();
-        tpl.FILENAME = tpl.CLASSNAME + QStringLiteral(".cls");
+        tpl.FILENAME = tpl.CLASSNAME + u".cls"_s;
         tpl.AUTHOR = text();
         tpl.COPYRIGHT = text();
         tpl.BUILD = text();
         tpl.DESCRIPTION = chance(4) ? QString() : text();
-        tpl.DATABASE_TYPE = chance(2) ? QString() : QStringLiteral("cls_") + identifier();
+        tpl.DATABASE_TYPE = chance(2) ? QString() : u"cls_"_s + identifier();
         for (bool* option : {&tpl.DATABASE_ADVANCED, &tpl.DATABASE_LOCK, &tpl.DATA_PARENT,
                              &tpl.DATA_LOADSAVE, &tpl.DATA_LOCK, &tpl.DATA_EDITOR})
             *option = chance(2);
@@ -42,7 +42,7 @@ public:
         for (int count = int(m_random.bounded(14)); names.size() < count;) {
             const QString name = identifier();
             if (!names.contains(name, Qt::CaseInsensitive) &&
-                name.compare(QStringLiteral("vItem"), Qt::CaseInsensitive) != 0)
+                name.compare(u"vItem"_s, Qt::CaseInsensitive) != 0)
                 names.append(name);
         }
         for (const QString& name : names)
@@ -60,7 +60,7 @@ private:
                                                 u"x",     u"Ort", u"straße", u"id",    u"Wert"};
         QString name = QString::fromUtf16(pick(parts));
         while (chance(2))
-            name += QString::fromUtf16(pick(parts)) + (chance(3) ? QStringLiteral("_2") : "");
+            name += QString::fromUtf16(pick(parts)) + (chance(3) ? u"_2"_s : "");
         return name;
     }
 
@@ -79,7 +79,7 @@ private:
         case 0:
             return QString();
         case 1:
-            return QStringLiteral("   ");
+            return u"   "_s;
         default:
             return QStringLiteral("Public Function Summe() As Long\r\n    Summe = 1\r\nEnd "
                                   "Function") +
@@ -121,7 +121,7 @@ class ImportTest : public QObject {
 private slots:
     void goldenModules_data() {
         QTest::addColumn<QString>("name");
-        for (const QString& file : kGolden.entryList({QStringLiteral("*.vlt-ctf")}))
+        for (const QString& file : kGolden.entryList({u"*.vlt-ctf"_s}))
             QTest::newRow(qPrintable(file)) << QFileInfo(file).completeBaseName();
     }
 
@@ -151,18 +151,18 @@ private slots:
         }
     }
 
-    void refused_data() { addCaseRows(QStringLiteral("import-refused"), 3); }
+    void refused_data() { addCaseRows(u"import-refused"_s, 3); }
 
     void refused() {
         const auto [start, edits, reason] = caseFields<3>();
         const QByteArray bytes = editedFile(start, edits);
-        QCOMPARE(errorOf([&] { gen::importModuleBytes(bytes, QStringLiteral("k.cls")); }),
-                 QStringLiteral("Die Datei \"k.cls\" kann nicht importiert werden: ") +
+        QCOMPARE(errorOf([&] { gen::importModuleBytes(bytes, u"k.cls"_s); }),
+                 u"Die Datei \"k.cls\" kann nicht importiert werden: "_s +
                      QString::fromUtf8(reason));
     }
     void refusedFromDisk() { // a folder, and a sparse file just over the limit
         const QTemporaryDir dir;
-        QFile huge(dir.filePath(QStringLiteral("gross.cls")));
+        QFile huge(dir.filePath(u"gross.cls"_s));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize((qint64(1) << 30) + 1));
         for (const auto& [path, reason] : {std::pair{dir.path(), "sie ist ein Ordner."},
                                            {huge.fileName(), "sie ist größer als 1 GB."}})
@@ -170,12 +170,12 @@ private slots:
                      "Die Datei \"" + path + "\" kann nicht importiert werden: " + reason);
     }
 
-    void imperfect_data() { addCaseRows(QStringLiteral("import-imperfect"), 5); }
+    void imperfect_data() { addCaseRows(u"import-imperfect"_s, 5); }
 
     void imperfect() {
         const auto [start, edits, firstDifference, custom, members] = caseFields<5>();
         const gen::ModuleImport imported =
-            gen::importModuleBytes(editedFile(start, edits), QStringLiteral("k.cls"));
+            gen::importModuleBytes(editedFile(start, edits), u"k.cls"_s);
         QVERIFY(!imported.exact());
         const QStringList differences = gen::importDifferences(imported, 3);
         QVERIFY2(differences.join(u'\n').startsWith(QString::fromUtf8(firstDifference)),
@@ -192,11 +192,10 @@ private slots:
                  QStringLiteral("Die Datei \"%1\" kann nicht importiert werden: sie ist ein "
                                 "Ordner.")
                      .arg(dir.path()));
-        const QString missing = dir.filePath(QStringLiteral("fehlt.cls"));
-        QVERIFY(
-            errorOf([&] { gen::importModule(missing); })
-                .startsWith(
-                    QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden: ").arg(missing)));
+        const QString missing = dir.filePath(u"fehlt.cls"_s);
+        QVERIFY(errorOf([&] {
+                    gen::importModule(missing);
+                }).startsWith(u"Die Datei \"%1\" kann nicht gelesen werden: "_s.arg(missing)));
     }
 
     void randomTemplates_data() {
@@ -213,7 +212,7 @@ private slots:
         RandomTemplate(seed).fill(tpl);
         for (const bool attributes : {true, false}) {
             const gen::ModuleImport imported =
-                gen::importModuleBytes(moduleBytes(tpl, attributes), QStringLiteral("m.cls"));
+                gen::importModuleBytes(moduleBytes(tpl, attributes), u"m.cls"_s);
             QVERIFY2(imported.exact(), qPrintable(gen::importDifferences(imported, 5).join(u'\n')));
         }
     }

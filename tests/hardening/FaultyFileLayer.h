@@ -1,6 +1,7 @@
 #pragma once
 
 #include "corelib/AtomicFile.h"
+#include "support/Literals.h"
 
 #include <memory>
 
@@ -26,15 +27,13 @@ public:
         if (!m_layer.stepFails())
             return m_real->write(chunk);
         m_real->write(chunk.first(chunk.size() / 2));
-        return injected(QStringLiteral("Auf dem Datenträger ist kein Platz mehr."));
+        return injected(u"Auf dem Datenträger ist kein Platz mehr."_s);
     }
     bool flush() override {
-        return m_layer.stepFails() ? injected(QStringLiteral("Eingabe-/Ausgabefehler."))
-                                   : m_real->flush();
+        return m_layer.stepFails() ? injected(u"Eingabe-/Ausgabefehler."_s) : m_real->flush();
     }
     bool commit() override {
-        return m_layer.stepFails() ? injected(QStringLiteral("Umbenennen nicht möglich."))
-                                   : m_real->commit();
+        return m_layer.stepFails() ? injected(u"Umbenennen nicht möglich."_s) : m_real->commit();
     }
     QString errorString() const override {
         return m_error.isEmpty() ? m_real->errorString() : m_error;
@@ -54,7 +53,7 @@ private:
 inline std::unique_ptr<vlt::PendingFile> FaultyFileLayer::open(const QString& path,
                                                                QString& error) {
     if (stepFails()) {
-        error = QStringLiteral("Zugriff verweigert.");
+        error = u"Zugriff verweigert."_s;
         return nullptr;
     }
     auto real = vlt::realFileLayer().open(path, error);

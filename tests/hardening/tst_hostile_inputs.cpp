@@ -9,8 +9,7 @@ namespace {
 
 // A real template file, cut into its lines (without line breaks).
 QList<QByteArray> validTemplateLines() {
-    QList<QByteArray> lines =
-        readBytes(testData(QStringLiteral("templates/every-field.vlt-ctf"))).split('\n');
+    QList<QByteArray> lines = readBytes(testData(u"templates/every-field.vlt-ctf"_s)).split('\n');
     lines.removeLast();
     return lines;
 }
@@ -27,7 +26,7 @@ QString validPackage() {
 
 // The package with the first match of PATTERN replaced: "PATTERN => REPLACEMENT".
 QString withFirst(QString package, const QString& edit) {
-    const QStringList parts = edit.split(QRegularExpression(QStringLiteral(" =>( |$)")));
+    const QStringList parts = edit.split(QRegularExpression(u" =>( |$)"_s));
     const QRegularExpressionMatch match = QRegularExpression(parts.first()).match(package);
     if (!match.hasMatch())
         qFatal("pattern not in the package: %s", qPrintable(edit));
@@ -44,15 +43,15 @@ class HostileInputTest : public QObject {
     // Loads `bytes` over a template that holds other values: all or nothing. A refused file must
     // name itself and leave the template exactly as it was; "" when the file loaded.
     QString loadOverCurrent(const QByteArray& bytes) {
-        const QString path = m_dir.filePath(QStringLiteral("feindlich.vlt-ctf"));
+        const QString path = m_dir.filePath(u"feindlich.vlt-ctf"_s);
         writeBytes(path, bytes);
         cls_Class tpl;
-        tpl.CLASSNAME = QStringLiteral("cls_Vorher");
-        tpl.MEMBERS().DATABASE.ADD(makeMember(QStringLiteral("bleibt")));
+        tpl.CLASSNAME = u"cls_Vorher"_s;
+        tpl.MEMBERS().DATABASE.ADD(makeMember(u"bleibt"_s));
         const QStringList before = describe(tpl);
         const QString message = errorOf([&] { readTemplate(path, tpl); });
         if (!message.isEmpty() && (!message.contains(path) || describe(tpl) != before))
-            return QStringLiteral("unsafe: ") + message;
+            return u"unsafe: "_s + message;
         return message;
     }
 
@@ -61,7 +60,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("mustFail");
         const QList<QByteArray> lines = validTemplateLines();
-        const auto kinds = readCaseRows(QStringLiteral("template-line-kinds"), 1);
+        const auto kinds = readCaseRows(u"template-line-kinds"_s, 1);
         for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
             for (const QList<QByteArray>& kind : kinds) {
                 QList<QByteArray> changed = lines;
@@ -76,7 +75,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(bool, mustFail);
         const QString message = loadOverCurrent(file);
-        QVERIFY2(!message.startsWith(QLatin1String("unsafe")), qPrintable(message));
+        QVERIFY2(!message.startsWith("unsafe"_L1), qPrintable(message));
         QVERIFY(!mustFail || !message.isEmpty());
     }
 
@@ -92,7 +91,7 @@ private slots:
             QTest::addRow("END after line %lld", static_cast<long long>(keep))
                 << joined(lines.first(keep)) + "END\n"
                 << "unerwartetes Dateiende";
-        for (const QList<QByteArray>& row : readCaseRows(QStringLiteral("damaged-templates"), 3))
+        for (const QList<QByteArray>& row : readCaseRows(u"damaged-templates"_s, 3))
             QTest::newRow(row[0].constData())
                 << applyEdits(row[1] == "valid"                 ? valid
                               : row[1].startsWith("templates/") ? readBytes(testData(row[1]))
@@ -104,8 +103,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, cause);
         const QString message = loadOverCurrent(file);
-        QVERIFY2(!message.isEmpty() && !message.startsWith(QLatin1String("unsafe")),
-                 qPrintable(message));
+        QVERIFY2(!message.isEmpty() && !message.startsWith("unsafe"_L1), qPrintable(message));
         QVERIFY2(message.contains(cause), qPrintable(message));
     }
 
@@ -117,7 +115,7 @@ private slots:
              keep += std::max<qsizetype>(1, valid.size() / 60))
             QTest::addRow("cut after %lld", static_cast<long long>(keep))
                 << valid.left(keep) << "endet zu früh|ungültige Länge";
-        for (const QList<QByteArray>& row : readCaseRows(QStringLiteral("damaged-packages"), 2))
+        for (const QList<QByteArray>& row : readCaseRows(u"damaged-packages"_s, 2))
             QTest::newRow(row[0].constData())
                 << withFirst(valid, QString::fromUtf8(row[1])) << QString::fromUtf8(row[2]);
     }
@@ -126,8 +124,8 @@ private slots:
         QFETCH(QString, package);
         QFETCH(QString, cause);
         cls_Class target;
-        target.CLASSNAME = QStringLiteral("cls_Vorher");
-        target.MEMBERS().DATABASE.ADD(makeMember(QStringLiteral("bleibt")));
+        target.CLASSNAME = u"cls_Vorher"_s;
+        target.MEMBERS().DATABASE.ADD(makeMember(u"bleibt"_s));
         const QString before = target.DATA.PACKAGE();
         const QString message = errorOf([&] { target.DATA.setPACKAGE(package); });
         QVERIFY2(message.contains(QRegularExpression(cause)), qPrintable(message));

@@ -13,13 +13,12 @@ namespace {
 // Writes the template as the named writer does; the error text, "False" for a member list
 // (whose SAVE answers False), or "" when written.
 QString attemptWrite(const QString& writer, cls_Class& tpl, const QString& path) {
-    if (writer.contains(QLatin1String("members"))) {
-        const QString password =
-            writer.startsWith(QLatin1String("sealed")) ? QStringLiteral("geheim") : QString();
-        return tpl.MEMBERS().SAVE(path, password) ? QString() : QStringLiteral("False");
+    if (writer.contains("members"_L1)) {
+        const QString password = writer.startsWith("sealed"_L1) ? u"geheim"_s : QString();
+        return tpl.MEMBERS().SAVE(path, password) ? QString() : u"False"_s;
     }
     return errorOf([&] {
-        if (writer == QLatin1String("template"))
+        if (writer == "template"_L1)
             writeTemplate(path, tpl);
         else
             gen::writeModuleFile(path, gen::hCompile(tpl, true));
@@ -28,17 +27,15 @@ QString attemptWrite(const QString& writer, cls_Class& tpl, const QString& path)
 
 void verifyReported(const QString& writer, const QString& message, const QString& path) {
     QVERIFY(!message.isEmpty());
-    if (!writer.contains(QLatin1String("members")))
-        QVERIFY2(message.startsWith(QStringLiteral("Die Datei")) && message.contains(path),
-                 qPrintable(message));
+    if (!writer.contains("members"_L1))
+        QVERIFY2(message.startsWith(u"Die Datei"_s) && message.contains(path), qPrintable(message));
 }
 
 // A template unlike the one of the previous file; the long name makes every file several
 // chunks long.
 void fillNew(cls_Class& tpl, int nameSize) {
     fillEveryField(tpl);
-    tpl.MEMBERS().DATABASE.ADD(
-        makeMember(QStringLiteral("Neu") + QString(nameSize, QLatin1Char('m'))));
+    tpl.MEMBERS().DATABASE.ADD(makeMember(u"Neu"_s + QString(nameSize, u'm')));
 }
 
 } // namespace
@@ -67,9 +64,9 @@ private slots:
         QFETCH(QString, writer);
         QFETCH(int, nameSize);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ziel"));
+        const QString path = dir.filePath(u"ziel"_s);
         cls_Class old;
-        old.CLASSNAME = QStringLiteral("cls_Alt");
+        old.CLASSNAME = u"cls_Alt"_s;
         QCOMPARE(attemptWrite(writer, old, path), QString());
         const QByteArray previous = readBytes(path);
         cls_Class tpl;
@@ -78,9 +75,9 @@ private slots:
         FaultyFileLayer counter;
         {
             const vlt::ScopedFileLayer scope(counter);
-            QCOMPARE(attemptWrite(writer, tpl, dir.filePath(QStringLiteral("probe"))), QString());
+            QCOMPARE(attemptWrite(writer, tpl, dir.filePath(u"probe"_s)), QString());
         }
-        QFile::remove(dir.filePath(QStringLiteral("probe")));
+        QFile::remove(dir.filePath(u"probe"_s));
         QVERIFY(counter.steps >= 4);
         for (int step = 0; step < counter.steps; ++step) {
             FaultyFileLayer layer;
@@ -88,7 +85,7 @@ private slots:
             const vlt::ScopedFileLayer scope(layer);
             verifyReported(writer, attemptWrite(writer, tpl, path), path);
             QCOMPARE(readBytes(path), previous);
-            QCOMPARE(folderEntries(dir.path()), QStringList{QStringLiteral("ziel")});
+            QCOMPARE(folderEntries(dir.path()), QStringList{u"ziel"_s});
             QCOMPARE(describe(tpl), before);
             ++m_faultsInjected;
         }
@@ -106,14 +103,14 @@ private slots:
             for (const char* target : {"fehlt/ziel", "ordner", "ordner/ziel"})
                 QTest::addRow("%s into %s", writer, target)
                     << QString::fromLatin1(writer) << QString::fromLatin1(target)
-                    << (QLatin1String(target) == QLatin1String("ordner/ziel"));
+                    << (QLatin1String(target) == "ordner/ziel"_L1);
     }
     void unwritableTarget() {
         QFETCH(QString, writer);
         QFETCH(QString, target);
         QFETCH(bool, readOnlyFolder);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
+        QVERIFY(QDir(dir.path()).mkdir(u"ordner"_s));
         cls_Class tpl;
         fillNew(tpl, 0);
         FaultyFileLayer refusing;
@@ -121,12 +118,12 @@ private slots:
         const vlt::ScopedFileLayer scope(refusing);
         const QString message = attemptWrite(writer, tpl, dir.filePath(target));
         verifyReported(writer, message, dir.filePath(target));
-        if (readOnlyFolder && !writer.contains(QLatin1String("members")))
-            QVERIFY2(message.contains(QStringLiteral("In den Ordner \"%1\" darf nicht geschrieben")
-                                          .arg(dir.filePath(QStringLiteral("ordner")))),
+        if (readOnlyFolder && !writer.contains("members"_L1))
+            QVERIFY2(message.contains(u"In den Ordner \"%1\" darf nicht geschrieben"_s.arg(
+                         dir.filePath(u"ordner"_s))),
                      qPrintable(message));
-        QCOMPARE(folderEntries(dir.path()), QStringList{QStringLiteral("ordner")});
-        QVERIFY(folderEntries(dir.filePath(QStringLiteral("ordner"))).isEmpty());
+        QCOMPARE(folderEntries(dir.path()), QStringList{u"ordner"_s});
+        QVERIFY(folderEntries(dir.filePath(u"ordner"_s)).isEmpty());
     }
 };
 CLASSSHAPER_TEST(WriteFaultTest);

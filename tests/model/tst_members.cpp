@@ -26,7 +26,7 @@ class MemberListTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void remove_data() { addCaseRows(QStringLiteral("member-removal"), 3); }
+    void remove_data() { addCaseRows(u"member-removal"_s, 3); }
     void remove() {
         const auto [before, position, after] = textFields<3>();
         cls_Members list;
@@ -38,38 +38,37 @@ private slots:
 
     void outOfRange() {
         cls_Members list;
-        fill(list, QStringLiteral("AB"));
+        fill(list, u"AB"_s);
         const std::function<void()> operations[] = {
             [&] { list.ITEM(3, true); }, [&] { list.ITEM(-1, true); },
             [&] { list.DATABASE.ITEMOBJ(3, true); }, [&] { list.DATABASE.REMOVE(0, true); },
             [&] { list.DATABASE.REMOVE(3, true); }};
         for (const auto& operation : operations)
-            QVERIFY(errorOf(operation).contains(QStringLiteral("Index")));
-        QCOMPARE(names(list), QStringLiteral("AB"));
+            QVERIFY(errorOf(operation).contains(u"Index"_s));
+        QCOMPARE(names(list), u"AB"_s);
     }
 
     void positionZeroIsNoEntry() {
         cls_Members list;
-        fill(list, QStringLiteral("AB"));
+        fill(list, u"AB"_s);
         for (const auto& entry : {list.DATABASE.ITEM(0, true), list.DATABASE.ITEMOBJ(0, true)}) {
             auto member = std::dynamic_pointer_cast<cls_Member>(entry);
             QVERIFY(member);
-            QCOMPARE(describe(*member), QStringLiteral("|String|10000"));
-            member->MNAME = QStringLiteral("Z");
+            QCOMPARE(describe(*member), u"|String|10000"_s);
+            member->MNAME = u"Z"_s;
         }
-        QCOMPARE(names(list), QStringLiteral("AB"));
+        QCOMPARE(names(list), u"AB"_s);
     }
 
-    void memberPackages_data() { addCaseRows(QStringLiteral("member-packages"), 3); }
+    void memberPackages_data() { addCaseRows(u"member-packages"_s, 3); }
     void memberPackages() {
         const auto [from, to, cause] = textFields<3>();
         cls_Members list;
         const QString empty = list.DATA.PACKAGE();
-        QVERIFY2(empty.startsWith(u'E') && empty.endsWith(QStringLiteral("A1:N")),
-                 qPrintable(empty));
+        QVERIFY2(empty.startsWith(u'E') && empty.endsWith(u"A1:N"_s), qPrintable(empty));
         QString changed = empty;
         changed.replace(from == u"E" ? 0 : empty.size() - 4, from.size(), to);
-        fill(list, QStringLiteral("AB"));
+        fill(list, u"AB"_s);
         const QString before = list.DATA.PACKAGE();
         const QString message = errorOf([&] { list.DATA.setPACKAGE(changed); });
         QVERIFY2(message.contains(cause), qPrintable(message));
@@ -77,13 +76,13 @@ private slots:
         QCOMPARE(list.DATA.PACKAGE(), cause.isEmpty() ? empty : before);
     }
 
-    void search_data() { addCaseRows(QStringLiteral("member-search"), 3); }
+    void search_data() { addCaseRows(u"member-search"_s, 3); }
     void search() {
         const auto [ids, wanted, position] = caseFields<3>();
         cls_Members list;
         for (const QByteArray& id : ids.split(';'))
             if (!ids.isEmpty())
-                list.DATABASE.ADD(makeMember(QStringLiteral("m")), valueOf(id));
+                list.DATABASE.ADD(makeMember(u"m"_s), valueOf(id));
         qint32 found = -1;
         list.DATABASE_DatabaseSEARCH(found, valueOf(wanted));
         QCOMPARE(found, position.toInt());
@@ -92,21 +91,20 @@ private slots:
 
     void importKeepsAGivenIdentifierOnly() {
         cls_Members list;
-        auto unnamed = makeMember(QStringLiteral("A"));
+        auto unnamed = makeMember(u"A"_s);
         unnamed->DATA.ID = 5;
         list.DATABASE.ADD(unnamed, Variant::missing());
-        list.DATABASE.ADD(makeMember(QStringLiteral("B")), QStringLiteral("b"));
+        list.DATABASE.ADD(makeMember(u"B"_s), u"b"_s);
         QVERIFY(unnamed->DATA.ID == Variant(5));
-        QVERIFY(list.ITEM(2, true)->DATA.ID == Variant(QStringLiteral("b")));
-        QCOMPARE(list.ITEM(QStringLiteral("b"))->MNAME, QStringLiteral("B")); // by identifier
-        for (const auto& [id, name] : {std::pair{Variant(5), "A"},
-                                       {Variant(QStringLiteral("b")), "B"},
-                                       {Variant(QStringLiteral("c")), ""}}) {
+        QVERIFY(list.ITEM(2, true)->DATA.ID == Variant(u"b"_s));
+        QCOMPARE(list.ITEM(u"b"_s)->MNAME, u"B"_s); // by identifier
+        for (const auto& [id, name] :
+             {std::pair{Variant(5), "A"}, {Variant(u"b"_s), "B"}, {Variant(u"c"_s), ""}}) {
             const auto found = std::dynamic_pointer_cast<cls_Member>(list.DATABASE.ITEMOBJ(id));
             QCOMPARE(found ? found->MNAME : QString(), QString::fromLatin1(name));
         }
         QVERIFY(!errorOf([&] { list.DATABASE.ADD(std::make_shared<cls_Class>()); }).isEmpty());
-        QCOMPARE(names(list), QStringLiteral("AB"));
+        QCOMPARE(names(list), u"AB"_s);
         list.DATABASE.CLEAR();
         QCOMPARE(list.COUNT(), 0);
     }

@@ -14,13 +14,13 @@ private slots:
         cls_Class original;
         fillEveryField(original);
         original.DATA.ID = 9;
-        original.MEMBERS().ITEM(1, true)->DATA.ID = QStringLiteral("id");
+        original.MEMBERS().ITEM(1, true)->DATA.ID = u"id"_s;
         const QStringList before = describe(original);
         cls_Class copy;
-        copy.MEMBERS().DATABASE.ADD(makeMember(QStringLiteral("alt")));
+        copy.MEMBERS().DATABASE.ADD(makeMember(u"alt"_s));
         copy.DATA.COPY(original);
         QCOMPARE(describe(copy), before);
-        copy.MEMBERS().ITEM(1, true)->MNAME = QStringLiteral("Geändert");
+        copy.MEMBERS().ITEM(1, true)->MNAME = u"Geändert"_s;
         copy.MEMBERS().DATABASE.REMOVE(2, true);
         QCOMPARE(describe(original), before);
         QVERIFY(copy.DATA.ID.isEmpty());
@@ -40,12 +40,10 @@ private slots:
     // The package has DATA_PARENT before DATA_EDITOR and CUSTOM last.
     void packageOrder() {
         cls_Members list;
-        list.DATABASE.ADD(makeMember(QStringLiteral("M")));
+        list.DATABASE.ADD(makeMember(u"M"_s));
         const QString package = vlt::VSTRING.PACK.PACK(
-            {list.DATA.PACKAGE(), QStringLiteral("c"), QStringLiteral("p"), QStringLiteral("f"),
-             QStringLiteral("a"), QStringLiteral("r"), QStringLiteral("b"), QStringLiteral("d"),
-             QStringLiteral("x"), QStringLiteral("t"), false, true, false, true, true, false,
-             QStringLiteral("custom")});
+            {list.DATA.PACKAGE(), u"c"_s, u"p"_s, u"f"_s, u"a"_s, u"r"_s, u"b"_s, u"d"_s, u"x"_s,
+             u"t"_s, false, true, false, true, true, false, u"custom"_s});
         cls_Class tpl;
         tpl.DATA.setPACKAGE(package);
         QCOMPARE(describe(tpl),
@@ -60,14 +58,14 @@ private slots:
     void memberListFile_data() {
         QTest::addColumn<QString>("password");
         QTest::newRow("plain") << QString();
-        QTest::newRow("sealed") << QStringLiteral("Kennwort");
+        QTest::newRow("sealed") << u"Kennwort"_s;
     }
     void memberListFile() {
         QFETCH(QString, password);
         cls_Class tpl;
         fillEveryField(tpl);
         tpl.MEMBERS().DATA.ID = 12;
-        const QString file = m_dir.filePath(QStringLiteral("liste.vlt-mbr"));
+        const QString file = m_dir.filePath(u"liste.vlt-mbr"_s);
         QVERIFY(tpl.MEMBERS().SAVE(file, password));
         cls_Members back;
         QVERIFY(back.LOAD(file, password));
@@ -75,10 +73,10 @@ private slots:
         QVERIFY(back.DATA.ID == vlt::Variant(12));
         QCOMPARE(readBytes(file).startsWith("VLTFILE 1 SEALED\n"), !password.isEmpty());
         cls_Members other;
-        other.DATABASE.ADD(makeMember(QStringLiteral("bleibt")));
-        QVERIFY(!other.LOAD(file, password + QStringLiteral("x")));
-        QVERIFY(!other.LOAD(testData(QStringLiteral("templates/template-1.3.vlt-ctf"))));
-        QCOMPARE(describe(other).last(), QStringLiteral("bleibt|String|10000"));
+        other.DATABASE.ADD(makeMember(u"bleibt"_s));
+        QVERIFY(!other.LOAD(file, password + u"x"_s));
+        QVERIFY(!other.LOAD(testData(u"templates/template-1.3.vlt-ctf"_s)));
+        QCOMPARE(describe(other).last(), u"bleibt|String|10000"_s);
     }
 };
 CLASSSHAPER_TEST(RecordTest);

@@ -8,12 +8,12 @@
 namespace {
 
 QString templateFile(const QString& name) {
-    return testData(QStringLiteral("templates/") + name);
+    return testData(u"templates/"_s + name);
 }
 
 // The lines of a hand-written "*.expected" file: what describe() gives after the load.
 QStringList expectedLines(const QString& name) {
-    QStringList lines = QString::fromUtf8(readBytes(templateFile(name))).split(QLatin1Char('\n'));
+    QStringList lines = QString::fromUtf8(readBytes(templateFile(name))).split(u'\n');
     if (lines.size() < 2)
         qFatal("expected lines missing: %s", qPrintable(name));
     lines.removeLast();
@@ -28,14 +28,14 @@ class TemplateFileTest : public QObject {
 private slots:
     void writesTheDocumentedSequence() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("jede.vlt-ctf"));
+        const QString path = dir.filePath(u"jede.vlt-ctf"_s);
         cls_Class tpl;
         fillEveryField(tpl);
         writeTemplate(path, tpl);
-        QCOMPARE(readBytes(path), readBytes(templateFile(QStringLiteral("every-field.vlt-ctf"))));
+        QCOMPARE(readBytes(path), readBytes(templateFile(u"every-field.vlt-ctf"_s)));
     }
 
-    void reads_data() { addCaseRows(QStringLiteral("template-versions"), 3); }
+    void reads_data() { addCaseRows(u"template-versions"_s, 3); }
     void reads() {
         const auto [file, overEveryField, expected] = caseFields<3>();
         cls_Class tpl;

@@ -13,13 +13,13 @@ namespace {
 QStringList describeRows(const SampleProject& sample, const std::vector<proj::ClassModule>& rows) {
     const QDir root(sample.root());
     const auto shown = [&](const QString& path) {
-        return path.isEmpty() ? QStringLiteral("-") : root.relativeFilePath(path);
+        return path.isEmpty() ? u"-"_s : root.relativeFilePath(path);
     };
     QStringList lines;
     for (const proj::ClassModule& row : rows)
         lines.append(QStringList{proj::stateWord(row.state), row.className, shown(row.modulePath),
                                  shown(row.templatePath)}
-                         .join(QLatin1Char(':')));
+                         .join(u':'));
     return lines;
 }
 
@@ -35,7 +35,7 @@ const proj::ClassModule& rowOf(const std::vector<proj::ClassModule>& rows, const
 class ProjectTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachClassHasItsState_data() { addCaseRows(QStringLiteral("project-states"), 2); }
+    void eachClassHasItsState_data() { addCaseRows(u"project-states"_s, 2); }
     void eachClassHasItsState() {
         const auto [form, rows] = caseFields<2>();
         const SampleProject sample;
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(rows.size(), std::size_t(2));
     }
 
-    void projectsThatCannotBeRead_data() { addCaseRows(QStringLiteral("unreadable-projects"), 2); }
+    void projectsThatCannotBeRead_data() { addCaseRows(u"unreadable-projects"_s, 2); }
     void projectsThatCannotBeRead() {
         const auto [bytes, cause] = caseFields<2>();
         const SampleProject sample;

@@ -12,11 +12,11 @@
 
 namespace {
 
-const QString kOldModule = QStringLiteral("alter Inhalt");
+const QString kOldModule = u"alter Inhalt"_s;
 
 // A list cell of the case table.
 QStringList listOf(const QByteArray& cell) {
-    return QString::fromUtf8(cell).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    return QString::fromUtf8(cell).split(u';', Qt::SkipEmptyParts);
 }
 
 // Written with CR LF, which the reader accepts and the writer never produces: a template file
@@ -27,7 +27,7 @@ void writeTemplate(const QString& path, const QString& className, const QString&
     state.currentTemplate->CLASSNAME = className;
     state.currentTemplate->COMPILED = compiled;
     state.currentTemplate->MEMBERS().DATABASE.ADD(std::make_shared<cls_Member>());
-    state.currentTemplate->MEMBERS().ITEM(1, true)->MNAME = QStringLiteral("Name");
+    state.currentTemplate->MEMBERS().ITEM(1, true)->MNAME = u"Name"_s;
     QVERIFY(saveTemplate(state, path));
     writeBytes(path, readBytes(path).replace("\n", "\r\n"));
 }
@@ -37,11 +37,10 @@ QStringList describe(const ScriptedUi& ui, const QStringList& expected) {
     QStringList result;
     for (qsizetype i = 0; i < ui.shown.size(); ++i) {
         const ScriptedUi::Shown& shown = ui.shown.at(i);
-        const bool kindOnly = i < expected.size() && !expected.at(i).contains(QLatin1Char(':'));
+        const bool kindOnly = i < expected.size() && !expected.at(i).contains(u':');
         QString line = shown.kind;
         if (!kindOnly)
-            line += QLatin1Char(':') + shown.text +
-                    (shown.title.isEmpty() ? QString() : QLatin1Char('|') + shown.title);
+            line += u':' + shown.text + (shown.title.isEmpty() ? QString() : u'|' + shown.title);
         result.append(line);
     }
     return result;
@@ -57,8 +56,7 @@ private slots:
         compareWithGolden(helpText("classshaper").split('\n'), "cases/startup-help.txt");
     }
     void init() {
-        m_dir =
-            std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/mit Blank XXXXXX"));
+        m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + u"/mit Blank XXXXXX"_s);
         m_dataHome = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid() && m_dataHome->isValid());
         for (const char* module : {"Kunde.cls", "Auftrag.cls", "Defekt.cls"})
@@ -70,14 +68,14 @@ private slots:
             {"Weg", "Weg.cls"},     {"Defekt", "Defekt.cls"},   {"Proc", "/proc/version"}};
         for (const auto& [name, module] : templates) {
             const QString target = QString::fromLatin1(module);
-            writeTemplate(path(name + QStringLiteral(".vlt-ctf")), QStringLiteral("cls_") + name,
+            writeTemplate(path(name + u".vlt-ctf"_s), u"cls_"_s + name,
                           target.isEmpty() || target.startsWith('/') ? target : path(target));
         }
-        writeBytes(path(QStringLiteral("Projekt.vbp")), "Type=Exe\r\nClass=cKunde; Kunde.cls\r\n");
-        QDir(m_dir->path()).mkdir(QStringLiteral("Klassen"));
-        writeBytes(path(QStringLiteral("Kaputt.vlt-ctf")), "VLTFILE 1\r\nS:1.3\r\nL:kein\r\n");
+        writeBytes(path(u"Projekt.vbp"_s), "Type=Exe\r\nClass=cKunde; Kunde.cls\r\n");
+        QDir(m_dir->path()).mkdir(u"Klassen"_s);
+        writeBytes(path(u"Kaputt.vlt-ctf"_s), "VLTFILE 1\r\nS:1.3\r\nL:kein\r\n");
     }
-    void commandLine_data() { addCaseRows(QStringLiteral("startup-command-lines"), 9); }
+    void commandLine_data() { addCaseRows(u"startup-command-lines"_s, 9); }
     void commandLine() {
         auto [commandLine, saveChoices, ends, status, loaded, messages, modules, templates,
               project] = caseFields<9>();
@@ -88,14 +86,13 @@ private slots:
 
         ScriptedUi ui;
         for (const QString& choice : listOf(saveChoices))
-            ui.fileChoices.enqueue(QString(choice).replace(QStringLiteral("{dir}"), m_dir->path()));
+            ui.fileChoices.enqueue(QString(choice).replace(u"{dir}"_s, m_dir->path()));
         AppState app(ui);
         FakeShell shell(app);
         const DesktopRegistration desktop(m_dataHome->path(),
                                           DesktopRegistration::CacheRefresh::Skip);
-        const StartupInput input{
-            QString::fromUtf8(commandLine).replace(QStringLiteral("{dir}"), m_dir->path()),
-            QStringLiteral("/opt/cs/classshaper"), QStringLiteral("classshaper")};
+        const StartupInput input{QString::fromUtf8(commandLine).replace(u"{dir}"_s, m_dir->path()),
+                                 u"/opt/cs/classshaper"_s, u"classshaper"_s};
 
         const StartupResult result = runStartup(app, shell, desktop, input);
 
@@ -103,8 +100,8 @@ private slots:
         QCOMPARE(result.exitStatus, status.toInt());
         QCOMPARE(describe(ui, expectedMessages), expectedMessages);
         QCOMPARE(shell.calls.mid(0, 3), (QStringList{"columns", "new", "refresh"}));
-        QCOMPARE(shell.calls.contains(QStringLiteral("show")), !loaded.isEmpty());
-        QCOMPARE(shell.calls.filter(QStringLiteral("project ")),
+        QCOMPARE(shell.calls.contains(u"show"_s), !loaded.isEmpty());
+        QCOMPARE(shell.calls.filter(u"project "_s),
                  project.isEmpty() ? QStringList() : QStringList("project " + path(project)));
         QCOMPARE(app.currentTemplatePath,
                  loaded.isEmpty() ? QString() : path(QString::fromUtf8(loaded)));
@@ -129,24 +126,23 @@ private slots:
     // XDG_DATA_HOME where it is an absolute path, else the home's .local/share.
     void dataHome() {
         const QByteArray saved = qgetenv("XDG_DATA_HOME");
-        const QString fallback = QDir::homePath() + QStringLiteral("/.local/share");
-        for (const auto& [value, expected] :
-             {std::pair{QByteArray("/srv/daten"), QStringLiteral("/srv/daten")},
-              {QByteArray("relativ"), fallback},
-              {QByteArray(), fallback}}) {
+        const QString fallback = QDir::homePath() + u"/.local/share"_s;
+        for (const auto& [value, expected] : {std::pair{QByteArray("/srv/daten"), u"/srv/daten"_s},
+                                              {QByteArray("relativ"), fallback},
+                                              {QByteArray(), fallback}}) {
             qputenv("XDG_DATA_HOME", value);
             QCOMPARE(DesktopRegistration::defaultDataHome(), expected);
         }
         qputenv("XDG_DATA_HOME", saved);
     }
-    void desktopRegistration_data() { addCaseRows(QStringLiteral("desktop-entries"), 3); }
+    void desktopRegistration_data() { addCaseRows(u"desktop-entries"_s, 3); }
     void desktopRegistration() {
         const auto [executable, installedEntry, userEntryHas] = textFields<3>();
         const QTemporaryDir root;
-        const DesktopRegistration desktop(root.path() + QStringLiteral("/home/.local/share"),
+        const DesktopRegistration desktop(root.path() + u"/home/.local/share"_s,
                                           DesktopRegistration::CacheRefresh::Skip);
         // An earlier run from another build folder registered itself for the user.
-        desktop.registerFileType(root.path() + QStringLiteral("/old/classshaper"));
+        desktop.registerFileType(root.path() + u"/old/classshaper"_s);
         if (!installedEntry.isEmpty()) {
             QDir(root.path()).mkpath(QFileInfo(installedEntry).path());
             writeBytes(root.filePath(installedEntry), "[Desktop Entry]\nExec=classshaper %f\n");
@@ -158,7 +154,7 @@ private slots:
         QCOMPARE(userEntry.isEmpty(), userEntryHas.isEmpty());
         QVERIFY2(userEntry.contains(QString(userEntryHas).replace("ROOT", root.path())),
                  qPrintable(userEntry));
-        QVERIFY(!userEntry.contains(QStringLiteral("/old/")));
+        QVERIFY(!userEntry.contains(u"/old/"_s));
         QVERIFY2(!QFile::exists(root.filePath("home/.local/share/mime/mime.cache")),
                  "the cache is refreshed only when asked to");
         QCOMPARE(QFile::exists(desktop.mimePackagePath()), !userEntryHas.isEmpty());
@@ -168,7 +164,7 @@ private slots:
     }
 
 private:
-    QString path(const QString& name) const { return m_dir->path() + QLatin1Char('/') + name; }
+    QString path(const QString& name) const { return m_dir->path() + u'/' + name; }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_dataHome;

@@ -85,7 +85,7 @@ QByteArray unescaped(const QByteArray& field) {
 }
 
 QList<QList<QByteArray>> readCaseRows(const QString& table, qsizetype fieldCount) {
-    const QString path = testData(QStringLiteral("cases/") + table + QStringLiteral(".txt"));
+    const QString path = testData(u"cases/"_s + table + u".txt"_s);
     QList<QList<QByteArray>> rows;
     for (const QByteArray& line : readBytes(path).split('\n')) {
         if (line.trimmed().isEmpty() || line.startsWith('#'))
@@ -126,7 +126,7 @@ vlt::Variant valueOf(const QByteArray& line) {
     case 'M':
         return vlt::Variant::missing();
     case 'B':
-        return vlt::Variant(payload == QLatin1String("-1"));
+        return vlt::Variant(payload == "-1"_L1);
     case 'L':
         return vlt::Variant(payload.toInt());
     case 'D':
@@ -135,11 +135,11 @@ vlt::Variant valueOf(const QByteArray& line) {
         QString text;
         for (qsizetype i = 0; i < payload.size(); ++i) {
             const QChar next = i + 1 < payload.size() ? payload.at(i + 1) : QChar();
-            const bool escape = payload.at(i) == QLatin1Char('\\');
-            text += !escape                    ? payload.at(i)
-                    : next == QLatin1Char('r') ? QChar('\r')
-                    : next == QLatin1Char('n') ? QChar('\n')
-                                               : next;
+            const bool escape = payload.at(i) == u'\\';
+            text += !escape        ? payload.at(i)
+                    : next == u'r' ? QChar('\r')
+                    : next == u'n' ? QChar('\n')
+                                   : next;
             i += escape ? 1 : 0;
         }
         return vlt::Variant(text);

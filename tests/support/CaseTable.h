@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Literals.h"
 #include <QByteArray>
 #include <QList>
 #include <QString>

@@ -17,7 +17,7 @@ SampleProject::SampleProject(const QString& root) : m_root(root.isEmpty() ? m_di
     const QDir folder(m_root);
     for (const char* name : {"App/Klassen/Auftrag", "App/Vorlagen", "Gemeinsam"})
         folder.mkpath(QLatin1String(name));
-    writeBytes(vbp(), readBytes(testData(QStringLiteral("project/Projekt.vbp"))));
+    writeBytes(vbp(), readBytes(testData(u"project/Projekt.vbp"_s)));
     writeClassTemplate("App/Vorlagen/cKunde.vlt-ctf", "cKunde", "../Klassen/cKunde.cls",
                        "Name:String;Nummer:Long:id");
     writeClassTemplate("App/Klassen/Auftrag/cAuftrag.vlt-ctf", "cAuftrag", "",
@@ -43,7 +43,7 @@ void SampleProject::writeClassTemplate(const QString& relative, const QString& c
     cls_Class tpl;
     buildTemplate(tpl, members);
     tpl.CLASSNAME = className;
-    tpl.FILENAME = className + QStringLiteral(".cls");
+    tpl.FILENAME = className + u".cls"_s;
     tpl.COMPILED = compiled;
     writeTemplate(path(relative), tpl);
 }

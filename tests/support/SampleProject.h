@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Literals.h"
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -22,8 +23,8 @@ public:
     explicit SampleProject(const QString& root = QString());
 
     QString root() const { return m_root; }
-    QString app() const { return path(QStringLiteral("App")); }
-    QString vbp() const { return path(QStringLiteral("App/Projekt.vbp")); }
+    QString app() const { return path(u"App"_s); }
+    QString vbp() const { return path(u"App/Projekt.vbp"_s); }
     // A path below root(), e.g. "App/Klassen/cKunde.cls".
     QString path(const QString& relative) const { return m_root + u'/' + relative; }
 
@@ -34,8 +35,7 @@ public:
 
     // A template of one member below root() that writes COMPILED.
     void writeClassTemplate(const QString& relative, const QString& className,
-                            const QString& compiled,
-                            const QString& members = QStringLiteral("A:Long")) const;
+                            const QString& compiled, const QString& members = u"A:Long"_s) const;
 
 private:
     QTemporaryDir m_dir;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Literals.h"
 #include "corelib/UiServices.h"
 
 #include <QQueue>
@@ -24,40 +25,40 @@ public:
     QStringList lastChoices;
 
     void errorMessage(const QString& text, const QString& title) override {
-        shown.append({QStringLiteral("error"), text, title, {}});
+        shown.append({u"error"_s, text, title, {}});
     }
     void infoMessage(const QString& text, const QString& title) override {
-        shown.append({QStringLiteral("info"), text, title, {}});
+        shown.append({u"info"_s, text, title, {}});
     }
     int yesNoQuestion(const QString& text, const QString& title) override {
-        shown.append({QStringLiteral("question"), text, title, {}});
+        shown.append({u"question"_s, text, title, {}});
         return answers.isEmpty() ? vlt::ID_No : answers.dequeue();
     }
     // The answer queue holds the choice's index; an empty queue closes the question.
     int choiceQuestion(const QString& text, const QStringList& choices,
                        const QString& title) override {
-        shown.append({QStringLiteral("choice"), text, title, {}});
+        shown.append({u"choice"_s, text, title, {}});
         lastChoices = choices;
         return answers.isEmpty() ? -1 : answers.dequeue();
     }
     QString openFolderDialog(const QString& initialFolder, const QString& title) override {
-        shown.append({QStringLiteral("folder"), title, initialFolder, {}});
+        shown.append({u"folder"_s, title, initialFolder, {}});
         return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
     }
     QString openFileDialog(const vlt::FileDialogRequest& request) override {
-        shown.append({QStringLiteral("open"), request.title, QString(), request});
+        shown.append({u"open"_s, request.title, QString(), request});
         return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
     }
     QString saveFileDialog(const vlt::FileDialogRequest& request) override {
-        shown.append({QStringLiteral("save"), request.title, QString(), request});
+        shown.append({u"save"_s, request.title, QString(), request});
         return fileChoices.isEmpty() ? QString() : fileChoices.dequeue();
     }
     bool confirmOverwrite(const QString& target, const QString&, const QString&) override {
-        shown.append({QStringLiteral("overwrite"), target, QString(), {}});
+        shown.append({u"overwrite"_s, target, QString(), {}});
         return !answers.isEmpty() && answers.dequeue() == vlt::ID_Yes;
     }
     void openWebPage(const QString& address) override {
-        shown.append({QStringLiteral("web"), address, QString(), {}});
+        shown.append({u"web"_s, address, QString(), {}});
     }
 
     QStringList kinds() const {
@@ -70,7 +71,7 @@ public:
     QStringList shownTexts() const {
         QStringList result;
         for (const Shown& s : shown)
-            result.append(s.kind + QStringLiteral(": ") + s.text);
+            result.append(s.kind + u": "_s + s.text);
         return result;
     }
     const Shown* last(const QString& kind) const {

@@ -3,13 +3,11 @@
 namespace {
 
 QString escaped(QString text) {
-    return text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-        .replace(QLatin1Char('\r'), QStringLiteral("\\r"))
-        .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    return text.replace(u'\\', u"\\\\"_s).replace(u'\r', u"\\r"_s).replace(u'\n', u"\\n"_s);
 }
 
 QString flag(bool value) {
-    return value ? QStringLiteral("1") : QStringLiteral("0");
+    return value ? u"1"_s : u"0"_s;
 }
 
 } // namespace
@@ -24,14 +22,14 @@ void buildTemplate(cls_Class& tpl, const QString& members, const QString& option
                                                                 {"id", &cls_Member::MDATAID},
                                                                 {"nb", &cls_Member::MNOTBOUND},
                                                                 {"child", &cls_Member::MCHILD}};
-    tpl.CLASSNAME = QStringLiteral("cls_Test");
+    tpl.CLASSNAME = u"cls_Test"_s;
     tpl.DATABASE_TYPE = itemType;
     for (const auto& [option, field] : optionFields)
-        tpl.*field = options.split(QLatin1Char(' ')).contains(QLatin1String(option));
-    for (const QString& description : members.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QStringList parts = description.split(QLatin1Char(':'));
+        tpl.*field = options.split(u' ').contains(QLatin1String(option));
+    for (const QString& description : members.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList parts = description.split(u':');
         auto member = makeMember(parts.value(0), parts.value(1));
-        member->MPUBLIC = !parts.contains(QLatin1String("priv"));
+        member->MPUBLIC = !parts.contains("priv"_L1);
         for (const auto& [flag, field] : flags)
             (*member).*field = parts.contains(QLatin1String(flag));
         tpl.MEMBERS().DATABASE.ADD(member);
@@ -46,27 +44,26 @@ std::shared_ptr<cls_Member> makeMember(const QString& name, const QString& type)
 }
 
 void fillEveryField(cls_Class& tpl) {
-    tpl.CLASSNAME = QStringLiteral("cls_Kunde");
-    tpl.PROJECT = QStringLiteral("Projekt \"Süd\"");
-    tpl.FILENAME = QStringLiteral("kunde.cls");
-    tpl.AUTHOR = QStringLiteral("Grete Müller");
-    tpl.COPYRIGHT = QStringLiteral("(c) 2001 Firma");
-    tpl.BUILD = QStringLiteral("2001-02-03");
-    tpl.DESCRIPTION = QStringLiteral("Kunden\\daten\r\nzweite Zeile");
-    tpl.COMPILED = QStringLiteral("/tmp/vorher.cls");
-    tpl.CUSTOM =
-        QStringLiteral("' vorher\r\nPublic X As Long\n") + QString::fromUcs4(U"\U0001F600");
-    tpl.DATABASE_TYPE = QStringLiteral(" cls_Posten ");
+    tpl.CLASSNAME = u"cls_Kunde"_s;
+    tpl.PROJECT = u"Projekt \"Süd\""_s;
+    tpl.FILENAME = u"kunde.cls"_s;
+    tpl.AUTHOR = u"Grete Müller"_s;
+    tpl.COPYRIGHT = u"(c) 2001 Firma"_s;
+    tpl.BUILD = u"2001-02-03"_s;
+    tpl.DESCRIPTION = u"Kunden\\daten\r\nzweite Zeile"_s;
+    tpl.COMPILED = u"/tmp/vorher.cls"_s;
+    tpl.CUSTOM = u"' vorher\r\nPublic X As Long\n"_s + QString::fromUcs4(U"\U0001F600");
+    tpl.DATABASE_TYPE = u" cls_Posten "_s;
     // No two options share their values here and in the version files, so a swap shows.
     tpl.DATABASE_ADVANCED = true;
     tpl.DATABASE_LOCK = true;
     tpl.DATA_EDITOR = true;
     cls_Members& list = tpl.MEMBERS();
-    list.NAME = QStringLiteral("Mitglieder");
-    list.AUTHOR = QStringLiteral("A:1");
-    auto id = makeMember(QStringLiteral("ID"), QStringLiteral("Long"));
+    list.NAME = u"Mitglieder"_s;
+    list.AUTHOR = u"A:1"_s;
+    auto id = makeMember(u"ID"_s, u"Long"_s);
     id->MDATAID = true;
-    auto items = makeMember(QStringLiteral("Posten"), QStringLiteral("cls_Posten"));
+    auto items = makeMember(u"Posten"_s, u"cls_Posten"_s);
     items->MPUBLIC = false;
     items->MARRAY = true;
     items->MCHILD = true;
@@ -78,15 +75,14 @@ void fillEveryField(cls_Class& tpl) {
 }
 
 QString describe(const cls_Member& member) {
-    return escaped(member.MNAME) + QLatin1Char('|') + escaped(member.MTYPE) + QLatin1Char('|') +
-           flag(member.MPUBLIC) + flag(member.MARRAY) + flag(member.MDATAID) +
-           flag(member.MNOTBOUND) + flag(member.MCHILD);
+    return escaped(member.MNAME) + u'|' + escaped(member.MTYPE) + u'|' + flag(member.MPUBLIC) +
+           flag(member.MARRAY) + flag(member.MDATAID) + flag(member.MNOTBOUND) +
+           flag(member.MCHILD);
 }
 
 QStringList describe(cls_Members& list) {
-    QStringList lines{
-        QStringLiteral("list|%1|%2|%3")
-            .arg(escaped(list.NAME), escaped(list.AUTHOR), escaped(list.DESCRIPTION))};
+    QStringList lines{u"list|%1|%2|%3"_s.arg(escaped(list.NAME), escaped(list.AUTHOR),
+                                             escaped(list.DESCRIPTION))};
     for (qint32 i = 1; i <= list.COUNT(); ++i)
         lines.append(describe(*list.ITEM(i, true)));
     return lines;
@@ -95,7 +91,7 @@ QStringList describe(cls_Members& list) {
 QStringList describe(cls_Class& tpl) {
     QStringList lines;
     const auto text = [&](const char* name, const QString& value) {
-        lines.append(QLatin1String(name) + QLatin1Char('=') + escaped(value));
+        lines.append(QLatin1String(name) + u'=' + escaped(value));
     };
     const auto option = [&](const char* name, bool value) { text(name, flag(value)); };
     text("CLASSNAME", tpl.CLASSNAME);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Literals.h"
 #include "model/Class.h"
 
 #include <QStringList>
@@ -10,8 +11,7 @@
 void buildTemplate(cls_Class& tpl, const QString& members, const QString& options = QString(),
                    const QString& itemType = QString());
 
-std::shared_ptr<cls_Member> makeMember(const QString& name,
-                                       const QString& type = QStringLiteral("String"));
+std::shared_ptr<cls_Member> makeMember(const QString& name, const QString& type = u"String"_s);
 
 // A template whose every field and member flag differs from the defaults, with line breaks,
 // backslashes, quotes and a character outside the BMP; templates/every-field.vlt-ctf holds it.

@@ -27,13 +27,13 @@ QString testData(const QString& name) {
 void compareWithGolden(const QStringList& lines, const QString& dataFile) {
     const QString path = testData(dataFile);
     if (qEnvironmentVariableIntValue("CLASSSHAPER_UPDATE_GOLDEN") == 1)
-        writeBytes(path, lines.join(QLatin1Char('\n')).toUtf8() + '\n');
-    QStringList expected = QString::fromUtf8(readBytes(path)).split(QLatin1Char('\n'));
+        writeBytes(path, lines.join(u'\n').toUtf8() + '\n');
+    QStringList expected = QString::fromUtf8(readBytes(path)).split(u'\n');
     expected.removeLast(); // after the last line's break
     for (qsizetype i = 0; i < std::max(lines.size(), expected.size()); ++i)
-        QVERIFY2(lines.value(i) == expected.value(i),
-                 qPrintable(QStringLiteral("%1, Zeile %2:\n  gezeigt:  %3\n  erwartet: %4")
-                                .arg(dataFile)
-                                .arg(i + 1)
-                                .arg(lines.value(i), expected.value(i))));
+        QVERIFY2(
+            lines.value(i) == expected.value(i),
+            qPrintable(
+                u"%1, Zeile %2:\n  gezeigt:  %3\n  erwartet: %4"_s.arg(dataFile).arg(i + 1).arg(
+                    lines.value(i), expected.value(i))));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Literals.h"
 #include "corelib/Error.h"
 
 #include <QByteArray>

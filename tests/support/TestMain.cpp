@@ -27,10 +27,10 @@ std::vector<QObject* (*)()>& registry() {
 bool named(const QObject& test, const QStringList& arguments) {
     bool namedAny = false;
     for (const QString& argument : arguments.mid(1)) {
-        if (argument.startsWith(QLatin1Char('-')))
+        if (argument.startsWith(u'-'))
             continue;
         namedAny = true;
-        const QByteArray function = argument.section(QLatin1Char(':'), 0, 0).toLatin1() + "()";
+        const QByteArray function = argument.section(u':', 0, 0).toLatin1() + "()";
         if (test.metaObject()->indexOfMethod(function.constData()) >= 0)
             return true;
     }
