@@ -37,7 +37,6 @@ ProjectPanel::ProjectPanel(ProjectEvaluation& evaluation, QWidget* parent)
     m_rows->setRootIsDecorated(false);
     m_rows->setUniformRowHeights(true);
     m_rows->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_rows->header()->setStretchLastSection(true);
     m_summary->setWordWrap(true);
     m_problems->setWordWrap(true);
     m_problems->setTextInteractionFlags(Qt::TextSelectableByMouse);

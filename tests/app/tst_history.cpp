@@ -58,6 +58,12 @@ private slots:
         QVERIFY(f.app.changed && f.window->isWindowModified());
         f.window->takeOver();
         QCOMPARE(f.app.currentTemplate->CLASSNAME, u"Kunde"_s);
+        // An option is a step of its own, undone to what the template showed.
+        f.window->opt_DatabaseLock->click();
+        QCOMPARE(action(f, "mnu_EditUndo")->text(),
+                 u"&Rückgängig: „Satzsperrung unterstützen“ einschalten"_s);
+        keys(f.window->txt_Name, "Ctrl+Z");
+        QVERIFY(!f.window->opt_DatabaseLock->isChecked());
     }
     void memberSteps_data() { addCaseRows(u"member-steps"_s, 3); }
     // Each step is undone to the list as it was, flags and all, and redone to the list after it.

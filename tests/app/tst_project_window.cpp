@@ -88,6 +88,13 @@ private slots:
         QVERIFY(!f.window->projectPanel()->importButton()->isEnabled());
         const QList<QAction*> recent = f.window->findChild<QMenu*>("mnu_FileRecent")->actions();
         QVERIFY(!recent.isEmpty() && recent.first()->text().contains("Projekt.vbp"));
+        // Each column fits its texts, and the last one fills the rest of the row.
+        const QTreeWidget* rows = f.window->projectPanel()->rows();
+        for (int i = 0; i < rows->topLevelItemCount(); ++i)
+            for (int column = 0; column < ProjectPanel::TemplateColumn; ++column)
+                QVERIFY(rows->fontMetrics().horizontalAdvance(rows->topLevelItem(i)->text(column)) <
+                        rows->columnWidth(column));
+        QVERIFY(rows->header()->stretchLastSection());
     }
 
     void aFolderAndItsProblems() {
@@ -167,6 +174,10 @@ private slots:
             *f.window, [] {}, 1000)); // once for a change, not again and again
         QVERIFY(evaluated(*f.window, [&] { sample.generate("App/Vorlagen/cNeu.vlt-ctf"); }));
         QCOMPARE(stateOf(*f.window, "cNeu"), u"aktuell"_s);
+        QDir(sample.root()).mkdir("Leer"); // the project closed is watched no more
+        QVERIFY(evaluated(*f.window, [&] { f.window->openProject(sample.path("Leer")); }));
+        QVERIFY(!evaluated(
+            *f.window, [&] { writeBytes(sample.path("App/Klassen/cNeu2.cls"), "VERSION"); }, 1000));
     }
 
     // Saved beside the module; a template of that name that belongs to another module stays.

@@ -314,6 +314,8 @@ private slots:
         OverwriteDialog question(u"m.cls"_s, u"A\r\n"_s, u"B\r\n"_s);
         compareWithGolden(textsOf(question), "texts/overwrite-question.txt");
         QCOMPARE(question.size(), QSize(1000, 650)); // room for both texts side by side
+        question.findChild<QPushButton*>("but_Overwrite")->click();
+        QCOMPARE(question.result(), QDialog::Accepted);
     }
 };
 CLASSSHAPER_TEST(TextsTest);
