@@ -101,10 +101,9 @@ private:
             put(u"\r\n");
     }
 
+    // Ends with the flag set, so the line break it leaves out is left out only once.
     void traceLine(const SourcePlace& where) {
-        if (m_omitNextLineBreak)
-            m_omitNextLineBreak = false;
-        else
+        if (!m_omitNextLineBreak)
             put(u"\r\n");
         const QLatin1StringView path(where.file);
         const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
