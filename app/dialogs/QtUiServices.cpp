@@ -106,7 +106,6 @@ QString QtUiServices::openFileDialog(const vlt::FileDialogRequest& request) {
 QString QtUiServices::saveFileDialog(const vlt::FileDialogRequest& request) {
     QFileDialog dialog(m_parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
     prepareDialog(dialog, request);
     return withDefaultExtension(runDialog(dialog), request.defaultExtension);

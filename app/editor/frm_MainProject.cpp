@@ -115,11 +115,15 @@ void frm_Main::generateProject() {
     }
     QStringList failures;
     const auto written = proj::generateStale(m_project->rows(), failures);
-    QString text = written.empty() ? QStringLiteral("Kein Modul geschrieben: alle sind aktuell")
-                                   : counted(qsizetype(written.size()), QStringLiteral("Modul"),
-                                             QStringLiteral("Module")) +
-                                         QStringLiteral(" neu erzeugt");
-    if (!failures.isEmpty())
+    QString text =
+        !written.empty() ? counted(qsizetype(written.size()), QStringLiteral("Modul"),
+                                   QStringLiteral("Module")) +
+                               QStringLiteral(" neu erzeugt")
+        : failures.isEmpty()
+            ? QStringLiteral("Kein Modul geschrieben: alle sind aktuell")
+            : counted(failures.size(), QStringLiteral("Modul"), QStringLiteral("Module")) +
+                  QStringLiteral(" nicht erzeugt");
+    if (!failures.isEmpty() && !written.empty())
         text += QStringLiteral(", %1 nicht").arg(failures.size());
     status(text);
     if (!failures.isEmpty())

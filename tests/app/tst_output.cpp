@@ -82,6 +82,7 @@ private slots:
         f.window->txt_Name->setText(u"Kunde"_s);
         f.trigger("mnu_FileCreateFile");
         QCOMPARE(f.lastShown(u"save"_s).request.initialFile, proposal);
+        QVERIFY(!f.lastShown(u"save"_s).request.askBeforeReplacing); // the difference asks
         QCOMPARE(f.app.currentTemplate->COMPILED, compiled);
     }
     void failingCreateFileKeepsEverything() {

@@ -158,6 +158,22 @@ private slots:
         for (const char* name : {"cAuftrag", "cLog", "cNeu"})
             QCOMPARE(stateOf(*f.window, name), u"aktuell"_s);
         QVERIFY(!f.window->projectPanel()->generateButton()->isEnabled());
+        // A module that cannot be written is named, and counted apart from those written.
+        const QString neu = sample.path("App/Klassen/cNeu.cls");
+        const auto generateBlocked = [&](const QString& alsoMissing) {
+            QVERIFY(evaluated(*f.window, [&] {
+                QFile::remove(neu) || QDir().rmdir(neu);
+                QFile::remove(alsoMissing);
+            }));
+            QDir().mkdir(neu);
+            QVERIFY(
+                evaluated(*f.window, [&] { f.window->projectPanel()->generateButton()->click(); }));
+            QVERIFY(f.lastShown("error").text.contains(neu));
+        };
+        generateBlocked(QString());
+        QCOMPARE(status(*f.window), u"1 Modul nicht erzeugt"_s);
+        generateBlocked(sample.path("Gemeinsam/cLog.cls"));
+        QCOMPARE(status(*f.window), u"1 Modul neu erzeugt, 1 nicht"_s);
     }
 
     void changesByOtherProgramsAreNoticed() {
