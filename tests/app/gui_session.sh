@@ -69,6 +69,9 @@ module="$work/cls_EigenX.cls"
 "$generator" --stdout "$tpl" >"$work/expected.cls"
 cmp "$module" "$work/expected.cls" || fail "F5 schreibt andere Bytes als classshaper-gen"
 keys ctrl+s ctrl+q
+sleep 0.5
+grep -qs '^recentFiles' "$XDG_CONFIG_HOME/Veltrane/classshaper.conf" ||
+    fail "Einstellungen stehen nicht in Veltrane/classshaper.conf"
 
 # Without a screen: the syntax on stdout, /COMPILE without a file, regeneration in place.
 export CLASSSHAPER_NONINTERACTIVE=1
