@@ -40,6 +40,18 @@ QString templateBeside(const QString& module) {
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".vlt-ctf"));
 }
 
+QString generatedStatus(qsizetype written, qsizetype failed) {
+    const auto modules = [](qsizetype count) {
+        return counted(count, QStringLiteral("Modul"), QStringLiteral("Module"));
+    };
+    if (written > 0)
+        return modules(written) + QStringLiteral(" neu erzeugt") +
+               (failed > 0 ? QStringLiteral(", %1 nicht").arg(failed) : QString());
+    if (failed > 0)
+        return modules(failed) + QStringLiteral(" nicht erzeugt");
+    return QStringLiteral("Kein Modul geschrieben: alle sind aktuell");
+}
+
 } // namespace
 
 void frm_Main::createProjectDock() {
@@ -115,17 +127,7 @@ void frm_Main::generateProject() {
     }
     QStringList failures;
     const auto written = proj::generateStale(m_project->rows(), failures);
-    QString text =
-        !written.empty() ? counted(qsizetype(written.size()), QStringLiteral("Modul"),
-                                   QStringLiteral("Module")) +
-                               QStringLiteral(" neu erzeugt")
-        : failures.isEmpty()
-            ? QStringLiteral("Kein Modul geschrieben: alle sind aktuell")
-            : counted(failures.size(), QStringLiteral("Modul"), QStringLiteral("Module")) +
-                  QStringLiteral(" nicht erzeugt");
-    if (!failures.isEmpty() && !written.empty())
-        text += QStringLiteral(", %1 nicht").arg(failures.size());
-    status(text);
+    status(generatedStatus(qsizetype(written.size()), failures.size()));
     if (!failures.isEmpty())
         app.ui.errorMessage(failures.join(QStringLiteral("\n\n")));
     projectFilesWritten();
