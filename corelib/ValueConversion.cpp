@@ -5,12 +5,16 @@
 namespace vlt {
 namespace {
 
-template <class Convert>
-auto convertOrExplain(const Variant& value, const QString& source, const char* kindName,
-                      Convert convert) {
+void refuseMissing(const Variant& value, const QString& source) {
     if (value.isMissing())
         throw Error(
             QStringLiteral("%1: ein fehlender Wert kann nicht gelesen werden.").arg(source));
+}
+
+template <class Convert>
+auto convertOrExplain(const Variant& value, const QString& source, const char* kindName,
+                      Convert convert) {
+    refuseMissing(value, source);
     try {
         return convert();
     } catch (const Error& error) {
@@ -26,7 +30,8 @@ void assignConverted(const Variant& value, Variant* target, const QString&) {
 }
 
 void assignConverted(const Variant& value, QString* target, const QString& source) {
-    *target = convertOrExplain(value, source, "Text", [&] { return value.toText(); });
+    refuseMissing(value, source); // every other value has a text
+    *target = value.toText();
 }
 
 void assignConverted(const Variant& value, bool* target, const QString& source) {

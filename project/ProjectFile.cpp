@@ -47,8 +47,8 @@ bool isUtf8(const QByteArray& bytes) {
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0; }))
         return false;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = decoder(bytes);
-    return !decoder.hasError() && !decoded.isEmpty();
+    const QString decoded = decoder(bytes); // the error shows only once the text is made
+    return !decoder.hasError();
 }
 
 QString projectText(const QByteArray& bytes, QString& note, const QString& path) {

@@ -97,7 +97,6 @@ QString QtUiServices::openFolderDialog(const QString& initialFolder, const QStri
 
 QString QtUiServices::openFileDialog(const vlt::FileDialogRequest& request) {
     QFileDialog dialog(m_parent);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     prepareDialog(dialog, request);
     return runDialog(dialog);

@@ -70,7 +70,6 @@ void frm_Main::takeImported(const gen::ModuleImport& imported) {
     app.currentTemplate = imported.tpl;
     app.currentTemplatePath.clear();
     app.templateFolder = vlt::folderPart(imported.tpl->COMPILED);
-    app.changed = true;
     showTemplate();
     m_history->startFresh(false);
 }
