@@ -68,6 +68,12 @@ gone 'Klasse erstellen'
 module="$work/cls_EigenX.cls"
 "$generator" --stdout "$tpl" >"$work/expected.cls"
 cmp "$module" "$work/expected.cls" || fail "F5 schreibt andere Bytes als classshaper-gen"
+keys F7
+viewer="$(wait_for '^Klassenmodul cls_EigenX')" || fail "F7 zeigt das Modul nicht"
+xdotool windowactivate --sync "$main"
+keys F7
+[ "$(xdotool getactivewindow)" = "$viewer" ] || fail "F7 holt das offene Modul nicht nach vorn"
+xdotool windowactivate --sync "$main"
 keys ctrl+s ctrl+q
 sleep 0.5
 grep -qs '^recentFiles' "$XDG_CONFIG_HOME/Veltrane/classshaper.conf" ||
