@@ -97,10 +97,16 @@ void refuseOtherVbFiles(const importing::ModuleText& module, const QString& path
                            QStringLiteral("sie ist ein Standardmodul (.bas), kein Klassenmodul."));
     if (!importing::startsWithPiece(line, u"Type=") && !importing::startsWithPiece(line, u"["))
         return;
+    // A project names its references and modules near its top.
+    const auto namesAPart = [](importing::Line line) {
+        for (const QStringView key : {u"Reference=", u"Object=", u"Form=", u"Module=", u"Class="})
+            if (importing::startsWithPiece(line, key))
+                return true;
+        return false;
+    };
     qsizetype at = first;
     for (int seen = 0; at < module.end() && seen < 50; at = module.next(at), ++seen)
-        if (importing::startsWithPiece(module.line(at), u"Class=") ||
-            importing::startsWithPiece(module.line(at), u"Form="))
+        if (namesAPart(module.line(at)))
             throw cannotImport(
                 path, QStringLiteral("sie ist eine Projektdatei (.vbp), kein Klassenmodul."));
 }
