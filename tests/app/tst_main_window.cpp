@@ -163,7 +163,9 @@ private slots:
                  u"txt_Projecttxt_Authortxt_Copyright"_s);
         QVERIFY(f.window->txt_Name->text() != u"txt_Name"_s);
         QCOMPARE(f.window->lst_Members->topLevelItemCount(), 0);
-        QVERIFY(f.window->opt_DatabaseAdvanced->isChecked()); // the one option a new template has
+        for (const QCheckBox* option : f.window->findChildren<QCheckBox*>(
+                 QRegularExpression(u"^opt_"_s))) // a new template has one option
+            QCOMPARE(option->isChecked(), option == f.window->opt_DatabaseAdvanced);
         QVERIFY(!f.app.changed);
     }
     void saveFallsBackToSaveAs_data() { addCaseRows(u"save-fallbacks"_s, 2); }
