@@ -82,6 +82,9 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("utf8");
         QTest::newRow("utf-8") << QByteArray("Type=Exe\nClass=cÄlt; Klassen\\cÄlt.cls\n") << true;
+        QTest::newRow("utf-8 with byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                                  "Class=cÄlt; Klassen\\cÄlt.cls\n")
+                                                    << true;
         QTest::newRow("windows-1252")
             << QByteArray("Type=Exe\nClass=c\xC4lt; Klassen\\c\xC4lt.cls\n") << false;
     }
@@ -95,7 +98,9 @@ private slots:
         QCOMPARE(project.notes.size(), utf8 ? 1 : 0);
         if (utf8)
             QVERIFY2(project.notes.first().contains("UTF-8"), qPrintable(project.notes.first()));
-        QCOMPARE(proj::evaluate(project).front().state, proj::State::NoTemplate);
+        const std::vector rows = proj::evaluate(project);
+        QVERIFY(!rows.empty());
+        QCOMPARE(rows.front().state, proj::State::NoTemplate);
     }
 
     void foldersThatHoldNothingOrLoop() {
