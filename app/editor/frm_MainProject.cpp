@@ -135,7 +135,8 @@ void frm_Main::generateProject() {
 
 // Each template is saved beside its module; a file of that name is never replaced.
 void frm_Main::importProjectModules(const QStringList& modules) {
-    QStringList saved, kept, inexact, failures;
+    qsizetype saved = 0;
+    QStringList kept, inexact, failures;
     for (const QString& module : modules) {
         const QString target = templateBeside(module);
         if (QFileInfo::exists(target)) {
@@ -146,17 +147,16 @@ void frm_Main::importProjectModules(const QStringList& modules) {
             const gen::ModuleImport imported = gen::importModule(module);
             imported.tpl->COMPILED = QFileInfo(module).fileName();
             writeTemplate(target, *imported.tpl);
-            saved.append(target);
+            ++saved;
             if (!imported.exact())
                 inexact.append(module);
         } catch (const vlt::Error& error) {
             failures.append(error.message());
         }
     }
-    status(saved.isEmpty()
-               ? QStringLiteral("Keine Vorlage importiert")
-               : counted(saved.size(), QStringLiteral("Vorlage"), QStringLiteral("Vorlagen")) +
-                     QStringLiteral(" importiert"));
+    status(saved == 0 ? QStringLiteral("Keine Vorlage importiert")
+                      : counted(saved, QStringLiteral("Vorlage"), QStringLiteral("Vorlagen")) +
+                            QStringLiteral(" importiert"));
     QStringList report = failures;
     if (!kept.isEmpty())
         report.append(QStringLiteral("Diese Vorlagen gibt es schon; sie bleiben, wie sie sind:\n") +
