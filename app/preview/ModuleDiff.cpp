@@ -191,12 +191,10 @@ void DiffView::showTexts(const QString& oldText, const QString& newText) {
     centreFirstChange();
 }
 
-// Centring needs the views' height, which they have once they are shown.
+// Centring needs the views' height, which they have once they are shown. The old side
+// scrolls with the new one.
 void DiffView::centreFirstChange() {
-    QTimer::singleShot(0, this, [this] {
-        m_old->centerCursor();
-        m_new->centerCursor();
-    });
+    QTimer::singleShot(0, this, [this] { m_new->centerCursor(); });
 }
 
 QString DiffView::text() const {
