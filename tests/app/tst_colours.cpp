@@ -2,6 +2,7 @@
 // difference, comments and keywords of the module, findings in the member dialog.
 #include "WindowFixture.h"
 
+#include "app/controls/SchemeColours.h"
 #include "app/preview/ModuleDiff.h"
 #include "app/preview/PreviewPane.h"
 #include "app/viewer/CodeViewer.h"
@@ -23,7 +24,7 @@ double contrast(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QPalette scheme(bool dark) {
+QPalette colourScheme(bool dark) {
     QPalette palette;
     const QColor text = dark ? QColor(239, 240, 241) : QColor(0, 0, 0);
     const QColor base = dark ? QColor(35, 38, 41) : QColor(255, 255, 255);
@@ -48,18 +49,22 @@ QColor colourAt(const QPlainTextEdit* view, const QString& line, qsizetype at = 
     return view->palette().color(QPalette::Text);
 }
 
-// The line with each highlighted run bracketed: «k:keyword», «c:comment», «s:string».
-QString marked(const QTextBlock& block) {
+// The line with each highlighted run bracketed: «k:keyword», «c:comment», «s:string»; a run
+// drawn in another kind's colour is marked "?".
+QString marked(const QTextBlock& block, const QPalette& palette) {
     QString line = block.text();
     QList<QTextLayout::FormatRange> ranges = block.layout()->formats();
     std::sort(ranges.begin(), ranges.end(),
               [](const auto& a, const auto& b) { return a.start > b.start; });
     for (const QTextLayout::FormatRange& range : ranges) {
-        const char kind = range.format.fontWeight() == QFont::Bold ? 'k'
-                          : range.format.fontItalic()              ? 'c'
-                                                                   : 's';
+        const bool bold = range.format.fontWeight() == QFont::Bold;
+        const bool italic = range.format.fontItalic();
+        const QColor colour = bold     ? scheme::keyword(palette)
+                              : italic ? scheme::comment(palette)
+                                       : scheme::string(palette);
         line.insert(range.start + range.length, u"»"_s);
-        line.insert(range.start, u"«%1:"_s.arg(QLatin1Char(kind)));
+        const QString mark = range.format.foreground().color() == colour ? u""_s : u"?"_s;
+        line.insert(range.start, u"«"_s + (bold ? u'k' : italic ? u'c' : u's') + mark + u':');
     }
     return line;
 }
@@ -75,7 +80,7 @@ private slots:
         VbHighlighter highlighter(&document, QApplication::palette());
         QStringList lines;
         for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
-            lines.append(marked(block));
+            lines.append(marked(block, QApplication::palette()));
         compareWithGolden(lines, "highlight/sample.marked");
     }
 
@@ -88,15 +93,15 @@ private slots:
     }
     void readableInEveryScheme() {
         QFETCH(bool, dark);
-        const QColor text = scheme(dark).color(QPalette::Text);
-        const QColor base = scheme(dark).color(QPalette::Base);
+        const QColor text = colourScheme(dark).color(QPalette::Text);
+        const QColor base = colourScheme(dark).color(QPalette::Base);
         WindowFixture f;
         f.showActive();
         f.window->preview()->refreshNow();
         CodeViewer viewer;
         viewer.showModule(u"m.cls"_s, f.window->preview()->codeView()->toPlainText());
-        QApplication::setPalette(scheme(dark)); // switched while the windows are open
-        QCoreApplication::processEvents();      // the change reaches the widgets as an event
+        QApplication::setPalette(colourScheme(dark)); // switched while the windows are open
+        QCoreApplication::processEvents();            // the change reaches the widgets as an event
         for (const QPlainTextEdit* code :
              {f.window->preview()->codeView(), viewer.findChild<QPlainTextEdit*>()}) {
             QVERIFY2(contrast(colourAt(code, "'€ Interfaces"), base) >= 3, "comments");

@@ -126,8 +126,8 @@ private slots:
                  QString::fromUtf8(diff));
     }
 
-    // The golden templates, and one whose custom code crosses many chunk boundaries with
-    // characters outside the BMP.
+    // The golden templates, and custom code that crosses many chunk boundaries with characters
+    // outside the BMP and with lone surrogates.
     void streamedFile_data() {
         QTest::addColumn<QString>("templatePath");
         QTest::addColumn<QString>("custom");
@@ -136,6 +136,8 @@ private slots:
             QTest::newRow(qPrintable(name)) << golden.filePath(name) << QString();
         QTest::newRow("long custom code")
             << golden.filePath(u"plain.vlt-ctf"_s) << u"Ω x\U0001F600"_s.repeated(40000);
+        QTest::newRow("lone surrogates at chunk boundaries")
+            << golden.filePath(u"plain.vlt-ctf"_s) << (QChar(0xD83D) + u"x"_s).repeated(40000);
     }
 
     void streamedFile() {

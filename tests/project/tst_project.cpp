@@ -53,6 +53,24 @@ private slots:
         QVERIFY(project.watched.contains(sample.path("App/Klassen/Auftrag")));
     }
 
+    // In a folder, a module is known by the VB_Name of its header's first twenty lines.
+    void classNameFromTheModuleHeader_data() {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("className");
+        QTest::newRow("line 20") << 20 << u"cVomKopf"_s;
+        QTest::newRow("line 21") << 21 << u"vom_Kopf"_s;
+    }
+    void classNameFromTheModuleHeader() {
+        QFETCH(int, line);
+        QFETCH(QString, className);
+        const SampleProject sample;
+        writeBytes(sample.path("App/Klassen/vom_Kopf.cls"),
+                   "VERSION 1.0 CLASS\r\n" + QByteArray("' x\r\n").repeated(line - 2) +
+                       "Attribute VB_Name = \"cVomKopf\"\r\n");
+        const std::vector rows = proj::evaluate(proj::openProject(sample.app()));
+        QCOMPARE(rowOf(rows, className).state, proj::State::NoTemplate);
+    }
+
     void cancelledEvaluationStops() {
         const SampleProject sample;
         int asked = 0;
