@@ -25,9 +25,7 @@ QString executableBaseName() {
 }
 
 bool fileExists(const QString& path) {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
+    const QFileInfo info(path); // an empty path exists nowhere
     return info.exists() && info.isFile();
 }
 

@@ -227,7 +227,6 @@ bool isProcedureHead(Line line) {
 // Every head passed the test above, so it has a parenthesis after the name.
 Line procedureName(Line head) {
     const qsizetype open = head.indexOf('(');
-    Q_ASSERT(open > 0);
     const Line before = trimmed(head.first(open));
     const qsizetype blank = std::max(before.lastIndexOf(' '), before.lastIndexOf('\t'));
     return blank < 0 ? before : before.sliced(blank + 1);

@@ -111,7 +111,7 @@ private:
         for (const char c : path.sliced(slash + 1))
             put(QChar::fromLatin1(c));
         put(u":");
-        put(static_cast<qint32>(where.line));
+        put(static_cast<quint32>(where.line));
         put(u"\r\n");
         m_omitNextLineBreak = true;
     }
@@ -124,18 +124,15 @@ private:
         for (int i = 0; i < indent.depth; ++i)
             append(u"    ", 4);
     }
-    void put(qint32 number) {
-        char16_t digits[12];
+    // A trace comment's source line number.
+    void put(quint32 number) {
+        char16_t digits[10];
         char16_t* end = digits + std::size(digits);
         char16_t* begin = end;
-        quint32 rest =
-            number < 0 ? 0u - static_cast<quint32>(number) : static_cast<quint32>(number);
         do {
-            *--begin = static_cast<char16_t>(u'0' + rest % 10);
-            rest /= 10;
-        } while (rest != 0);
-        if (number < 0)
-            *--begin = u'-';
+            *--begin = static_cast<char16_t>(u'0' + number % 10);
+            number /= 10;
+        } while (number != 0);
         append(begin, end - begin);
     }
 

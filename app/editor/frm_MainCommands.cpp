@@ -320,8 +320,7 @@ void frm_Main::mnu_MemberEdit_Click() {
         copyFields(kMemberFields, before, *member);
         runMemberDialog(member);
         if (!equalFields(kMemberFields, before, *member))
-            m_history->push(memberEdited(memberListAccess(), position, before));
-        refreshMemberList();
+            m_history->push(memberEdited(memberListAccess(), position, before)); // shows the row
         setTitle();
     });
 }
