@@ -73,10 +73,8 @@ void frm_Main::createProjectDock() {
     connect(m_projectPanel, &ProjectPanel::generateAllRequested, this, &frm_Main::generateProject);
     connect(m_projectPanel, &ProjectPanel::importRequested, this, &frm_Main::importProjectModules);
     // A module written by "Alle erzeugen" or by another program changes the preview's line.
-    connect(m_project, &ProjectEvaluation::finished, this, [this] {
-        showOpenTemplateInProject();
-        m_preview->scheduleRefresh();
-    });
+    // The panel marks the open template's row itself.
+    connect(m_project, &ProjectEvaluation::finished, m_preview, &PreviewPane::scheduleRefresh);
 }
 
 void frm_Main::mnu_FileOpenProject_Click() {
