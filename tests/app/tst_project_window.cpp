@@ -317,6 +317,13 @@ private slots:
         f.ui.answers.enqueue(vlt::ID_Yes);
         writeTemplate(file, kept);
         QTRY_COMPARE(f.window->txt_Description->text(), u"neu angelegt"_s);
+
+        // A change seen just before a new template replaces this one says nothing of it.
+        changeOutside("zuletzt");
+        QTest::qWait(100);
+        f.trigger("mnu_FileNew");
+        QTest::qWait(500);
+        QVERIFY2(!status(*f.window).contains("gibt es nicht mehr"), qPrintable(status(*f.window)));
     }
 };
 CLASSSHAPER_TEST(ProjectWindowTest);
