@@ -64,6 +64,9 @@ private slots:
                  u"&Rückgängig: „Satzsperrung unterstützen“ einschalten"_s);
         keys(f.window->txt_Name, "Ctrl+Z");
         QVERIFY(!f.window->opt_DatabaseLock->isChecked());
+        f.window->txt_Custom->setFocus();
+        QTest::keyClicks(f.window->txt_Custom, u"' neu"_s);
+        QCOMPARE(action(f, "mnu_EditUndo")->text(), u"&Rückgängig: Eigene Erweiterungen ändern"_s);
     }
     void memberSteps_data() { addCaseRows(u"member-steps"_s, 3); }
     // Each step is undone to the list as it was, flags and all, and redone to the list after it.
