@@ -36,7 +36,6 @@ void ProjectEvaluation::open(const QString& path) {
     m_path = QFileInfo(path).absoluteFilePath();
     m_fresh = true;
     m_project = proj::Project();
-    m_rows.clear();
     refresh();
 }
 
