@@ -20,7 +20,8 @@ public:
     explicit ProjectEvaluation(QObject* parent = nullptr);
     ~ProjectEvaluation() override;
 
-    // Forgets the rows and evaluates the project at path (a .vbp or a folder).
+    // Evaluates the project at path (a .vbp or a folder) as a new one: its rows replace the
+    // ones before as they come, and a run's end drops those left over.
     void open(const QString& path);
     // Evaluates the open project again now, or after the pause.
     void refresh();
