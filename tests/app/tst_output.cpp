@@ -2,6 +2,7 @@
 #include "support/CaseTable.h"
 
 #include "app/preview/ModuleDiff.h"
+#include "app/preview/PreviewPane.h"
 #include "app/viewer/CodeViewer.h"
 
 #include "generator/ModuleOutput.h"
@@ -71,6 +72,20 @@ private slots:
         // No room to the right of the window: to its left, at the screen's edge, level with it.
         QCOMPARE(f.window->viewer()->x(), 0);
         QVERIFY(qAbs(f.window->viewer()->y() - f.window->y()) <= 4);
+    }
+    // Shown again, the preview tells what became of the module file while it was hidden.
+    void previewShownAgainLooksAtTheModuleFile() {
+        WindowFixture f;
+        f.showActive();
+        PreviewPane* preview = f.window->preview();
+        if (preview->isVisibleTo(f.window.get()))
+            f.trigger("mnu_ViewPreview");
+        preview->refreshNow();
+        const QString target = f.path(u"cls_NoName.cls"_s);
+        f.app.currentTemplate->COMPILED = target;
+        writeBytes(target, gen::encodeModule(f.window->hCompile(true)).bytes);
+        f.trigger("mnu_ViewPreview");
+        QTRY_COMPARE(preview->fileState()->text(), "Moduldatei ist aktuell: " + target);
     }
     void proposalStartsWhereTheModuleWent_data() { addCaseRows(u"module-proposals"_s, 3); }
     void proposalStartsWhereTheModuleWent() {
