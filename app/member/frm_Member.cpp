@@ -224,6 +224,9 @@ void frm_Member::showFindings() {
     cls_Class& tpl = *m_app.currentTemplate;
     lbl_Findings->setText(memberFindingsText(tpl, typed, memberPosition(tpl, *vMember)));
     layout()->activate();
-    if (height() < sizeHint().height())
-        resize(width(), sizeHint().height());
+    // The lines the findings wrap into at the dialog's own width, not at its preferred one.
+    const int wanted = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : sizeHint().height();
+    if (height() < wanted)
+        resize(width(), wanted);
 }

@@ -111,6 +111,17 @@ private slots:
             QCOMPARE(d.member->MNAME + memberFlags(*d.member), QString::fromUtf8(member));
         QCOMPARE(d.app.changed, !member.isEmpty() && member != "WERTPadnc");
     }
+    // Findings that wrap make the open dialog taller, so that no line of them is cut off.
+    void longFindingsGrowTheDialog() {
+        Dialog d;
+        d.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
+        const int before = d.dialog.height();
+        d.dialog.txt_Name->setText(u"Ωmega Zoll\""_s);
+        const QLabel* findings = d.dialog.lbl_Findings;
+        QVERIFY(d.dialog.height() > before);
+        QVERIFY(findings->height() >= findings->heightForWidth(findings->width()));
+    }
     void helpExplainsTheFields() {
         Dialog d;
         d.dialog.bar_Buttons->button(u"HELP"_s)->click();
