@@ -25,8 +25,7 @@ bool writeWhenDifferent(const QString& path, const QByteArray& bytes) {
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
         return false;
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
+    QDir().mkpath(QFileInfo(path).absolutePath()); // where it cannot, the write fails
     try {
         vlt::writeFileAtomically(path, bytes);
     } catch (const vlt::Error&) {
