@@ -12,8 +12,8 @@ ctl_CmdBar::ctl_CmdBar(QWidget* parent) : QWidget(parent), m_layout(new QVBoxLay
 ctl_Button* ctl_CmdBar::addButton(const QString& key, const QString& caption) {
     auto* button = new ctl_Button(caption, this);
     button->setObjectName(QStringLiteral("but_") + key);
-    // In a dialog Return presses the focused button of the bar, elsewhere the default one.
-    button->setAutoDefault(true);
+    // In a dialog Return presses the focused button of the bar: Qt makes a dialog's push
+    // buttons auto-default on its own.
     // Buttons stack from the top; the stretch stays last.
     m_layout->insertWidget(m_layout->count() - 1, button);
     connect(button, &QPushButton::clicked, this, [this, key] { emit buttonClicked(key); });
