@@ -72,6 +72,7 @@ private slots:
         QStringList changed = old;
         changed[200] = u"neu"_s;
         diff.findChild<QCheckBox*>()->click();
+        QCoreApplication::processEvents(); // side by side before the texts come
         diff.showDiff(u"m.cls"_s, old.join("\r\n"), changed.join("\r\n"));
         activate(&diff);
         auto* left = diff.findChild<QPlainTextEdit*>(u"txt_DiffOld"_s)->verticalScrollBar();

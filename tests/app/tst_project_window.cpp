@@ -285,6 +285,7 @@ private slots:
         const QByteArray declined = readBytes(file);
         f.trigger("mnu_FileSave"); // the choice is closed: nothing is saved
         QCOMPARE(f.ui.lastChoices, (QStringList{"Ü&berschreiben", "&Neu laden", "Abbrechen"}));
+        QCOMPARE(status(*f.window), u"Speichern abgebrochen"_s);
         QVERIFY(
             f.lastShown("choice").text.endsWith("Stand der Datei neu laden oder nicht speichern?"));
         cls_Class onDisk;
