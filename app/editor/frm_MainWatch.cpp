@@ -93,8 +93,7 @@ void frm_Main::reloadTemplate() {
     guarded([this, path] {
         openTemplate(app, path);
         showTemplate();
-        m_history->startFresh(true);
-        showOpenTemplateInProject();
+        m_history->startFresh(true); // marks it saved, which the project's row follows
         status(QStringLiteral("Neu geladen: %1").arg(path));
     });
 }
