@@ -135,6 +135,22 @@ private slots:
         }
         qputenv("XDG_DATA_HOME", saved);
     }
+    // The MIME cache is rebuilt when the package was written, not at every start.
+    void mimeCacheIsRefreshedOnlyForANewPackage() {
+        const QTemporaryDir root;
+        const QString tool = root.filePath(u"bin/update-mime-database"_s);
+        QDir(root.path()).mkpath(u"bin"_s);
+        writeBytes(tool, "#!/bin/sh\necho neu >> \"$1/aufgerufen\"\n");
+        QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(root.filePath(u"bin"_s)) + ':' + path);
+        const DesktopRegistration desktop(root.filePath(u"share"_s),
+                                          DesktopRegistration::CacheRefresh::Run);
+        for (int start = 0; start < 2; ++start)
+            desktop.registerFileType(root.filePath(u"classshaper"_s));
+        qputenv("PATH", path);
+        QCOMPARE(readBytes(root.filePath(u"share/mime/aufgerufen"_s)), QByteArray("neu\n"));
+    }
     void desktopRegistration_data() { addCaseRows(u"desktop-entries"_s, 3); }
     void desktopRegistration() {
         const auto [executable, installedEntry, userEntryHas] = textFields<3>();
