@@ -111,7 +111,7 @@ private:
         for (const char c : path.sliced(slash + 1))
             put(QChar::fromLatin1(c));
         put(u":");
-        put(static_cast<quint32>(where.line));
+        put(where.line);
         put(u"\r\n");
         m_omitNextLineBreak = true;
     }
