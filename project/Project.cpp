@@ -25,14 +25,23 @@ QString folderOf(const QString& path) {
     return QFileInfo(path).absolutePath();
 }
 
-// One name per file, however it is reached: links are followed where the file exists.
+// One name per file, however it is reached: links are followed as far as the file or its
+// folder exists.
 QString fileKey(const QString& path) {
-    const QString real = QFileInfo(path).canonicalFilePath();
-    return real.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : real;
+    const QFileInfo info(path);
+    const QString real = info.canonicalFilePath();
+    if (!real.isEmpty())
+        return real;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
+                            : folder + u'/' + info.fileName();
 }
 
+// Keyed like the modules: a template reached through a link and again through its module's
+// folder is one template, not two that write the same module.
 void addTemplates(Project& project, const FolderFiles& found) {
-    project.templates += found.files;
+    for (const QString& file : found.files)
+        project.templates.append(fileKey(file));
     project.watched += found.folders;
     project.problems += found.problems;
 }
@@ -217,7 +226,7 @@ Project openProject(const QString& path) {
     project.path = info.absoluteFilePath();
     project.fromFile = !info.isDir() && (info.isFile() || isProjectPath(path));
     if (project.fromFile) {
-        project.folder = info.absolutePath();
+        project.folder = fileKey(info.absolutePath());
         const ProjectFileContent content = readProjectFile(path);
         if (!content.note.isEmpty())
             project.notes.append(content.note);
@@ -232,7 +241,7 @@ Project openProject(const QString& path) {
                 QStringLiteral("Das Projekt \"%1\" gibt es nicht: weder eine Projektdatei noch "
                                "einen Ordner dieses Namens.")
                     .arg(path));
-        project.folder = project.path;
+        project.folder = fileKey(project.path);
         const FolderFiles modules = findFiles(project.folder, kModules);
         for (const QString& module : modules.files)
             project.modules.append(fileKey(module));

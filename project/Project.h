@@ -34,7 +34,7 @@ struct ClassModule {
 // A VB6 project file (.vbp) or a folder, as far as it is known before any template is read.
 struct Project {
     QString path;   // the .vbp or the folder, absolute
-    QString folder; // where its templates are looked for, with its subfolders
+    QString folder; // where its templates are looked for, with its subfolders; links resolved
     bool fromFile = false;
     QStringList modules;    // the class modules, in the project file's order or by path
     QStringList classNames; // beside modules: the name the project file gives, or ""
