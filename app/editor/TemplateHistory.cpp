@@ -149,7 +149,6 @@ void TemplateHistory::startFresh(bool saved) {
     m_stack->clear();
     if (!saved)
         m_stack->resetClean();
-    endRun();
 }
 
 // QUndoStack never merges a step into the saved one, so typing on after a save starts a step.

@@ -3,6 +3,7 @@
 
 #include "TemplateHistory.h"
 #include "controls/CustomCodeEdit.h"
+#include "controls/TabOrder.h"
 #include "controls/ctl_Button.h"
 #include "controls/ctl_Pannel.h"
 #include "member/frm_Member.h"
@@ -79,7 +80,6 @@ frm_Main::frm_Main(AppState& appState, QWidget* parent)
     createPreview();
     createProjectDock();
     createTemplateWatch();
-    setTitle();
     setAcceptDrops(true);
     statusBar();
     restoreSettings();
@@ -230,14 +230,12 @@ void frm_Main::createLayout() {
     grid->setRowStretch(2, 2);
     setCentralWidget(central);
     // Tab follows the panels as they stand: left column, then right column, then the code.
-    QWidget* order[] = {
-        txt_Name,    txt_Project,      txt_File,         txt_Author,           txt_Copyright,
-        txt_Build,   txt_Description,  txt_DatabaseType, opt_DatabaseAdvanced, opt_DatabaseLock,
-        lst_Members, but_Add,          but_Edit,         but_Remove,           but_Up,
-        but_Down,    opt_DataLoadSave, opt_DataLock,     opt_DataEditor,       opt_DataParent,
-        txt_Custom};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    setTabChain(
+        {txt_Name,    txt_Project,      txt_File,         txt_Author,           txt_Copyright,
+         txt_Build,   txt_Description,  txt_DatabaseType, opt_DatabaseAdvanced, opt_DatabaseLock,
+         lst_Members, but_Add,          but_Edit,         but_Remove,           but_Up,
+         but_Down,    opt_DataLoadSave, opt_DataLock,     opt_DataEditor,       opt_DataParent,
+         txt_Custom});
 }
 
 // Each field's edits become steps named by the field's label or the option's caption.

@@ -2,6 +2,7 @@
 
 #include "MemberFindings.h"
 #include "controls/SchemeColours.h"
+#include "controls/TabOrder.h"
 #include "controls/ctl_Button.h"
 #include "controls/ctl_CmdBar.h"
 #include "controls/ctl_Seperator.h"
@@ -118,18 +119,10 @@ void frm_Member::createLayout() {
     main->addWidget(new ctl_Seperator(Qt::Vertical, this));
     main->addWidget(bar_Buttons);
     // Tab follows the columns as they stand, then the buttons.
-    QWidget* order[] = {txt_Name,
-                        txt_Type,
-                        opt_Public,
-                        opt_Array,
-                        opt_Child,
-                        opt_DataID,
-                        opt_NotBound,
-                        bar_Buttons->button(QStringLiteral("OK")),
-                        bar_Buttons->button(QStringLiteral("ABORT")),
-                        bar_Buttons->button(QStringLiteral("HELP"))};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    setTabChain({txt_Name, txt_Type, opt_Public, opt_Array, opt_Child, opt_DataID, opt_NotBound,
+                 bar_Buttons->button(QStringLiteral("OK")),
+                 bar_Buttons->button(QStringLiteral("ABORT")),
+                 bar_Buttons->button(QStringLiteral("HELP"))});
 }
 
 // Each rule runs when its box has just changed state, whether by a click, by loading or by

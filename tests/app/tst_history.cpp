@@ -67,6 +67,13 @@ private slots:
         f.window->txt_Custom->setFocus();
         QTest::keyClicks(f.window->txt_Custom, u"' neu"_s);
         QCOMPARE(action(f, "mnu_EditUndo")->text(), u"&Rückgängig: Eigene Erweiterungen ändern"_s);
+        // One keystroke: its step holds the file name that followed it too.
+        f.window->txt_Name->setFocus();
+        f.window->txt_Name->selectAll();
+        QTest::keyClicks(f.window->txt_Name, u"K"_s);
+        keys(f.window->txt_Name, "Ctrl+Z");
+        keys(f.window->txt_Name, "Ctrl+Y");
+        QCOMPARE(f.window->txt_Name->text() + u' ' + f.window->txt_File->text(), u"K K.cls"_s);
     }
     void memberSteps_data() { addCaseRows(u"member-steps"_s, 3); }
     // Each step is undone to the list as it was, flags and all, and redone to the list after it.

@@ -57,7 +57,12 @@ private slots:
         QCOMPARE(diff.pos(), moved);
         QTest::keySequence(&diff, keys);
         QVERIFY(!diff.isVisible());
+        // Shown again with room around its window: placed anew, over the window's middle.
+        f.window->move(f.window->screen()->availableGeometry().center() -
+                       f.window->rect().center());
         diff.showDiff(u"m.cls"_s, u"a"_s, u"a"_s);
+        QVERIFY((diff.frameGeometry().center() - f.window->frameGeometry().center())
+                    .manhattanLength() <= 2);
         QCOMPARE(diff.view()->summary(), u"Keine Unterschiede: beide Seiten sind gleich."_s);
     }
     // Side by side, which the next difference window keeps, the first change is in view and

@@ -92,9 +92,12 @@ QString layoutLine(const QLayout& layout) {
     if (const auto* box = qobject_cast<const QBoxLayout*>(&layout))
         for (int i = 0; i < box->count(); ++i)
             stretch.append(QString::number(box->stretch(i)));
-    else if (const auto* grid = qobject_cast<const QGridLayout*>(&layout))
+    else if (const auto* grid = qobject_cast<const QGridLayout*>(&layout)) {
         for (int row = 0; row < grid->rowCount(); ++row)
             stretch.append(u"Zeile %1"_s.arg(grid->rowStretch(row)));
+        for (int column = 0; column < grid->columnCount(); ++column)
+            stretch.append(u"Spalte %1"_s.arg(grid->columnStretch(column)));
+    }
     return u"Anordnung %1 Ränder %2 %3 %4 %5 Abstand %6 Dehnung %7: %8"_s
         .arg(QString::fromLatin1(layout.metaObject()->className()))
         .arg(m.left())
