@@ -193,7 +193,12 @@ private slots:
         QDir(sample.root()).mkdir("Leer"); // the project closed is watched no more
         QVERIFY(evaluated(*f.window, [&] { f.window->openProject(sample.path("Leer")); }));
         QVERIFY(!evaluated(
-            *f.window, [&] { writeBytes(sample.path("App/Klassen/cNeu2.cls"), "VERSION"); }, 1000));
+            *f.window,
+            [&] {
+                writeBytes(sample.path("App/Klassen/cNeu2.cls"), "VERSION");
+                writeBytes(sample.path("App/Klassen/cKunde.cls"), "VERSION");
+            },
+            1000));
     }
 
     // Saved beside the module; a template of that name that belongs to another module stays.
