@@ -212,9 +212,8 @@ private:
     }
 
     // Escapes stand for single ASCII bytes, so the text is valid UTF-8 exactly when the line is.
+    // A bad escape is named in its own line, before any fault of a later one.
     void checkText(QByteArrayView body) const {
-        if (isPlainAscii(body))
-            return;
         for (qsizetype i = body.indexOf('\\'); i >= 0; i = body.indexOf('\\', i + 2)) {
             if (i + 1 == body.size())
                 fail(QStringLiteral("Text endet mit einem einzelnen Rückstrich"));
@@ -222,7 +221,7 @@ private:
             if (escaped != '\\' && escaped != 'r' && escaped != 'n')
                 fail(QStringLiteral("unbekannte Escape-Folge"));
         }
-        if (!body.isValidUtf8())
+        if (!isPlainAscii(body) && !body.isValidUtf8())
             fail(QStringLiteral("Text ist kein gültiges UTF-8"));
     }
 
