@@ -167,11 +167,11 @@ void frm_Main::updateMemberCommands() {
     const bool selected = row >= 0;
     for (const char* name : {"mnu_MemberEdit", "mnu_MemberRemove"})
         m_actions.value(QLatin1String(name))->setEnabled(selected);
-    m_actions.value(QStringLiteral("mnu_MemberUp"))->setEnabled(selected && row > 0);
+    m_actions.value(QStringLiteral("mnu_MemberUp"))->setEnabled(row > 0);
     m_actions.value(QStringLiteral("mnu_MemberDown"))->setEnabled(selected && row < count - 1);
     but_Edit->setEnabled(selected);
     but_Remove->setEnabled(selected);
-    but_Up->setEnabled(selected && row > 0);
+    but_Up->setEnabled(row > 0);
     but_Down->setEnabled(selected && row < count - 1);
 }
 

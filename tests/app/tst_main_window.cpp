@@ -221,6 +221,8 @@ private slots:
         QVERIFY(!f.window->but_Down->isEnabled());
 
         f.selectRow(0);
+        QVERIFY(!f.window->but_Up->isEnabled() &&
+                !f.window->findChild<QAction*>("mnu_MemberUp")->isEnabled());
         QTest::keyClick(f.window->lst_Members, Qt::Key_Delete); // answered "Nein"
         QCOMPARE(f.rows(), (QStringList{"A", "C", "B2"}));
         f.ui.answers.enqueue(vlt::ID_Yes);
