@@ -148,6 +148,10 @@ private slots:
                                           DesktopRegistration::CacheRefresh::Run);
         for (int start = 0; start < 2; ++start)
             desktop.registerFileType(root.filePath(u"classshaper"_s));
+        // A package that cannot be written is no new one.
+        QVERIFY(QDir(root.filePath(u"share/mime/packages"_s)).removeRecursively());
+        writeBytes(root.filePath(u"share/mime/packages"_s), "kein Ordner");
+        desktop.registerFileType(root.filePath(u"classshaper"_s));
         qputenv("PATH", path);
         QCOMPARE(readBytes(root.filePath(u"share/mime/aufgerufen"_s)), QByteArray("neu\n"));
     }
