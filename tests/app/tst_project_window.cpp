@@ -122,21 +122,21 @@ private slots:
         const SampleProject sample;
         QVERIFY(openProjectFile(f, sample));
         QTest::keyClicks(f.window->txt_Description, "ungespeichert");
-        activateRow(*f.window, "cAuftrag"); // the question is answered "no"
+        activateRow(*f.window, "cKunde"); // the question is answered "no"
         QCOMPARE(f.lastShown("question").kind, u"question"_s);
         QVERIFY(f.app.currentTemplatePath.isEmpty());
         f.ui.answers.enqueue(vlt::ID_Yes);
-        activateRow(*f.window, "cAuftrag");
-        QCOMPARE(f.app.currentTemplatePath, sample.path("App/Klassen/Auftrag/cAuftrag.vlt-ctf"));
-        QCOMPARE(f.window->txt_Name->text(), u"cAuftrag"_s);
-        QCOMPARE(stateOf(*f.window, "cAuftrag"), u"veraltet"_s);
-        activateRow(*f.window, "cAuftrag");
+        activateRow(*f.window, "cKunde");
+        QCOMPARE(f.app.currentTemplatePath, sample.path("App/Vorlagen/cKunde.vlt-ctf"));
+        QCOMPARE(f.window->txt_Name->text(), u"cKunde"_s);
+        QCOMPARE(stateOf(*f.window, "cKunde"), u"aktuell"_s);
+        activateRow(*f.window, "cKunde");
         QCOMPARE(status(*f.window), "Die Vorlage ist schon geöffnet: " + f.app.currentTemplatePath);
         QTest::keyClicks(f.window->txt_Description, "x");
-        QCOMPARE(stateOf(*f.window, "cAuftrag"), u"geändert"_s);
-        QVERIFY(rowOf(*f.window, "cAuftrag")->font(ProjectPanel::ClassColumn).bold());
+        QCOMPARE(stateOf(*f.window, "cKunde"), u"geändert"_s);
+        QVERIFY(rowOf(*f.window, "cKunde")->font(ProjectPanel::ClassColumn).bold());
         f.trigger("mnu_EditUndo");
-        QCOMPARE(stateOf(*f.window, "cAuftrag"), u"veraltet"_s);
+        QCOMPARE(stateOf(*f.window, "cKunde"), u"aktuell"_s);
     }
 
     void generateAllWritesOnlyWhatIsStaleOrMissing() {
