@@ -31,7 +31,7 @@ QString projectFolder() {
 }
 
 QString counted(qsizetype count, const QString& one, const QString& many) {
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+    return QString::number(count) + u' ' + (count == 1 ? one : many);
 }
 
 // The template an import saves beside its module: the module's name, ".vlt-ctf".
@@ -44,12 +44,11 @@ QString generatedStatus(qsizetype written, qsizetype failed) {
     const auto modules = [](qsizetype count) {
         return counted(count, QStringLiteral("Modul"), QStringLiteral("Module"));
     };
-    if (written > 0)
-        return modules(written) + QStringLiteral(" neu erzeugt") +
-               (failed > 0 ? QStringLiteral(", %1 nicht").arg(failed) : QString());
-    if (failed > 0)
+    // "Alle erzeugen" is on only while a module is stale or missing: one at least is named.
+    if (written == 0)
         return modules(failed) + QStringLiteral(" nicht erzeugt");
-    return QStringLiteral("Kein Modul geschrieben: alle sind aktuell");
+    return modules(written) + QStringLiteral(" neu erzeugt") +
+           (failed > 0 ? QStringLiteral(", %1 nicht").arg(failed) : QString());
 }
 
 } // namespace

@@ -55,6 +55,7 @@ QString stateOf(const frm_Main& window, const QString& className) {
 // Return on the row, as a keyboard user opens it.
 void activateRow(frm_Main& window, const QString& className) {
     QTreeWidget* tree = window.projectPanel()->rows();
+    tree->setFocus();
     tree->setCurrentItem(rowOf(window, className));
     QTest::keyClick(tree, Qt::Key_Return);
 }
@@ -75,6 +76,8 @@ class ProjectWindowTest : public QObject {
 private slots:
     void everyStateOnItsRow() {
         WindowFixture f;
+        f.showActive();
+        f.window->resize(1000, 1200); // tall enough for the dock's third
         const SampleProject sample;
         QVERIFY(openProjectFile(f, sample));
         compareWithGolden(panelText(*f.window, sample), "texts/project-panel.txt");
@@ -83,6 +86,8 @@ private slots:
         auto* dock = f.window->findChild<QDockWidget*>("dck_Project");
         QVERIFY(dock->isVisibleTo(f.window.get()));
         QCOMPARE(f.window->dockWidgetArea(dock), Qt::BottomDockWidgetArea);
+        QVERIFY2(qAbs(dock->height() - f.window->height() / 3) <= 8,
+                 qPrintable(u"%1 of %2"_s.arg(dock->height()).arg(f.window->height())));
         QCOMPARE(QSettings().value("folders/projects").toString(), QFileInfo(sample.vbp()).path());
         QVERIFY(f.window->projectPanel()->generateButton()->isEnabled());
         QVERIFY(!f.window->projectPanel()->importButton()->isEnabled());
@@ -132,6 +137,7 @@ private slots:
         QCOMPARE(stateOf(*f.window, "cKunde"), u"aktuell"_s);
         activateRow(*f.window, "cKunde");
         QCOMPARE(status(*f.window), "Die Vorlage ist schon geöffnet: " + f.app.currentTemplatePath);
+        QCOMPARE(f.window->focusWidget(), f.window->txt_Name);
         QTest::keyClicks(f.window->txt_Description, "x");
         QCOMPARE(stateOf(*f.window, "cKunde"), u"geändert"_s);
         QVERIFY(rowOf(*f.window, "cKunde")->font(ProjectPanel::ClassColumn).bold());
