@@ -45,6 +45,8 @@ private slots:
             QCOMPARE(dialog.selectedNameFilter(), u"Alle Dateien (*.* *)"_s);
             QCOMPARE(dialog.directory().path(), folder.path());
             QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
+            // The pattern opens its folder; the name field stays empty for the user's choice.
+            QCOMPARE(dialog.findChild<QLineEdit*>("fileNameEdit")->text(), QString());
             choose(dialog, folder.filePath("a.vlt-ctf"));
         });
         QCOMPARE(ui.openFileDialog({folder.filePath("*.vlt-ctf"), "Klassenvorlage laden",

@@ -279,7 +279,9 @@ private slots:
         changeOutside("von außen");
         QTRY_COMPARE(f.window->txt_Description->text(), u"von außen"_s);
         QCOMPARE(status(*f.window), "Neu geladen: " + file);
-        QVERIFY(f.lastShown("question").text.contains("außerhalb des Programms geändert"));
+        const QString question =
+            u"Die Vorlage \"%1\" wurde außerhalb des Programms geändert.\n\nNeu laden?"_s.arg(file);
+        QCOMPARE(f.lastShown("question").text, question);
 
         QTest::keyClicks(f.window->txt_Author, "Ich");
         const QString mine = f.window->txt_Author->text();
@@ -287,6 +289,8 @@ private slots:
         QTRY_COMPARE(status(*f.window),
                      u"Die Vorlage auf der Platte ist neuer; Speichern fragt vorher."_s);
         QCOMPARE(f.window->txt_Author->text(), mine);
+        QCOMPARE(f.lastShown("question").text,
+                 question + u" Ihre ungespeicherten Änderungen gehen dabei verloren."_s);
         const qsizetype questions = f.ui.kinds().count("question");
         writeBytes(file, readBytes(file)); // written again, unchanged: not asked again
         QTest::qWait(600);
