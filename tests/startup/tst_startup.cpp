@@ -13,6 +13,8 @@
 namespace {
 
 const QString kOldModule = u"alter Inhalt"_s;
+// With ".vlt-ctf", the longest name a file may have.
+const QString kLongName(247, u'L');
 
 // A list cell of the case table.
 QStringList listOf(const QByteArray& cell) {
@@ -62,7 +64,7 @@ private slots:
         for (const char* module : {"Kunde.cls", "Auftrag.cls", "Defekt.cls"})
             writeBytes(path(QString::fromLatin1(module)), kOldModule.toUtf8());
         // Each template and its module; /proc/version exists, but nobody can replace it, not even
-        // root.
+        // root. The long name leaves no room for the temporary file a save writes first.
         const std::pair<const char*, const char*> templates[] = {
             {"Kunde", "Kunde.cls"}, {"Auftrag", "Auftrag.cls"}, {"Leer", ""},
             {"Weg", "Weg.cls"},     {"Defekt", "Defekt.cls"},   {"Proc", "/proc/version"}};
@@ -71,6 +73,7 @@ private slots:
             writeTemplate(path(name + u".vlt-ctf"_s), u"cls_"_s + name,
                           target.isEmpty() || target.startsWith('/') ? target : path(target));
         }
+        writeTemplate(path(kLongName + u".vlt-ctf"_s), u"cls_Lang"_s, QString());
         writeBytes(path(u"Projekt.vbp"_s), "Type=Exe\r\nClass=cKunde; Kunde.cls\r\n");
         QDir(m_dir->path()).mkdir(u"Klassen"_s);
         writeBytes(path(u"Kaputt.vlt-ctf"_s), "VLTFILE 1\r\nS:1.3\r\nL:kein\r\n");
@@ -91,7 +94,9 @@ private slots:
         FakeShell shell(app);
         const DesktopRegistration desktop(m_dataHome->path(),
                                           DesktopRegistration::CacheRefresh::Skip);
-        const StartupInput input{QString::fromUtf8(commandLine).replace(u"{dir}"_s, m_dir->path()),
+        const StartupInput input{QString::fromUtf8(commandLine)
+                                     .replace(u"{dir}"_s, m_dir->path())
+                                     .replace(u"{long}"_s, kLongName),
                                  u"/opt/cs/classshaper"_s, u"classshaper"_s};
 
         const StartupResult result = runStartup(app, shell, desktop, input);
@@ -104,7 +109,9 @@ private slots:
         QCOMPARE(shell.calls.filter(u"project "_s),
                  project.isEmpty() ? QStringList() : QStringList("project " + path(project)));
         QCOMPARE(app.currentTemplatePath,
-                 loaded.isEmpty() ? QString() : path(QString::fromUtf8(loaded)));
+                 loaded.isEmpty()
+                     ? QString()
+                     : path(QString::fromUtf8(loaded).replace(u"{long}"_s, kLongName)));
         QVERIFY(QFile::exists(desktop.desktopEntryPath()));
         if (ends != "1")
             QVERIFY(!app.changed);
