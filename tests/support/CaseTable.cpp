@@ -131,19 +131,8 @@ vlt::Variant valueOf(const QByteArray& line) {
         return vlt::Variant(payload.toInt());
     case 'D':
         return vlt::Variant(payload.toDouble());
-    case 'S': {
-        QString text;
-        for (qsizetype i = 0; i < payload.size(); ++i) {
-            const QChar next = i + 1 < payload.size() ? payload.at(i + 1) : QChar();
-            const bool escape = payload.at(i) == u'\\';
-            text += !escape        ? payload.at(i)
-                    : next == u'r' ? QChar('\r')
-                    : next == u'n' ? QChar('\n')
-                                   : next;
-            i += escape ? 1 : 0;
-        }
-        return vlt::Variant(text);
-    }
+    case 'S': // the file's escapes are a subset of the table's
+        return vlt::Variant(QString::fromUtf8(unescaped(line.mid(2))));
     default:
         return vlt::Variant();
     }
