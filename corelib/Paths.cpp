@@ -25,8 +25,7 @@ QString executableBaseName() {
 }
 
 bool fileExists(const QString& path) {
-    const QFileInfo info(path); // an empty path exists nowhere
-    return info.exists() && info.isFile();
+    return QFileInfo(path).isFile(); // false for what does not exist, and for an empty path
 }
 
 } // namespace vlt
