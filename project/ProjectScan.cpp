@@ -47,10 +47,7 @@ public:
         }
     }
 
-    FolderFiles result() {
-        m_result.files.sort();
-        return std::move(m_result);
-    }
+    FolderFiles result() { return std::move(m_result); }
 
 private:
     QStringList m_suffixes;

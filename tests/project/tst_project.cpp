@@ -100,6 +100,15 @@ private slots:
         QVERIFY2(message.contains(QString::fromUtf8(cause)), qPrintable(message));
     }
 
+    void projectFileBeyondSixteenMegabytes() {
+        const QTemporaryDir dir;
+        QFile file(dir.filePath(u"Gross.vbp"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize((qint64(16) << 20) + 1));
+        file.close();
+        const QString message = errorOf([&] { proj::openProject(file.fileName()); });
+        QVERIFY2(message.endsWith(u": sie ist größer als 16 MB."_s), qPrintable(message));
+    }
+
     // VB6 writes Windows-1252; a checkout that converted the file to UTF-8 is read as UTF-8
     // and says so.
     void projectFileEncodings_data() {
