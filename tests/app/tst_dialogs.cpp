@@ -134,6 +134,16 @@ private slots:
                     button->click();
         });
         QCOMPARE(ui.choiceQuestion("Geändert.", choices, "Vorlage geändert"), 1);
+
+        QStringList told; // a message with its icon, title and text
+        for (const bool error : {false, true}) {
+            whenShown<QMessageBox>([&](QMessageBox& box) {
+                told.append(u"%1 %2: %3"_s.arg(box.icon()).arg(box.windowTitle(), box.text()));
+                box.accept();
+            });
+            error ? ui.errorMessage("Misslungen.", "Fehler") : ui.infoMessage("Erzeugt.", "Info");
+        }
+        QCOMPARE(told, (QStringList{"1 Info: Erzeugt.", "3 Fehler: Misslungen."}));
     }
 };
 CLASSSHAPER_TEST(DialogsTest);

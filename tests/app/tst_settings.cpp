@@ -40,14 +40,19 @@ private slots:
             f.window->resize(f.window->size() + QSize(30, 20));
             QTest::qWait(50);
             before = f.window->size();
+            const QString module = f.path(u"Kunde.cls"_s);
+            writeBytes(module, readBytes(testData(u"golden/plain.cls"_s)));
+            f.ui.fileChoices.enqueue(module);
+            f.trigger("mnu_FileImport");
             saved = f.path("Kunde.vlt-ctf");
             f.ui.fileChoices.enqueue(saved);
             f.trigger("mnu_FileSaveAs");
             f.window->close();
         }
         // The names a later version reads them by.
-        QCOMPARE(QSettings().allKeys(), (QStringList{"folders/templates", "preview/visible",
-                                                     "recentFiles", "window/geometry"}));
+        QCOMPARE(QSettings().allKeys(),
+                 (QStringList{"folders/imports", "folders/templates", "preview/visible",
+                              "recentFiles", "window/geometry"}));
         WindowFixture f;
         f.showActive();
         QCOMPARE(f.window->size(), before);

@@ -24,11 +24,11 @@ QString actionLine(const QAction* action) {
     return withTip(line, action->statusTip());
 }
 
-// A menu's entries in order, "-" for a separator; the recent files are left out.
+// A menu's entries in order, "-" and its name for a separator; the recent files are left out.
 QString entries(const QMenu& menu) {
     QStringList texts;
     for (const QAction* action : menu.actions())
-        texts.append(action->isSeparator() ? u"-"_s : action->text());
+        texts.append(action->isSeparator() ? u"-"_s + action->objectName() : action->text());
     return menu.objectName() == "mnu_FileRecent"_L1 ? QString() : texts.join(" | ");
 }
 
