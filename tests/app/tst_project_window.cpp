@@ -282,6 +282,7 @@ private slots:
         const QString question =
             u"Die Vorlage \"%1\" wurde außerhalb des Programms geändert.\n\nNeu laden?"_s.arg(file);
         QCOMPARE(f.lastShown("question").text, question);
+        QCOMPARE(f.lastShown("question").title, u"Vorlage geändert"_s);
 
         QTest::keyClicks(f.window->txt_Author, "Ich");
         const QString mine = f.window->txt_Author->text();
