@@ -187,13 +187,16 @@ private slots:
         const SampleProject sample;
         QVERIFY(openProjectFile(f, sample));
         const QTreeWidgetItem* before = rowOf(*f.window, "cKunde");
-        QVERIFY(evaluated(*f.window, [&] {
-            writeBytes(sample.path("App/Klassen/cKunde.cls"), "VERSION 1.0 CLASS\r\n");
-        }));
+        QSignalSpy looked(f.window->projectEvaluation(), &ProjectEvaluation::finished);
+        writeBytes(sample.path("App/Klassen/cKunde.cls"), "VERSION 1.0"); // as a checkout may
+        QTest::qWait(100);
+        writeBytes(sample.path("App/Klassen/cKunde.cls"), "VERSION 1.0 CLASS\r\n");
+        QTRY_COMPARE(looked.count(), 1);
         QCOMPARE(rowOf(*f.window, "cKunde"), before); // updated in place, not built anew
         QCOMPARE(stateOf(*f.window, "cKunde"), u"veraltet"_s);
         QVERIFY(!evaluated(
             *f.window, [] {}, 1000)); // once for a change, not again and again
+        QCOMPARE(looked.count(), 1);
         QVERIFY(evaluated(*f.window, [&] { sample.generate("App/Vorlagen/cNeu.vlt-ctf"); }));
         QCOMPARE(stateOf(*f.window, "cNeu"), u"aktuell"_s);
         QDir(sample.root()).mkdir("Leer"); // the project closed is watched no more
