@@ -87,6 +87,10 @@ private slots:
         list.DATABASE_DatabaseSEARCH(found, valueOf(wanted));
         QCOMPARE(found, position.toInt());
         QCOMPARE(list.DATABASE.EXISTS(valueOf(wanted)), found > 0);
+        // By its identifier, the entry at the position found, or none.
+        const auto entry = found > 0 ? list.DATABASE.ITEM(found, true) : nullptr;
+        QCOMPARE(list.DATABASE.ITEM(valueOf(wanted)), entry);
+        QCOMPARE(list.DATABASE.ITEMOBJ(valueOf(wanted)), entry);
     }
 
     void importKeepsAGivenIdentifierOnly() {
