@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <tuple>
 
 namespace {
 
@@ -165,14 +166,15 @@ void frm_Main::updateMemberCommands() {
                         : lst_Members->indexOfTopLevelItem(lst_Members->selectedItems().first());
     const int count = lst_Members->topLevelItemCount();
     const bool selected = row >= 0;
-    for (const char* name : {"mnu_MemberEdit", "mnu_MemberRemove"})
-        m_actions.value(QLatin1String(name))->setEnabled(selected);
-    m_actions.value(QStringLiteral("mnu_MemberUp"))->setEnabled(row > 0);
-    m_actions.value(QStringLiteral("mnu_MemberDown"))->setEnabled(selected && row < count - 1);
-    but_Edit->setEnabled(selected);
-    but_Remove->setEnabled(selected);
-    but_Up->setEnabled(row > 0);
-    but_Down->setEnabled(selected && row < count - 1);
+    const bool down = selected && row < count - 1;
+    // Each command's menu entry and button are on together.
+    for (const auto& [name, button, on] : {std::tuple{"mnu_MemberEdit", but_Edit, selected},
+                                           {"mnu_MemberRemove", but_Remove, selected},
+                                           {"mnu_MemberUp", but_Up, row > 0},
+                                           {"mnu_MemberDown", but_Down, down}}) {
+        m_actions.value(QLatin1String(name))->setEnabled(on);
+        button->setEnabled(on);
+    }
 }
 
 void frm_Main::status(const QString& text) {
