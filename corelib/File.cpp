@@ -619,8 +619,6 @@ void cls_File::CLOSEURL() {
     m_mode = 0;
     clearInput();
     m_out.clear();
-    m_storedCount = 0;
-    m_hasText = false;
 }
 
 } // namespace vlt

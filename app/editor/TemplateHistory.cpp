@@ -163,19 +163,16 @@ void TemplateHistory::leaveSavedState() {
 void TemplateHistory::undo() {
     endRun();
     m_stack->undo();
-    endRun();
 }
 
 void TemplateHistory::redo() {
     endRun();
     m_stack->redo();
-    endRun();
 }
 
 void TemplateHistory::push(QUndoCommand* command) {
     endRun();
     m_stack->push(command);
-    endRun();
 }
 
 bool TemplateHistory::isSaved() const {
