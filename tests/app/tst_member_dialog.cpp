@@ -121,6 +121,8 @@ private slots:
         const QLabel* findings = d.dialog.lbl_Findings;
         QVERIFY(d.dialog.height() > before);
         QVERIFY(findings->height() >= findings->heightForWidth(findings->width()));
+        d.dialog.opt_Child->click(); // a Double has no parent: the findings follow the box
+        QVERIFY(findings->text().contains(u"kein einzelnes Objekt"_s));
     }
     void helpExplainsTheFields() {
         Dialog d;

@@ -242,7 +242,7 @@ QStringList clashesOf(const QWidget& window) {
 // name; the views' texts when `contents`. The recent files' entries depend on earlier tests and
 // are left out.
 QStringList textsOf(const QWidget& window, bool contents = false) {
-    QStringList lines{u"Fenster %1"_s.arg(window.windowTitle()), tabOrder(window),
+    QStringList lines{named(&window, u"Fenster %1"_s.arg(window.windowTitle())), tabOrder(window),
                       settings(window)};
     for (const QObject* part : window.findChildren<QObject*>()) {
         if ((part->parent() && part->parent()->objectName() == "mnu_FileRecent"_L1) ||
