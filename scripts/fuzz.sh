@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-45}"
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
-targets=(file sealed package template tokenizer import)
+targets=(file sealed package template import)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DCLASSSHAPER_FUZZ=ON -DCLASSSHAPER_BENCHMARKS=OFF >/dev/null
