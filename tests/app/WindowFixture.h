@@ -36,10 +36,13 @@ struct WindowFixture {
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
+    QAction* action(const char* name) const {
+        return window->findChild<QAction*>(QLatin1String(name));
+    }
     void trigger(const char* actionName) {
-        auto* action = window->findChild<QAction*>(QLatin1String(actionName));
-        QVERIFY2(action, actionName);
-        action->trigger();
+        QAction* found = action(actionName);
+        QVERIFY2(found, actionName);
+        found->trigger();
     }
 
     void addMember(const QString& name, const QString& type = u"String"_s) {

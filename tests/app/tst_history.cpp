@@ -1,16 +1,11 @@
 // The undo history as the user meets it: Ctrl+Z and Ctrl+Y from any field, the steps named in
-// the menu, the unsaved mark in the title following the saved state.
+// the menu, each step undone to what was before.
 #include "WindowFixture.h"
 #include "support/CaseTable.h"
 
 #include "app/controls/CustomCodeEdit.h"
-#include "app/preview/PreviewPane.h"
 
 namespace {
-
-QAction* action(WindowFixture& f, const char* name) {
-    return f.window->findChild<QAction*>(QLatin1String(name));
-}
 
 void keys(QWidget* widget, const char* sequence) {
     widget->setFocus();
@@ -38,17 +33,17 @@ private slots:
         QTest::keyClicks(f.window->txt_Name, u"Kunde"_s);
         f.window->txt_Project->setFocus();
         QTest::keyClicks(f.window->txt_Project, u" 2"_s);
-        QCOMPARE(action(f, "mnu_EditUndo")->text(), u"&Rückgängig: Projekt ändern"_s);
+        QCOMPARE(f.action("mnu_EditUndo")->text(), u"&Rückgängig: Projekt ändern"_s);
 
         keys(f.window->txt_Project, "Ctrl+Z");
         QCOMPARE(f.window->txt_Project->text(), u"Veltrane Commonwork 3.0"_s);
         QCOMPARE(f.window->txt_Name->text(), u"Kunde"_s);
-        QCOMPARE(action(f, "mnu_EditUndo")->text(), u"&Rückgängig: Klassenname ändern"_s);
+        QCOMPARE(f.action("mnu_EditUndo")->text(), u"&Rückgängig: Klassenname ändern"_s);
         keys(f.window->txt_Project, "Ctrl+Z");
         QCOMPARE(f.window->txt_Name->text() + u' ' + f.window->txt_File->text(),
                  u"cls_NoName cls_NoName.cls"_s);
         QVERIFY(!f.app.changed && !f.window->isWindowModified());
-        QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
+        QVERIFY(!f.action("mnu_EditUndo")->isEnabled());
 
         keys(f.window->txt_Custom, "Ctrl+Y");
         keys(f.window->txt_Custom, "Ctrl+Shift+Z");
@@ -60,13 +55,13 @@ private slots:
         QCOMPARE(f.app.currentTemplate->CLASSNAME, u"Kunde"_s);
         // An option is a step of its own, undone to what the template showed.
         f.window->opt_DatabaseLock->click();
-        QCOMPARE(action(f, "mnu_EditUndo")->text(),
+        QCOMPARE(f.action("mnu_EditUndo")->text(),
                  u"&Rückgängig: „Satzsperrung unterstützen“ einschalten"_s);
         keys(f.window->txt_Name, "Ctrl+Z");
         QVERIFY(!f.window->opt_DatabaseLock->isChecked());
         f.window->txt_Custom->setFocus();
         QTest::keyClicks(f.window->txt_Custom, u"' neu"_s);
-        QCOMPARE(action(f, "mnu_EditUndo")->text(), u"&Rückgängig: Eigene Erweiterungen ändern"_s);
+        QCOMPARE(f.action("mnu_EditUndo")->text(), u"&Rückgängig: Eigene Erweiterungen ändern"_s);
         // One keystroke: its step holds the file name that followed it too.
         f.window->txt_Name->setFocus();
         f.window->txt_Name->selectAll();
@@ -105,7 +100,7 @@ private slots:
             f.trigger(step.startsWith(u"up") ? "mnu_MemberUp" : "mnu_MemberDown");
         }
         QCOMPARE(f.rows(), after);
-        QCOMPARE(action(f, "mnu_EditUndo")->text(), "&Rückgängig: " + QString::fromUtf8(undoText));
+        QCOMPARE(f.action("mnu_EditUndo")->text(), "&Rückgängig: " + QString::fromUtf8(undoText));
         if (step.startsWith(u"same"))
             return;
         const QString done = f.app.currentTemplate->DATA.PACKAGE();
@@ -116,42 +111,6 @@ private slots:
         keys(f.window->lst_Members, "Ctrl+Y");
         QCOMPARE(f.app.currentTemplate->DATA.PACKAGE(), done);
         QCOMPARE(f.rows(), after);
-    }
-    // "Unbenannt" for a template without a file; "*" while it differs from what was saved, also
-    // after undoing past the save; New and Open start with no steps.
-    void titleMarkFollowsTheSavedState() {
-        WindowFixture f;
-        f.showActive();
-        QCOMPARE(f.window->windowTitle(), u"Veltrane Benchkit - Class Shaper [Unbenannt][*]"_s);
-        QVERIFY(!f.window->isWindowModified());
-        f.addMember(u"A"_s);
-        QVERIFY(f.window->isWindowModified());
-        const QString file = f.path(u"k.vlt-ctf"_s);
-        f.ui.fileChoices.enqueue(file);
-        f.trigger("mnu_FileSave");
-        QCOMPARE(f.window->windowTitle(), u"Veltrane Benchkit - Class Shaper [%1][*]"_s.arg(file));
-        QVERIFY(!f.window->isWindowModified());
-        removeRow(f, 0);
-        QVERIFY(f.window->isWindowModified());
-        f.trigger("mnu_EditUndo");
-        QVERIFY(!f.window->isWindowModified() && !f.app.changed);
-        f.trigger("mnu_EditUndo");
-        QVERIFY2(f.window->isWindowModified() && f.app.changed, "before the save is unsaved too");
-
-        f.ui.answers.enqueue(vlt::ID_Yes);
-        f.ui.fileChoices.enqueue(file);
-        f.trigger("mnu_FileOpen");
-        QCOMPARE(f.rows(), QStringList{"A"});
-        QVERIFY(!f.window->isWindowModified());
-        QVERIFY(!action(f, "mnu_EditUndo")->isEnabled());
-    }
-    void classNameKeepsATypedFileName_data() { addCaseRows(u"typed-file-names"_s, 2); }
-    void classNameKeepsATypedFileName() {
-        const auto [file, expected] = caseFields<2>();
-        WindowFixture f;
-        f.window->txt_File->setText(QString::fromUtf8(file));
-        f.window->txt_Name->setText(u"cls_Kunde"_s);
-        QCOMPARE(f.window->txt_File->text(), QString::fromUtf8(expected));
     }
 };
 

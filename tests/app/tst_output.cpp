@@ -2,7 +2,6 @@
 #include "support/CaseTable.h"
 
 #include "app/preview/ModuleDiff.h"
-#include "app/preview/PreviewPane.h"
 #include "app/viewer/CodeViewer.h"
 
 #include "generator/ModuleOutput.h"
@@ -72,36 +71,6 @@ private slots:
         // No room to the right of the window: to its left, at the screen's edge, level with it.
         QCOMPARE(f.window->viewer()->x(), 0);
         QVERIFY(qAbs(f.window->viewer()->y() - f.window->y()) <= 4);
-    }
-    // Shown again, the preview tells what became of the module file while it was hidden.
-    void previewShownAgainLooksAtTheModuleFile() {
-        WindowFixture f;
-        f.showActive();
-        PreviewPane* preview = f.window->preview();
-        const bool shown = preview->isVisibleTo(f.window.get());
-        if (shown)
-            f.trigger("mnu_ViewPreview");
-        preview->refreshNow();
-        const QString target = f.path(u"cls_NoName.cls"_s);
-        f.app.currentTemplate->COMPILED = target;
-        writeBytes(target, gen::encodeModule(f.window->hCompile(true)).bytes);
-        f.trigger("mnu_ViewPreview");
-        QTRY_COMPARE(preview->fileState()->text(), "Moduldatei ist aktuell: " + target);
-        if (!shown)
-            f.trigger("mnu_ViewPreview"); // as the next window expects it
-    }
-    void proposalStartsWhereTheModuleWent_data() { addCaseRows(u"module-proposals"_s, 3); }
-    void proposalStartsWhereTheModuleWent() {
-        const auto [templatePath, compiled, proposal] = textFields<3>();
-        WindowFixture f;
-        f.app.currentTemplatePath = templatePath;
-        f.app.templateFolder = u"/vorlagen/"_s;
-        f.app.currentTemplate->COMPILED = compiled;
-        f.window->txt_Name->setText(u"Kunde"_s);
-        f.trigger("mnu_FileCreateFile");
-        QCOMPARE(f.lastShown(u"save"_s).request.initialFile, proposal);
-        QVERIFY(!f.lastShown(u"save"_s).request.askBeforeReplacing); // the difference asks
-        QCOMPARE(f.app.currentTemplate->COMPILED, compiled);
     }
     void failingCreateFileKeepsEverything() {
         WindowFixture f;
@@ -196,7 +165,7 @@ private slots:
         QCOMPARE(f.rows(), (QStringList{"KundenNr", "Name", "Geburtstag", "Adresse", "Notizen",
                                         "Aktiv", "Umsatz"}));
         QVERIFY(f.app.changed && f.app.currentTemplatePath.isEmpty());
-        QVERIFY2(!f.window->findChild<QAction*>("mnu_EditUndo")->isEnabled(),
+        QVERIFY2(!f.action("mnu_EditUndo")->isEnabled(),
                  "the edits of the template before are no step of this one");
         QCOMPARE(f.app.currentTemplate->COMPILED, path);
         QCOMPARE(f.window->statusBar()->currentMessage(),

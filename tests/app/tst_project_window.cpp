@@ -105,20 +105,21 @@ private slots:
     void aFolderAndItsProblems() {
         WindowFixture f;
         const SampleProject sample;
+        ProjectPanel& panel = *f.window->projectPanel();
         QDir(sample.root()).mkdir("Leer");
         f.window->openProject(sample.vbp()); // replaced before its rows are known
         f.ui.fileChoices.enqueue(sample.path("Leer"));
         QVERIFY(evaluated(*f.window, [&] { f.trigger("mnu_FileOpenProjectFolder"); }));
         QCOMPARE(f.lastShown("folder").text, u"Projektordner öffnen"_s);
-        QVERIFY(f.window->projectPanel()->problems()->text().contains("weder Klassenmodule"));
-        QVERIFY(f.window->projectPanel()->problems()->isVisibleTo(f.window.get()));
-        QVERIFY(f.window->projectPanel()->problems()->palette().color(QPalette::WindowText) !=
-                f.window->projectPanel()->summary()->palette().color(QPalette::WindowText));
-        QCOMPARE(f.window->projectPanel()->summary()->text(), sample.path("Leer") + ": 0 Zeilen");
-        QCOMPARE(f.window->projectPanel()->rows()->topLevelItemCount(), 0);
+        QVERIFY(panel.problems()->text().contains("weder Klassenmodule"));
+        QVERIFY(panel.problems()->isVisibleTo(f.window.get()));
+        QVERIFY(panel.problems()->palette().color(QPalette::WindowText) !=
+                panel.summary()->palette().color(QPalette::WindowText));
+        QCOMPARE(panel.summary()->text(), sample.path("Leer") + ": 0 Zeilen");
+        QCOMPARE(panel.rows()->topLevelItemCount(), 0);
         QVERIFY(evaluated(*f.window, [&] { f.window->openProject(sample.path("Fehlt.vbp")); }));
-        QVERIFY(f.window->projectPanel()->problems()->text().startsWith("Die Projektdatei"));
-        QCOMPARE(f.window->projectPanel()->rows()->topLevelItemCount(), 0);
+        QVERIFY(panel.problems()->text().startsWith("Die Projektdatei"));
+        QCOMPARE(panel.rows()->topLevelItemCount(), 0);
     }
 
     // Through the unsaved-changes question; the open template's row then follows its edits.
@@ -148,6 +149,7 @@ private slots:
     void generateAllWritesOnlyWhatIsStaleOrMissing() {
         WindowFixture f;
         const SampleProject sample;
+        ProjectPanel& panel = *f.window->projectPanel();
         for (const char* module : {"App/Klassen/cKunde.cls", "App/Klassen/cDoppelt.cls"})
             sample.makeOld(module);
         const QDateTime kunde = QFileInfo(sample.path("App/Klassen/cKunde.cls")).lastModified();
@@ -155,7 +157,7 @@ private slots:
         QVERIFY(openProjectFile(f, sample));
         activateRow(*f.window, "cNeu");
         QTRY_VERIFY(f.window->preview()->fileState()->text().startsWith("Moduldatei fehlt"));
-        QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->generateButton()->click(); }));
+        QVERIFY(evaluated(*f.window, [&] { panel.generateButton()->click(); }));
         QTRY_VERIFY(f.window->preview()->fileState()->text().startsWith("Moduldatei ist aktuell"));
         QCOMPARE(status(*f.window), u"3 Module neu erzeugt"_s);
         QCOMPARE(QFileInfo(sample.path("App/Klassen/cKunde.cls")).lastModified(), kunde);
@@ -163,7 +165,7 @@ private slots:
                  QByteArray("VERSION 1.0 CLASS\r\n"));
         for (const char* name : {"cAuftrag", "cLog", "cNeu"})
             QCOMPARE(stateOf(*f.window, name), u"aktuell"_s);
-        QVERIFY(!f.window->projectPanel()->generateButton()->isEnabled());
+        QVERIFY(!panel.generateButton()->isEnabled());
         // A module that cannot be written is named, and counted apart from those written.
         const QString neu = sample.path("App/Klassen/cNeu.cls");
         const auto generateBlocked = [&](const QString& alsoMissing) {
@@ -172,8 +174,7 @@ private slots:
                 QFile::remove(alsoMissing);
             }));
             QDir().mkdir(neu);
-            QVERIFY(
-                evaluated(*f.window, [&] { f.window->projectPanel()->generateButton()->click(); }));
+            QVERIFY(evaluated(*f.window, [&] { panel.generateButton()->click(); }));
             QVERIFY(f.lastShown("error").text.contains(neu));
         };
         generateBlocked(QString());
@@ -214,6 +215,7 @@ private slots:
     void modulesWithoutTemplateAreImported() {
         WindowFixture f;
         const SampleProject sample;
+        ProjectPanel& panel = *f.window->projectPanel();
         cls_Class alt;
         buildTemplate(alt, "Name:String;Wert:Double");
         alt.CLASSNAME = "cAlt";
@@ -222,11 +224,11 @@ private slots:
         writeBytes(sample.path("App/Klassen/cAlt.cls"),
                    readBytes(sample.path("App/Klassen/cAlt.cls")).replace("\r\n", "\n"));
         QVERIFY(openProjectFile(f, sample));
-        QTreeWidget* tree = f.window->projectPanel()->rows();
+        QTreeWidget* tree = panel.rows();
         rowOf(*f.window, "cAlt")->setSelected(true);
         rowOf(*f.window, "cKunde")->setSelected(true);
-        QVERIFY(f.window->projectPanel()->importButton()->isEnabled());
-        QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->importButton()->click(); }));
+        QVERIFY(panel.importButton()->isEnabled());
+        QVERIFY(evaluated(*f.window, [&] { panel.importButton()->click(); }));
         QCOMPARE(status(*f.window), u"1 Vorlage importiert"_s);
         cls_Class imported;
         readTemplate(sample.path("App/Klassen/cAlt.vlt-ctf"), imported);
@@ -258,7 +260,7 @@ private slots:
         writeBytes(sample.path("App/Klassen/cAlt.cls"), "Option Explicit\r\n");
         QVERIFY(evaluated(*f.window, [] {}));
         rowOf(*f.window, "cAlt")->setSelected(true);
-        QVERIFY(evaluated(*f.window, [&] { f.window->projectPanel()->importButton()->click(); }));
+        QVERIFY(evaluated(*f.window, [&] { panel.importButton()->click(); }));
         QVERIFY(f.lastShown("error").text.startsWith(
             u"Die Datei \"%1\" kann nicht importiert werden"_s.arg(
                 sample.path("App/Klassen/cAlt.cls"))));

@@ -4,19 +4,11 @@
 
 #include "app/preview/PreviewPane.h"
 
-namespace {
-
-void forget() {
-    QSettings().clear();
-}
-
-} // namespace
-
 class SettingsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { forget(); }
-    void cleanup() { forget(); }
+    void init() { QSettings().clear(); }
+    void cleanup() { QSettings().clear(); }
 
     void firstStartFitsTheScreen() {
         WindowFixture f;
@@ -57,24 +49,13 @@ private slots:
         f.showActive();
         QCOMPARE(f.window->size(), before);
         QCOMPARE(f.window->preview()->isVisibleTo(f.window.get()), previewShown);
-        QCOMPARE(f.window->findChild<QAction*>("mnu_ViewPreview")->isChecked(), previewShown);
+        QCOMPARE(f.action("mnu_ViewPreview")->isChecked(), previewShown);
         const QList<QAction*> recent = f.window->findChild<QMenu*>("mnu_FileRecent")->actions();
         QVERIFY(!recent.isEmpty() && recent.first()->toolTip() == saved);
         f.trigger("mnu_FileOpen"); // cancelled; it starts in the folder of the last save
         QCOMPARE(f.lastShown("open").text, u"Klassenvorlage laden"_s);
         QCOMPARE(f.lastShown("open").request.initialFile,
                  QFileInfo(saved).absolutePath() + u"/*.vlt-ctf"_s);
-    }
-    // Kept when a template is saved, not only when the window closes: a second window that
-    // starts meanwhile opens there.
-    void theTemplateFolderIsKeptAtOnce() {
-        WindowFixture first;
-        first.ui.fileChoices.enqueue(first.path(u"k.vlt-ctf"_s));
-        first.trigger("mnu_FileSaveAs");
-        WindowFixture second;
-        second.trigger("mnu_FileOpen");
-        QCOMPARE(second.lastShown("open").request.initialFile,
-                 first.folder.path() + u"/*.vlt-ctf"_s);
     }
     // Dragged by its handle, the line between form and preview stays where it was left.
     void previewSplitterAcrossARestart() {

@@ -64,29 +64,6 @@ private slots:
                                    .arg(words[i])),
                 qPrintable(words[i]));
     }
-    // Names equal but for case are found however far apart they stand and however their hashes
-    // fall: every 97th of 100,000 names comes back in lower case at the end.
-    void clashesAmongManyNames() {
-        constexpr int kNames = 100000;
-        QStringList members;
-        for (int i = 0; i < kNames; ++i)
-            members.append(u"Feld%1:Long"_s.arg(i));
-        QStringList wanted;
-        const QString clash =
-            QStringLiteral("Mitglied %1 \"%2\": Fehler: Name \"%2\" steht schon bei "
-                           "Mitglied %3 (VB6 unterscheidet Groß- und "
-                           "Kleinschreibung nicht)");
-        for (int i = 0; i < kNames; i += 97) {
-            members.append(u"feld%1:Long"_s.arg(i));
-            const auto again = members.size();
-            wanted << clash.arg(i + 1).arg(u"Feld%1"_s.arg(i)).arg(again)
-                   << clash.arg(again).arg(u"feld%1"_s.arg(i)).arg(i + 1);
-        }
-        wanted.sort();
-        cls_Class tpl;
-        buildTemplate(tpl, members.join(u';'));
-        QCOMPARE(describeAll(gen::checkTemplate(tpl)), wanted);
-    }
 };
 
 CLASSSHAPER_TEST(ChecksTest);

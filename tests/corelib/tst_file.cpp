@@ -50,18 +50,6 @@ private slots:
         QVERIFY(back == value);
     }
 
-    void readerAccepts_data() { addCaseRows(u"accepted-files"_s, 1); }
-    void readerAccepts() {
-        const auto [bytes] = caseFields<1>();
-        cls_File file;
-        file.OPENURL(write(u"accept.txt"_s, bytes), vlt::ID_FileOpen_Input);
-        QString text;
-        qint32 number = 0;
-        file.READ({&text, &number});
-        QCOMPARE(text + QString::number(number), u"a\nb7"_s);
-        QVERIFY(errorOf([&] { file.READFNC(); }).contains(u"unerwartetes Dateiende"_s));
-    }
-
     // Nothing of a damaged file gets past CLOSEURL; the message names the file and the line.
     void refused_data() { addCaseRows(u"refused-files"_s, 2); }
     void refused() {

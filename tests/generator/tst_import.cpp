@@ -1,6 +1,5 @@
-// Import: modules read back into templates that generate them byte for byte, from the golden
-// modules and from random templates, and every kind of file that is no such module refused
-// with its reason and line.
+// Import: modules of random templates read back into templates that generate them byte for
+// byte, and every kind of file that is no such module refused with its reason and line.
 #include "support/CaseTable.h"
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
@@ -119,37 +118,6 @@ class ImportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void goldenModules_data() {
-        QTest::addColumn<QString>("name");
-        for (const QString& file : kGolden.entryList({u"*.vlt-ctf"_s}))
-            QTest::newRow(qPrintable(file)) << QFileInfo(file).completeBaseName();
-    }
-
-    // Each form gives a template that generates both forms of the golden module, and the
-    // fields the banner and the header show come back as they were.
-    void goldenModules() {
-        QFETCH(QString, name);
-        cls_Class original;
-        readTemplate(kGolden.filePath(name + ".vlt-ctf"), original);
-        for (const bool attributes : {true, false}) {
-            const QString file = name + (attributes ? ".cls" : ".noattr.cls");
-            const gen::ModuleImport imported =
-                gen::importModuleBytes(golden(file), kGolden.filePath(file));
-            QVERIFY2(imported.exact(), qPrintable(gen::importDifferences(imported, 5).join(u'\n')));
-            QCOMPARE(imported.attributes, attributes);
-            QCOMPARE(moduleBytes(*imported.tpl, !attributes),
-                     golden(name + (attributes ? ".noattr.cls" : ".cls")));
-            for (auto field : {&cls_Class::CLASSNAME, &cls_Class::PROJECT, &cls_Class::FILENAME,
-                               &cls_Class::AUTHOR, &cls_Class::COPYRIGHT, &cls_Class::BUILD,
-                               &cls_Class::DESCRIPTION})
-                QCOMPARE((*imported.tpl).*field, original.*field);
-            // Custom code of blanks only is not written, so none comes back.
-            QCOMPARE(imported.tpl->CUSTOM,
-                     original.CUSTOM.trimmed().isEmpty() ? QString() : original.CUSTOM);
-            QCOMPARE(imported.tpl->COMPILED, kGolden.absoluteFilePath(file));
-            QCOMPARE(imported.tpl->MEMBERS().COUNT(), original.MEMBERS().COUNT());
-        }
-    }
 
     void refused_data() { addCaseRows(u"import-refused"_s, 3); }
 

@@ -56,28 +56,6 @@ class HostileInputTest : public QObject {
     }
 
 private slots:
-    void everyLineKindInEveryPosition_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<bool>("mustFail");
-        const QList<QByteArray> lines = validTemplateLines();
-        const auto kinds = readCaseRows(u"template-line-kinds"_s, 1);
-        for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-            for (const QList<QByteArray>& kind : kinds) {
-                QList<QByteArray> changed = lines;
-                changed[i] = kind[1];
-                QTest::addRow("line %lld = %s", static_cast<long long>(i + 1),
-                              kind[1].toPercentEncoding(":-. ").constData())
-                    << joined(changed) << (kind[0] == "malformed");
-            }
-        }
-    }
-    void everyLineKindInEveryPosition() {
-        QFETCH(QByteArray, file);
-        QFETCH(bool, mustFail);
-        const QString message = loadOverCurrent(file);
-        QVERIFY2(!message.startsWith("unsafe"_L1), qPrintable(message));
-        QVERIFY(!mustFail || !message.isEmpty());
-    }
 
     void damagedStructure_data() {
         QTest::addColumn<QByteArray>("file");

@@ -92,39 +92,6 @@ private slots:
         QCOMPARE(attemptWrite(writer, tpl, path), QString());
         QVERIFY(readBytes(path) != previous);
     }
-
-    // A read-only folder refuses the temporary file as the file layer does when the opening
-    // step fails (the suite runs as root, for whom no folder is read-only).
-    void unwritableTarget_data() {
-        QTest::addColumn<QString>("writer");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("readOnlyFolder");
-        for (const char* writer : {"template", "members", "sealed members", "module"})
-            for (const char* target : {"fehlt/ziel", "ordner", "ordner/ziel"})
-                QTest::addRow("%s into %s", writer, target)
-                    << QString::fromLatin1(writer) << QString::fromLatin1(target)
-                    << (QLatin1String(target) == "ordner/ziel"_L1);
-    }
-    void unwritableTarget() {
-        QFETCH(QString, writer);
-        QFETCH(QString, target);
-        QFETCH(bool, readOnlyFolder);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"ordner"_s));
-        cls_Class tpl;
-        fillNew(tpl, 0);
-        FaultyFileLayer refusing;
-        refusing.failAt = readOnlyFolder ? 0 : -1;
-        const vlt::ScopedFileLayer scope(refusing);
-        const QString message = attemptWrite(writer, tpl, dir.filePath(target));
-        verifyReported(writer, message, dir.filePath(target));
-        if (readOnlyFolder && !writer.contains("members"_L1))
-            QVERIFY2(message.contains(u"In den Ordner \"%1\" darf nicht geschrieben"_s.arg(
-                         dir.filePath(u"ordner"_s))),
-                     qPrintable(message));
-        QCOMPARE(folderEntries(dir.path()), QStringList{u"ordner"_s});
-        QVERIFY(folderEntries(dir.filePath(u"ordner"_s)).isEmpty());
-    }
 };
 CLASSSHAPER_TEST(WriteFaultTest);
 

@@ -26,15 +26,6 @@ class MemberListTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void remove_data() { addCaseRows(u"member-removal"_s, 3); }
-    void remove() {
-        const auto [before, position, after] = textFields<3>();
-        cls_Members list;
-        fill(list, before);
-        QVERIFY(list.DATABASE.REMOVE(position.toInt(), true));
-        QCOMPARE(names(list), after);
-        QCOMPARE(list.COUNT(), after.size());
-    }
 
     void outOfRange() {
         cls_Members list;

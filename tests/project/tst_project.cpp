@@ -77,14 +77,6 @@ private slots:
         QCOMPARE(rowOf(rows, className).state, proj::State::NoTemplate);
     }
 
-    void cancelledEvaluationStops() {
-        const SampleProject sample;
-        int asked = 0;
-        const auto rows =
-            proj::evaluate(proj::openProject(sample.vbp()), {}, [&] { return ++asked > 2; });
-        QCOMPARE(rows.size(), std::size_t(2));
-    }
-
     void projectsThatCannotBeRead_data() { addCaseRows(u"unreadable-projects"_s, 2); }
     void projectsThatCannotBeRead() {
         const auto [bytes, cause] = caseFields<2>();

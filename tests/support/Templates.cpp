@@ -89,26 +89,23 @@ QStringList describe(cls_Members& list) {
 }
 
 QStringList describe(cls_Class& tpl) {
+    const std::pair<const char*, QString cls_Class::*> texts[] = {
+        {"CLASSNAME", &cls_Class::CLASSNAME},     {"PROJECT", &cls_Class::PROJECT},
+        {"FILENAME", &cls_Class::FILENAME},       {"AUTHOR", &cls_Class::AUTHOR},
+        {"COPYRIGHT", &cls_Class::COPYRIGHT},     {"BUILD", &cls_Class::BUILD},
+        {"DESCRIPTION", &cls_Class::DESCRIPTION}, {"COMPILED", &cls_Class::COMPILED},
+        {"CUSTOM", &cls_Class::CUSTOM},           {"DATABASE_TYPE", &cls_Class::DATABASE_TYPE}};
+    const std::pair<const char*, bool cls_Class::*> options[] = {
+        {"DATABASE_ADVANCED", &cls_Class::DATABASE_ADVANCED},
+        {"DATABASE_LOCK", &cls_Class::DATABASE_LOCK},
+        {"DATA_PARENT", &cls_Class::DATA_PARENT},
+        {"DATA_LOADSAVE", &cls_Class::DATA_LOADSAVE},
+        {"DATA_LOCK", &cls_Class::DATA_LOCK},
+        {"DATA_EDITOR", &cls_Class::DATA_EDITOR}};
     QStringList lines;
-    const auto text = [&](const char* name, const QString& value) {
-        lines.append(QLatin1String(name) + u'=' + escaped(value));
-    };
-    const auto option = [&](const char* name, bool value) { text(name, flag(value)); };
-    text("CLASSNAME", tpl.CLASSNAME);
-    text("PROJECT", tpl.PROJECT);
-    text("FILENAME", tpl.FILENAME);
-    text("AUTHOR", tpl.AUTHOR);
-    text("COPYRIGHT", tpl.COPYRIGHT);
-    text("BUILD", tpl.BUILD);
-    text("DESCRIPTION", tpl.DESCRIPTION);
-    text("COMPILED", tpl.COMPILED);
-    text("CUSTOM", tpl.CUSTOM);
-    text("DATABASE_TYPE", tpl.DATABASE_TYPE);
-    option("DATABASE_ADVANCED", tpl.DATABASE_ADVANCED);
-    option("DATABASE_LOCK", tpl.DATABASE_LOCK);
-    option("DATA_PARENT", tpl.DATA_PARENT);
-    option("DATA_LOADSAVE", tpl.DATA_LOADSAVE);
-    option("DATA_LOCK", tpl.DATA_LOCK);
-    option("DATA_EDITOR", tpl.DATA_EDITOR);
+    for (const auto& [name, field] : texts)
+        lines.append(QLatin1String(name) + u'=' + escaped(tpl.*field));
+    for (const auto& [name, field] : options)
+        lines.append(QLatin1String(name) + u'=' + flag(tpl.*field));
     return lines + describe(tpl.MEMBERS());
 }
