@@ -1,14 +1,12 @@
 #include "WindowPlacement.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 void placeOnScreen(QWidget* window, QSize wanted) {
     const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    // A widget's screen falls back to the primary one; none at all means no screen is attached.
     const QScreen* screen = owner ? owner->screen() : window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
     if (!screen) {
         window->resize(wanted);
         return;

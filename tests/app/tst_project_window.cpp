@@ -309,6 +309,7 @@ private slots:
         QCOMPARE(status(*f.window), u"Speichern abgebrochen"_s);
         QVERIFY(
             f.lastShown("choice").text.endsWith("Stand der Datei neu laden oder nicht speichern?"));
+        QCOMPARE(f.lastShown("choice").title, u"Vorlage geändert"_s);
         cls_Class onDisk;
         readTemplate(file, onDisk);
         QCOMPARE(onDisk.DESCRIPTION, u"noch einmal von außen"_s);
