@@ -128,14 +128,17 @@ private slots:
                  u"Die Datei \"k.cls\" kann nicht importiert werden: "_s +
                      QString::fromUtf8(reason));
     }
-    void refusedFromDisk() { // a folder, a missing file, and a sparse file just over the limit
+    // A folder, a missing file, an empty one (read, not mapped) and a sparse file over the limit.
+    void refusedFromDisk() {
         const QTemporaryDir dir;
+        writeBytes(dir.filePath(u"leer.cls"_s), QByteArray());
         QFile huge(dir.filePath(u"gross.cls"_s));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize((qint64(1) << 30) + 1));
         const QString missing = dir.filePath(u"fehlt.cls"_s);
         for (const auto& [path, reason] :
              {std::pair{dir.path(), "importiert werden: sie ist ein Ordner."},
               {missing, "gelesen werden: "},
+              {dir.filePath(u"leer.cls"_s), "importiert werden: sie ist leer."},
               {huge.fileName(), "importiert werden: sie ist größer als 1 GB."}})
             QVERIFY(errorOf([&] {
                         gen::importModule(path);
