@@ -37,6 +37,8 @@ private slots:
 
         keys(f.window->txt_Project, "Ctrl+Z");
         QCOMPARE(f.window->txt_Project->text(), u"Veltrane Commonwork 3.0"_s);
+        QCOMPARE(f.window->txt_Copyright->text(),
+                 u"(c) %1 Veltrane"_s.arg(QDate::currentDate().year()));
         QCOMPARE(f.window->txt_Name->text(), u"Kunde"_s);
         QCOMPARE(f.action("mnu_EditUndo")->text(), u"&Rückgängig: Klassenname ändern"_s);
         keys(f.window->txt_Project, "Ctrl+Z");
