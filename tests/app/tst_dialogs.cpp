@@ -34,7 +34,7 @@ void choose(QFileDialog& dialog, const QString& path) {
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void openDialogShowsFiltersAndFolder() {
+    void openDialogsShowFiltersAndFolder() {
         QTemporaryDir folder;
         writeBytes(folder.filePath("a.vlt-ctf"), "x");
         QtUiServices ui;
@@ -60,6 +60,15 @@ private slots:
                  QString());
         // A caption without patterns at the end is left out, not read past the end.
         QCOMPARE(qtNameFilters("Klasse|*.cls|Rest"), QStringList("Klasse (*.cls)"));
+        whenShown<QFileDialog>([&](QFileDialog& dialog) { // the folder dialog
+            QCOMPARE(dialog.windowTitle(), u"Projektordner öffnen"_s);
+            QCOMPARE(dialog.fileMode(), QFileDialog::Directory);
+            QCOMPARE(dialog.directory().path(), folder.path());
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        QCOMPARE(ui.openFolderDialog(folder.path(), "Projektordner öffnen"), folder.path());
+        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        QCOMPARE(ui.openFolderDialog(folder.path(), "Projektordner öffnen"), QString());
     }
 
     void saveDialogAsksBeforeReplacingAndAddsTheExtension_data() {
@@ -79,20 +88,6 @@ private slots:
                                        "Klasse|*.cls", 1, ".cls"};
         request.askBeforeReplacing = !ask.isEmpty();
         QCOMPARE(ui.saveFileDialog(request), folder.filePath(returned));
-    }
-
-    void folderDialogChoosesAFolder() {
-        QTemporaryDir folder;
-        QtUiServices ui;
-        whenShown<QFileDialog>([&](QFileDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), u"Projektordner öffnen"_s);
-            QCOMPARE(dialog.fileMode(), QFileDialog::Directory);
-            QCOMPARE(dialog.directory().path(), folder.path());
-            QMetaObject::invokeMethod(&dialog, "accept");
-        });
-        QCOMPARE(ui.openFolderDialog(folder.path(), "Projektordner öffnen"), folder.path());
-        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-        QCOMPARE(ui.openFolderDialog(folder.path(), "Projektordner öffnen"), QString());
     }
 
     // The test platform opens no web page, as a desktop without a browser.

@@ -10,21 +10,16 @@ private slots:
     void init() { QSettings().clear(); }
     void cleanup() { QSettings().clear(); }
 
-    void firstStartFitsTheScreen() {
-        WindowFixture f;
-        QVERIFY(!f.window->findChild<QMenu*>("mnu_FileRecent")->isEnabled());
-        const QSize room = f.window->screen()->availableGeometry().size();
-        QVERIFY2(f.window->width() <= room.width() * 0.9 + 1 &&
-                     f.window->height() <= room.height() * 0.9 + 1,
-                 qPrintable(u"%1x%2"_s.arg(f.window->width()).arg(f.window->height())));
-    }
-
     void aRestartKeepsWhatTheUserLeft() {
         QString saved;
         QSize before;
         bool previewShown = false;
         {
-            WindowFixture f;
+            WindowFixture f; // a first start fits the screen and knows no recent files
+            QVERIFY(!f.window->findChild<QMenu*>("mnu_FileRecent")->isEnabled());
+            const QSize room = f.window->screen()->availableGeometry().size() * 0.9;
+            QVERIFY(f.window->width() <= room.width() + 1 &&
+                    f.window->height() <= room.height() + 1);
             f.showActive();
             f.trigger("mnu_ViewPreview"); // the other way from now on
             previewShown = f.window->preview()->isVisibleTo(f.window.get());
