@@ -2,12 +2,14 @@
 #include "support/TestFiles.h"
 #include "support/TestMain.h"
 
+#include "corelib/BulkMemory.h"
 #include "corelib/HeadlessUi.h"
 #include "corelib/HostText.h"
 #include "corelib/Paths.h"
 #include "corelib/SystemErrorText.h"
 #include "corelib/Tokenizer.h"
 
+#include <cstring>
 #include <unistd.h>
 
 class HelperTest : public QObject {
@@ -20,6 +22,22 @@ private slots:
         const QStringList tokenList = vlt::tokenizeCommandLine(QString::fromUtf8(line));
         QCOMPARE(tokenList.join(QChar(0xB6)) + (tokenList.isEmpty() ? "" : "¶"),
                  QString::fromUtf8(tokens));
+    }
+
+    // Large blocks start on a huge-page boundary, hold all their bytes and go back whole.
+    void bulkBlocks() {
+        const auto mappedKb = [] {
+            const QByteArray status = readBytes(u"/proc/self/status"_s);
+            return status.mid(status.indexOf("VmSize:") + 7).trimmed().split(' ').first().toLong();
+        };
+        const long before = mappedKb();
+        for (const std::size_t bytes : {std::size_t(600000), std::size_t(5000000)}) {
+            const vlt::BulkBlock block(bytes);
+            QCOMPARE(reinterpret_cast<std::uintptr_t>(block.data()) % (2 * 1024 * 1024), 0u);
+            std::memset(block.data(), 1, bytes);
+            QCOMPARE(block.data()[bytes - 1], 1);
+        }
+        QCOMPARE(mappedKb(), before);
     }
 
     void folderPart_data() { addCaseRows(u"folder-parts"_s, 2); }

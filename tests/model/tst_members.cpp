@@ -72,10 +72,11 @@ private slots:
         list.DATABASE_DatabaseSEARCH(found, valueOf(wanted));
         QCOMPARE(found, position.toInt());
         QCOMPARE(list.DATABASE.EXISTS(valueOf(wanted)), found > 0);
-        // By its identifier, the entry at the position found, or none.
+        // By its identifier, the entry at the position found, or none; and then removed.
         const auto entry = found > 0 ? list.DATABASE.ITEM(found, true) : nullptr;
         QCOMPARE(list.DATABASE.ITEM(valueOf(wanted)), entry);
         QCOMPARE(list.DATABASE.ITEMOBJ(valueOf(wanted)), entry);
+        QCOMPARE(list.DATABASE.REMOVE(valueOf(wanted)), found > 0);
     }
 
     void importKeepsAGivenIdentifierOnly() {
