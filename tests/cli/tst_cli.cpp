@@ -176,9 +176,8 @@ private slots:
         const QString templatePath = kGolden.filePath(templateName + ".vlt-ctf");
         const Result result = runGenerator({"--stdout", option, templatePath});
         QCOMPARE(result.exitCode, 0);
-        if (qEnvironmentVariableIntValue("CLASSSHAPER_UPDATE_GOLDEN") == 1) {
+        if (qEnvironmentVariableIntValue("CLASSSHAPER_UPDATE_GOLDEN") == 1)
             return writeBytes(expectedPath, result.out);
-        }
         // Compared line by line, so that a failure names the first line that differs.
         const QByteArray expected = readBytes(expectedPath);
         QCOMPARE(result.out.split('\n'), expected.split('\n'));
