@@ -82,11 +82,8 @@ public:
             m_length -= 2;
     }
 
-    // Hands the rest of the text to the sink.
-    void finish() {
-        m_sink.write(QStringView(m_buffer.data(), m_length));
-        m_length = 0;
-    }
+    // Hands the rest of the text to the sink; the writer is done then.
+    void finish() { m_sink.write(QStringView(m_buffer.data(), m_length)); }
 
 private:
     static constexpr qsizetype kKept = 2;

@@ -177,6 +177,7 @@ private slots:
             const gen::ModuleImport imported =
                 gen::importModuleBytes(moduleBytes(tpl, attributes), u"m.cls"_s);
             QVERIFY2(imported.exact(), qPrintable(gen::importDifferences(imported, 5).join(u'\n')));
+            QCOMPARE(imported.tpl->DATA_LOCK, tpl.DATA_LOCK); // its members are the option's
         }
     }
 };

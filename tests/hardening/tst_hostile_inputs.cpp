@@ -62,8 +62,7 @@ private slots:
                               row[2])
                 << QString::fromUtf8(row[3]);
     }
-    // Loaded over a template that holds other values: all or nothing. The refused file names
-    // itself and leaves the template exactly as it was.
+    // Loaded over another template: the refused file names itself and leaves that one as it was.
     void damagedStructure() {
         QFETCH(QByteArray, file);
         QFETCH(QString, cause);

@@ -36,6 +36,8 @@ private slots:
             [&] { list.DATABASE.REMOVE(3, true); }};
         for (const auto& operation : operations)
             QVERIFY(errorOf(operation).contains(u"Index"_s));
+        QCOMPARE(errorOf(operations[0]),
+                 u"Index außerhalb des gültigen Bereichs: Position 3 gibt es nicht."_s);
         for (const auto& entry : {list.DATABASE.ITEM(0, true), list.DATABASE.ITEMOBJ(0, true)}) {
             auto member = std::dynamic_pointer_cast<cls_Member>(entry);
             QVERIFY(member);
