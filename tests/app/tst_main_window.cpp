@@ -72,6 +72,8 @@ private slots:
         QCOMPARE(f.window->windowTitle(), u"Veltrane Benchkit - Class Shaper [%1][*]"_s.arg(saved));
         QVERIFY(!f.app.changed && !f.window->isWindowModified());
         QVERIFY(readBytes(saved).contains("S:cls_Gespeichert\n"));
+        f.trigger("mnu_EditUndo"); // back before the save: differs from the file again
+        QVERIFY(f.window->isWindowModified());
     }
     // Add, Edit keeps the selection, moves change the order, Remove asks and re-tags the rows;
     // Edit and Remove are off without a selection; Return edits and Delete removes.
